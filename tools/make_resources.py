@@ -39,7 +39,7 @@ def _env_adsr(t, attack, decay_tau, length):
         return 0.0
     a = 0.5 - 0.5 * math.cos(math.pi * t / attack) if t < attack else 1.0
     d = math.exp(-(t - attack) / decay_tau) if t >= attack else 1.0
-    rel = 0.012
+    rel = min(0.08, 0.2 * length)   # every sound tapers off, never stops dead
     r = 1.0 if t < length - rel else 0.5 - 0.5 * math.cos(math.pi * (length - t) / rel)
     return a * d * r
 
@@ -88,16 +88,17 @@ def synth_wrong(rate):
     for i in range(int(rate * length)):
         t = i / rate
         v = 0.0
-        for start, n, dur in ((0.0, 50, 0.15), (0.14, 47, 0.24)):
+        for start, n, dur, tau in ((0.0, 57, 0.15, 0.12), (0.14, 54, 0.24, 0.16)):
             tt = t - start
             if 0 <= tt < dur:
                 f = _note(n) * (1 - 0.03 * tt / dur)   # sags a little: a "bonk"
-                e = _env_adsr(tt, 0.008, 0.12, dur)
+                e = _env_adsr(tt, 0.008, tau, dur)
                 ph = 2 * math.pi * f * tt
                 # odd-leaning harmonics give a gentle buzz without harshness
-                v += e * (math.sin(ph) + 0.30 * math.sin(2 * ph) + 0.22 * math.sin(3 * ph)
-                          + 0.08 * math.sin(5 * ph))
-        out.append(v)
+                v += e * (math.sin(ph) + 0.45 * math.sin(2 * ph) + 0.35 * math.sin(3 * ph)
+                          + 0.15 * math.sin(4 * ph) + 0.10 * math.sin(5 * ph))
+        # gentle saturation: a fuller buzz at the same peak
+        out.append(math.tanh(1.3 * v))
     return out
 
 
@@ -213,10 +214,10 @@ def write_wav(path, rate, pcm):
 # (id, file, rate, generator, peak dBFS).  The high, bright sounds sit a
 # little lower so that all of them come across about equally loud.
 SOUNDS = (
-    (108, "sound_108_correct.wav", 22050, synth_correct, -4.0),
+    (108, "sound_108_correct.wav", 22050, synth_correct, -5.0),
     (110, "sound_110_wrong.wav", 44100, synth_wrong, -3.0),
     (111, "sound_111_click.wav", 44100, synth_click, -6.0),
-    (112, "sound_112_start.wav", 44100, synth_start, -3.5),
+    (112, "sound_112_start.wav", 44100, synth_start, -4.5),
     (113, "sound_113_gameover.wav", 44100, synth_game_over, -3.0),
     (114, "sound_114_tick.wav", 44100, synth_tick, -4.0),
     (115, "sound_115_challenge.wav", 44100, synth_challenge, -4.0),
@@ -712,12 +713,13 @@ def make_logo(w, h):
     # lay the letters out with the font's own advances
     adv = [f.getlength(ch) for ch in text]
     total = sum(adv) + 0.5 * S * (len(text) - 1)
-    outline = 3.2 * S
+    # a thinner outline at half size keeps the small letters open
+    outline = (3.2 if w >= 256 else 2.4) * S
     x = (W - total) / 2
     letters = []
     for i, ch in enumerate(text):
         bounce = (-2.0 if i % 2 else 1.5) * S
-        angle = (-4 if i % 2 else 3)
+        angle = (-4 if i % 2 else 3) if w >= 256 else 0
         letters.append((ch, x, bounce, angle))
         x += adv[i] + 0.5 * S
     asc, desc = f.getmetrics()
