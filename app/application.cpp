@@ -1,0 +1,192 @@
+// Application: construction, start-up, the 25 ms frame loop, rendering and frame statistics.
+#include "app/application.h"
+
+#include "app/random.h"
+#include "app/system_clock.h"
+#include "app/window.h"
+#include "render/back_buffer.h"
+#include "render/surface.h"
+#include "ui/widget.h"
+
+Application* CurrentApplication = nullptr;
+
+namespace {
+
+// Client size used when none was configured.
+constexpr int FallbackWidth = 480;
+constexpr int FallbackHeight = 640;
+constexpr int FramePeriodMs = 25;
+// Where the window is placed; it is not centred.
+constexpr int WindowX = 100;
+constexpr int WindowY = 100;
+constexpr int FullscreenBitsPerPixel = 16;
+
+} // namespace
+
+Application::Application() {
+    CurrentApplication = this;
+}
+
+Application::~Application() {
+    FreeBackBuffer();
+}
+
+ColorRef Application::GetBackgroundColor() {
+    return 0xFFFFFF;
+}
+
+void Application::OnResize(int, int) {}
+void Application::OnMouseDown(int, int) {}
+void Application::OnMouseUp(int, int) {}
+void Application::OnDoubleClick(int, int) {}
+int Application::OnRightMouseDown(int, int) {
+    return RandomInRange(1000, 10000000);
+}
+void Application::OnRightDoubleClick(int, int) {}
+void Application::OnMouseMove(int, int) {}
+bool Application::OnKeyDown(int, KeyBindings*) {
+    return false;
+}
+bool Application::OnKeyUp(int, KeyBindings*) {
+    return false;
+}
+
+int Application::Run() {
+    SeedRandom(CalendarSeconds());
+    if (fullscreen) {
+        ReadScreenSize(width, height);
+    }
+    if (width == 0 || height == 0) {
+        width = FallbackWidth;
+        height = FallbackHeight;
+    }
+    keys = KeyBindings{};
+    if (!CreateAppWindow(title, WindowX, WindowY, width, height, FullscreenBitsPerPixel,
+                         fullscreen)) {
+        DestroyAppWindow(); // the class may already be registered
+        return 0;
+    }
+    displayModeChanged = fullscreen;
+    if (!CreateBackBuffer()) {
+        ShowErrorBox("Failed To Create The Drawing Surface.");
+        DestroyAppWindow();
+        return 0;
+    }
+    lastFrameMs = msThisSecond = framesPerSecond = framesThisSecond = frameCount = 0;
+    frameTimer.Restart();
+    loopTimer.Restart();
+    framePeriodMs = FramePeriodMs;
+    ClearToBackground();
+    OnStart();
+    active = true;
+    running = true;
+    Render(true);
+
+    std::uintptr_t lastWParam = 0;
+    RunFrameLoop(lastWParam);
+    OnExit();
+    DestroyAppWindow();
+    return static_cast<int>(lastWParam);
+}
+
+void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
+    for (;;) {
+        active = true;
+        const PumpResult pumped = PumpOneMessage(lastWParam);
+        if (pumped == PumpResult::Quit) {
+            return;
+        }
+        if (pumped == PumpResult::Dispatched) {
+            continue; // all waiting messages are handled before the next frame
+        }
+        if (quitRequested) {
+            return;
+        }
+        if (fullscreen) {
+            animating = true;
+        }
+        if (!active || !animating) {
+            SleepMilliseconds(framePeriodMs);
+            continue;
+        }
+        loopTimer.Restart();
+        Render(false);
+        const int sleepMs = FrameSleepMs(framePeriodMs, static_cast<int>(loopTimer.Elapsed()));
+        if (sleepMs > 0) {
+            SleepMilliseconds(sleepMs);
+        }
+    }
+}
+
+void Application::Render(bool onEvent) {
+    // While animating, the loop draws every period and event redraws are left to it.
+    if (!active || !running || quitRequested || (onEvent && animating)) {
+        return;
+    }
+    ReadClientSize(window, width, height);
+    ClearInputList();
+    ClearToBackground();
+    if (backBuffer != nullptr) {
+        DrawFrame();
+        backBuffer->Present(0);
+    }
+    UpdateFrameStatistics();
+}
+
+void Application::ClearToBackground() {
+    if (backBuffer != nullptr) {
+        backBuffer->Clear(ToColor565(GetBackgroundColor()));
+    }
+}
+
+void Application::UpdateFrameStatistics() {
+    lastFrameMs = static_cast<int>(frameTimer.Elapsed());
+    frameTimer.Restart();
+    msThisSecond += lastFrameMs;
+    ++frameCount;
+    // The frame that closes a one-second window is not counted in it.
+    if (msThisSecond > 1000) {
+        framesPerSecond = framesThisSecond;
+        msThisSecond = 0;
+        framesThisSecond = 0;
+    } else {
+        ++framesThisSecond;
+    }
+}
+
+bool Application::CreateBackBuffer() {
+    backBuffer = new BackBuffer(window, width, height);
+    if (backBuffer->pixels == nullptr) {
+        FreeBackBuffer(); // drawing into a failed DIB section would write through null
+        return false;
+    }
+    backBuffer->Publish();
+    ClearToBackground();
+    return true;
+}
+
+void Application::FreeBackBuffer() {
+    if (backBuffer != nullptr) {
+        backBuffer->Destroy();
+        delete backBuffer;
+        backBuffer = nullptr;
+    }
+}
+
+WindowHandle GetMainWindow() {
+    return CurrentApplication != nullptr ? CurrentApplication->window : nullptr;
+}
+
+int GetClientWidth() {
+    int w = 0;
+    int h = 0;
+    ReadClientSize(GetMainWindow(), w, h);
+    return w;
+}
+
+int GetClientHeight() {
+    int w = 0;
+    int h = 0;
+    ReadClientSize(GetMainWindow(), w, h);
+    return h;
+}

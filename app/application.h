@@ -1,0 +1,138 @@
+// Application: the root of the framework. It owns the one window, the back buffer and
+// the frame loop (40 frames a second), and turns window messages into its 17 virtual
+// operations, whose slot order is fixed: derived classes override by slot and only ever
+// append new slots after them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/key_bindings.h"
+#include "app/platform_types.h"
+#include "app/tick_timer.h"
+#include "render/color.h"
+
+class BackBuffer;
+
+class Application {
+  public:
+    Application();
+    // Slot 0: frees the back buffer (the window goes with the process).
+    virtual ~Application();
+
+    // Slot 1: the colour every frame starts from.
+    virtual ColorRef GetBackgroundColor();
+    // Slot 2: once, after the window and back buffer exist, before the first frame.
+    virtual void OnStart() {}
+    // Slot 3: once, after the frame loop has ended.
+    virtual void OnExit() {}
+    // Slot 4: draws one frame into the back buffer.
+    virtual void DrawFrame() {}
+    // Slot 5: never called.
+    virtual void SpareSlot() {}
+    // Slot 6: the window was activated while inactive.
+    virtual void OnActivate() {}
+    // Slot 7: the client area changed size (the back buffer is already rebuilt).
+    virtual void OnResize(int newWidth, int newHeight);
+    // Slot 8: never called by the program.
+    virtual void DrawAlternateFrame() { DrawFrame(); }
+    // Slots 9 to 14: mouse events in client pixels.
+    virtual void OnMouseDown(int x, int y);
+    virtual void OnMouseUp(int x, int y);
+    virtual void OnDoubleClick(int x, int y);
+    // The default only advances the shared random sequence; callers ignore the result.
+    virtual int OnRightMouseDown(int x, int y);
+    virtual void OnRightDoubleClick(int x, int y);
+    virtual void OnMouseMove(int x, int y);
+    // Slot 15: a key press, translated (see key_translation.h); returns whether handled.
+    virtual bool OnKeyDown(int key, KeyBindings* bindings);
+    // Slot 16: a key release, raw virtual-key code.
+    virtual bool OnKeyUp(int key, KeyBindings* bindings);
+
+    // Start-up, frame loop and shutdown; 0 when start-up failed, else the last message's
+    // wParam.
+    int Run();
+    // Draws and presents one frame if allowed. onEvent: an input or window event asks.
+    void Render(bool onEvent);
+    void ClearToBackground();
+    // Ends the frame loop at its next idle point.
+    void RequestQuit() { quitRequested = true; }
+    // Window creation (window.cpp); false after reporting the failure in a message box.
+    bool CreateAppWindow(const std::string& caption, int x, int y, int clientWidth,
+                         int clientHeight, int bitsPerPixel, bool fullscreenMode);
+    // The window procedure's work for one message (window.cpp).
+    std::intptr_t HandleMessage(WindowHandle hwnd, unsigned message, std::uintptr_t wParam,
+                                std::intptr_t lParam);
+    // After every render: the frame time and the frames-per-second window.
+    void UpdateFrameStatistics();
+
+    bool IsCompactScreen() const { return width <= 320; }
+    bool IsTinyScreen() const { return width <= 176 && height <= 220; }
+    bool IsNearlySquare() const {
+        return width == height || (width > height && width < height + (width >> 3));
+    }
+
+    int Width() const { return width; }
+    int Height() const { return height; }
+    ModuleHandle Instance() const { return instance; }
+
+    // Fields in the framework's declaration order; derived constructors configure them.
+    bool animating = false;
+    KeyBindings keys;
+    std::string title = "Bramblewood Apps";
+    int iconId = 101;
+    int lastFrameMs = 0;
+    int msThisSecond = 0;
+    int framesPerSecond = 0;
+    int frameCount = 0;
+    int framesThisSecond = 0;
+    int framePeriodMs = 25;
+    TickTimer loopTimer;
+    TickTimer frameTimer;
+    bool resizable = true;
+    WindowHandle window = nullptr;
+    ModuleHandle instance = nullptr;
+    bool doubleClickEvents = true;
+    int width = 480;
+    int height = 640;
+    int minWidth = 240;
+    int minHeight = 320;
+    bool fullscreen = false;
+    bool quitRequested = false;
+    // Set by a maximise; with leftButtonHeld it holds off size handling until the mouse moves.
+    bool maximizeEcho = false;
+    bool active = false;
+    bool running = false;
+    char className[101] = {};
+    BackBuffer* backBuffer = nullptr;
+    bool leftButtonHeld = false;
+
+  private:
+    bool CreateBackBuffer();
+    void FreeBackBuffer();
+    void RunFrameLoop(std::uintptr_t& lastWParam);
+    void HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intptr_t lParam);
+    void HandleLeftPress(int x, int y);
+    void HandleLeftRelease(int x, int y);
+    void CloseWindow();
+    // Destroys the window, unregisters its class and restores a changed display mode.
+    void DestroyAppWindow();
+
+    // The display mode was switched for a full-screen run and must be restored.
+    bool displayModeChanged = false;
+};
+
+// The one application object, set by its constructor and never cleared.
+extern Application* CurrentApplication;
+
+// Milliseconds the frame loop sleeps after a frame that took elapsedMs of periodMs.
+constexpr int FrameSleepMs(int periodMs, int elapsedMs) {
+    return periodMs - elapsedMs > 0 ? periodMs - elapsedMs : 0;
+}
+
+// Allocates the one application object (game/arithmetic_game.cpp); null on failure.
+Application* CreateApplication();
+
+WindowHandle GetMainWindow();
+int GetClientWidth();
+int GetClientHeight();

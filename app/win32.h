@@ -1,0 +1,10 @@
+// The one way the Windows-facing files include the Windows API.
+// Some Windows macros share names with this program's own operations (DrawText);
+// they are removed here so each name means one thing in every file.
+#pragma once
+
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#undef DrawText

@@ -1,0 +1,301 @@
+// The main window: class registration, optional full-screen mode, creation, the window
+// procedure and the message pump. Every message the program reacts to becomes one of the
+// Application's virtual operations or a change of the shared mouse state.
+#include "app/window.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/application.h"
+#include "app/key_translation.h"
+#include "app/mouse_state.h"
+#include "app/win32.h"
+#include "ui/widget.h"
+
+namespace {
+
+constexpr char ClassSuffix[] = " by Bramblewood Apps";
+constexpr UINT ClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
+// Outer size beyond the client area the minimum tracking size allows for.
+constexpr int FrameAllowanceX = 8;
+constexpr int FrameAllowanceY = 26;
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (CurrentApplication == nullptr) {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    return CurrentApplication->HandleMessage(hwnd, message, wParam, lParam);
+}
+
+void ShowBox(const char* text, const char* caption, UINT icon) {
+    MessageBoxA(nullptr, text, caption, MB_OK | icon);
+}
+
+// Asks for the full-screen mode; false when the user declines the windowed fallback.
+bool EnterFullscreen(int width, int height, int bitsPerPixel, bool& fullscreen) {
+    DEVMODEA mode;
+    std::memset(&mode, 0, sizeof mode);
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmBitsPerPel = static_cast<DWORD>(bitsPerPixel);
+    mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    if (ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL) {
+        return true;
+    }
+    const int answer = MessageBoxA(nullptr,
+                                   "The Requested Fullscreen Mode Is Not Supported By\nYour "
+                                   "Video Card.  Use Windowed Mode Instead?",
+                                   "Bramblewood Apps", MB_YESNO | MB_ICONEXCLAMATION);
+    if (answer == IDYES) {
+        fullscreen = false;
+        return true;
+    }
+    ShowBox("Program will close", "ERROR", MB_ICONSTOP);
+    return false;
+}
+
+int SignedLow(std::intptr_t value) {
+    return static_cast<short>(LOWORD(value));
+}
+int SignedHigh(std::intptr_t value) {
+    return static_cast<short>(HIWORD(value));
+}
+
+} // namespace
+
+bool Application::CreateAppWindow(const std::string& caption, int x, int y, int clientWidth,
+                                  int clientHeight, int bitsPerPixel, bool fullscreenMode) {
+    // Titles are limited to 80 characters so the class name fits its 101-byte buffer.
+    char captionBuffer[100];
+    std::snprintf(captionBuffer, sizeof captionBuffer, "%s", caption.c_str());
+    std::snprintf(className, sizeof className, "%s%s", captionBuffer, ClassSuffix);
+    fullscreen = fullscreenMode;
+    instance = GetModuleHandleA(nullptr);
+    HINSTANCE module = static_cast<HINSTANCE>(instance);
+
+    WNDCLASSA windowClass;
+    std::memset(&windowClass, 0, sizeof windowClass);
+    windowClass.style = ClassStyle;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = module;
+    windowClass.hIcon = LoadIconA(module, MAKEINTRESOURCEA(iconId));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    windowClass.lpszClassName = className;
+    if (RegisterClassA(&windowClass) == 0) {
+        ShowBox("Failed To Register The Window Class.", "ERROR", MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (fullscreen && !EnterFullscreen(clientWidth, clientHeight, bitsPerPixel, fullscreen)) {
+        return false;
+    }
+
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    DWORD exStyle = 0;
+    if (fullscreen) {
+        style = WS_POPUP;
+        exStyle = WS_EX_APPWINDOW;
+        ShowCursor(FALSE);
+    } else if (resizable) {
+        style = WS_OVERLAPPEDWINDOW;
+        exStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
+    }
+    RECT outer = {0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    const bool maximise = outerWidth >= GetSystemMetrics(SM_CXSCREEN) &&
+                          outerHeight + FrameAllowanceY >= GetSystemMetrics(SM_CYSCREEN);
+
+    HWND created = CreateWindowExA(exStyle, className, captionBuffer, style, x, y, outerWidth,
+                                   outerHeight, nullptr, nullptr, module, nullptr);
+    window = created;
+    if (created == nullptr) {
+        ShowBox("Window Creation Error", "ERROR", MB_ICONEXCLAMATION);
+        return false;
+    }
+    ShowWindow(created, maximise ? SW_MAXIMIZE : SW_SHOWNORMAL);
+    SetForegroundWindow(created);
+    SetFocus(created);
+    return true;
+}
+
+std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
+                                         std::uintptr_t wParam, std::intptr_t lParam) {
+    HWND hwnd = static_cast<HWND>(handle);
+    const int x = SignedLow(lParam);
+    const int y = SignedHigh(lParam);
+    switch (message) {
+    case WM_SIZE: HandleSize(hwnd, wParam, lParam); return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            active = false;
+        } else if (!active) {
+            active = true;
+            OnActivate();
+            Render(true);
+        }
+        return 0;
+    case WM_CLOSE: CloseWindow(); return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_CLOSE) {
+            break;
+        }
+        quitRequested = true; // ends the loop without WM_CLOSE
+        return 0;
+    case WM_ERASEBKGND:
+    case WM_MOUSEWHEEL: return 0;
+    case WM_GETMINMAXINFO: {
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+        limits->ptMinTrackSize.x = minWidth + FrameAllowanceX;
+        limits->ptMinTrackSize.y = minHeight + FrameAllowanceY;
+        return 0;
+    }
+    case WM_WINDOWPOSCHANGING: Render(true); return 0;
+    case WM_KEYDOWN: {
+        const bool shift = GetKeyState(VK_SHIFT) < 0;
+        const bool numLock = GetKeyState(VK_NUMLOCK) != 0;
+        OnKeyDown(TranslateKeyDown(static_cast<int>(wParam), shift, numLock), &keys);
+        Render(true);
+        return 0;
+    }
+    case WM_KEYUP:
+        OnKeyUp(static_cast<int>(wParam), &keys);
+        Render(true);
+        return 0;
+    case WM_MOUSEMOVE:
+        MouseState.x = x;
+        MouseState.y = y;
+        OnMouseMove(x, y);
+        Render(true);
+        if (leftButtonHeld && maximizeEcho) {
+            leftButtonHeld = false;
+            maximizeEcho = false;
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetCapture(hwnd);
+        HandleLeftPress(x, y);
+        return 0;
+    case WM_LBUTTONUP:
+        ReleaseCapture();
+        HandleLeftRelease(x, y);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        if (!doubleClickEvents) {
+            HandleLeftPress(x, y); // a quick second click acts as a press, without capture
+            return 0;
+        }
+        MouseState.x = x;
+        MouseState.y = y;
+        MouseState.buttonDown = false;
+        OnDoubleClick(x, y);
+        Render(true);
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnRightMouseDown(x, y);
+        Render(true);
+        return 0;
+    case WM_RBUTTONDBLCLK:
+        OnRightDoubleClick(x, y);
+        Render(true);
+        return 0;
+    default: break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void Application::HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (wParam != SIZE_RESTORED && wParam != SIZE_MAXIMIZED) {
+        return;
+    }
+    if (maximizeEcho) {
+        leftButtonHeld = true; // the echo of a maximise: wait for the mouse to move
+        return;
+    }
+    active = true;
+    int newWidth = 0;
+    int newHeight = 0;
+    ReadClientSize(hwnd, newWidth, newHeight);
+    if (newWidth != width || newHeight != height) {
+        width = newWidth;
+        height = newHeight;
+        if (backBuffer != nullptr) {
+            FreeBackBuffer();
+            CreateBackBuffer();
+        }
+        OnResize(newWidth, newHeight);
+    }
+    Render(false);
+    if (wParam == SIZE_MAXIMIZED) {
+        maximizeEcho = true;
+        SendMessageA(static_cast<HWND>(hwnd), WM_SIZE, wParam, lParam);
+    }
+}
+
+void Application::HandleLeftPress(int x, int y) {
+    MouseState.buttonDown = true;
+    MouseState.x = x;
+    MouseState.y = y;
+    DispatchPress(Point{x, y});
+    leftButtonHeld = true;
+    OnMouseDown(x, y);
+    Render(true);
+}
+
+void Application::HandleLeftRelease(int x, int y) {
+    MouseState.buttonDown = false;
+    DispatchRelease(Point{x, y});
+    leftButtonHeld = false;
+    OnMouseUp(x, y);
+    Render(true);
+}
+
+void Application::CloseWindow() {
+    animating = false;
+    quitRequested = true;
+    PostQuitMessage(0);
+}
+
+PumpResult PumpOneMessage(std::uintptr_t& lastWParam) {
+    MSG message;
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        return PumpResult::Empty;
+    }
+    lastWParam = message.wParam;
+    if (message.message == WM_QUIT) {
+        return PumpResult::Quit;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    return PumpResult::Dispatched;
+}
+
+void ReadClientSize(WindowHandle window, int& width, int& height) {
+    RECT client = {0, 0, 0, 0};
+    if (window != nullptr && GetClientRect(static_cast<HWND>(window), &client)) {
+        width = client.right - client.left;
+        height = client.bottom - client.top;
+    }
+}
+
+void ReadScreenSize(int& width, int& height) {
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
+}
+
+void ShowErrorBox(const char* text) {
+    ShowBox(text, "ERROR", MB_ICONEXCLAMATION);
+}
+
+void Application::DestroyAppWindow() {
+    if (window != nullptr) {
+        DestroyWindow(static_cast<HWND>(window));
+        window = nullptr;
+    }
+    UnregisterClassA(className, static_cast<HINSTANCE>(instance));
+    if (displayModeChanged) {
+        ChangeDisplaySettingsA(nullptr, 0);
+        displayModeChanged = false;
+    }
+}

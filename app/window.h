@@ -1,0 +1,19 @@
+// The window-system services the frame loop and the application use, kept behind plain
+// functions so application.cpp reads without the Windows API.
+#pragma once
+
+#include <cstdint>
+
+#include "app/platform_types.h"
+
+enum class PumpResult { Dispatched, Quit, Empty };
+
+// Takes one waiting message of the thread, if any, and dispatches it (unless it is the
+// quit message). lastWParam receives the wParam of every message taken.
+PumpResult PumpOneMessage(std::uintptr_t& lastWParam);
+// Size of the window's client rectangle.
+void ReadClientSize(WindowHandle window, int& width, int& height);
+// Size of the primary display.
+void ReadScreenSize(int& width, int& height);
+// A start-up failure message box with caption "ERROR".
+void ShowErrorBox(const char* text);

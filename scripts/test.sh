@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and its tests for Windows, prepares Wine and
+# runs the whole suite under a virtual X display. Extra arguments go to ctest
+# (for example: scripts/test.sh -R unit).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+scripts/install-deps.sh
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw
+
+export WINEPREFIX="$PWD/build/mingw/wineprefix"
+scripts/wine-prefix.sh
+source scripts/wine-env.sh
+trap '"$WINESERVER_BIN" -k >/dev/null 2>&1 || true' EXIT
+
+xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    ctest --preset mingw "$@"

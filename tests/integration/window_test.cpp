@@ -1,0 +1,206 @@
+// The real window and message loop under Xvfb: creation, class name and caption, client
+// size, the first frame's background, a double click taken as a second press, and the
+// three ways the loop ends (WM_CLOSE, the close box, RequestQuit) each calling OnExit once.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/application.h"
+#include "app/mouse_state.h"
+#include "app/win32.h"
+#include "game/arithmetic_game.h"
+#include "render/back_buffer.h"
+#include "render/surface.h"
+
+namespace {
+
+// An application whose frames run a script, counting the events it receives.
+class ProbeApp : public Application {
+  public:
+    explicit ProbeApp(const char* name) {
+        title = name;
+        width = 640;
+        height = 480;
+        resizable = false;
+    }
+    void OnStart() override { ++starts; }
+    void OnExit() override { ++exits; }
+    void DrawFrame() override {
+        animating = true;
+        ++frames;
+        if (script) {
+            script(*this);
+        }
+        if (frames > 400) {
+            RequestQuit(); // a stuck test ends instead of hanging
+        }
+    }
+    void OnMouseDown(int, int) override { ++downs; }
+    void OnMouseUp(int, int) override { ++ups; }
+    void OnDoubleClick(int, int) override { ++doubleClicks; }
+    bool OnKeyDown(int key, KeyBindings*) override {
+        lastKey = key;
+        return true;
+    }
+
+    std::function<void(ProbeApp&)> script;
+    int starts = 0;
+    int exits = 0;
+    int frames = 0;
+    int downs = 0;
+    int ups = 0;
+    int doubleClicks = 0;
+    int lastKey = 0;
+};
+
+HWND Hwnd(const Application& app) {
+    return static_cast<HWND>(app.window);
+}
+
+LPARAM At(int x, int y) {
+    return MAKELPARAM(x, y);
+}
+
+} // namespace
+
+TEST(WindowApplication, CreatesTheNamedWindowAndEndsOnClose) {
+    ProbeApp app("Probe One");
+    std::string className;
+    std::string caption;
+    RECT client = {};
+    app.script = [&](ProbeApp& a) {
+        if (a.frames == 1) {
+            char buffer[128] = {};
+            GetClassNameA(Hwnd(a), buffer, sizeof buffer);
+            className = buffer;
+            GetWindowTextA(Hwnd(a), buffer, sizeof buffer);
+            caption = buffer;
+            GetClientRect(Hwnd(a), &client);
+            PostMessageA(Hwnd(a), WM_CLOSE, 0, 0);
+        }
+    };
+    EXPECT_EQ(app.Run(), 0) << "the quit message's exit code";
+    EXPECT_EQ(className, "Probe One by Bramblewood Apps");
+    EXPECT_EQ(caption, "Probe One");
+    EXPECT_EQ(client.right - client.left, 640);
+    EXPECT_EQ(client.bottom - client.top, 480);
+    EXPECT_EQ(app.starts, 1);
+    EXPECT_EQ(app.exits, 1);
+    EXPECT_FALSE(app.animating) << "WM_CLOSE stops the animation";
+}
+
+TEST(WindowApplication, CloseBoxEndsTheLoopWithoutAQuitMessage) {
+    ProbeApp app("Probe Two");
+    app.script = [](ProbeApp& a) {
+        if (a.frames == 2) {
+            PostMessageA(Hwnd(a), WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+    };
+    app.Run();
+    EXPECT_TRUE(app.quitRequested);
+    EXPECT_EQ(app.exits, 1);
+    EXPECT_LT(app.frames, 10);
+}
+
+TEST(WindowApplication, RequestQuitDuringAFrameRunsOnExitOnce) {
+    ProbeApp app("Probe Three");
+    app.script = [](ProbeApp& a) {
+        if (a.frames == 3) {
+            a.RequestQuit();
+        }
+    };
+    app.Run();
+    EXPECT_EQ(app.frames, 3);
+    EXPECT_EQ(app.exits, 1);
+}
+
+TEST(WindowApplication, DoubleClickIsASecondPressWhenDoubleClickEventsAreOff) {
+    ProbeApp app("Probe Four");
+    app.doubleClickEvents = false;
+    app.script = [](ProbeApp& a) {
+        if (a.frames == 1) {
+            PostMessageA(Hwnd(a), WM_LBUTTONDOWN, MK_LBUTTON, At(20, 30));
+            PostMessageA(Hwnd(a), WM_LBUTTONUP, 0, At(20, 30));
+            PostMessageA(Hwnd(a), WM_LBUTTONDBLCLK, MK_LBUTTON, At(21, 31));
+            PostMessageA(Hwnd(a), WM_LBUTTONUP, 0, At(21, 31));
+        } else if (a.frames == 2) {
+            a.RequestQuit();
+        }
+    };
+    app.Run();
+    EXPECT_EQ(app.downs, 2);
+    EXPECT_EQ(app.ups, 2);
+    EXPECT_EQ(app.doubleClicks, 0);
+    EXPECT_FALSE(MouseState.buttonDown);
+}
+
+TEST(WindowApplication, DoubleClickEventWhenEnabled) {
+    ProbeApp app("Probe Five");
+    app.script = [](ProbeApp& a) {
+        if (a.frames == 1) {
+            PostMessageA(Hwnd(a), WM_LBUTTONDBLCLK, MK_LBUTTON, At(5, 6));
+        } else if (a.frames == 2) {
+            a.RequestQuit();
+        }
+    };
+    app.Run();
+    EXPECT_EQ(app.doubleClicks, 1);
+    EXPECT_EQ(app.downs, 0);
+}
+
+TEST(WindowApplication, KeypadKeysArriveTranslated) {
+    ProbeApp app("Probe Six");
+    app.script = [](ProbeApp& a) {
+        if (a.frames == 1) {
+            PostMessageA(Hwnd(a), WM_KEYDOWN, VK_ADD, 0);
+        } else if (a.frames == 2) {
+            a.RequestQuit();
+        }
+    };
+    app.Run();
+    EXPECT_EQ(app.lastKey, '+');
+}
+
+TEST(WindowApplication, MinimumTrackingSizeAddsTheFrameAllowance) {
+    ProbeApp app("Probe Seven");
+    app.minWidth = 0;
+    app.minHeight = 0;
+    MINMAXINFO limits = {};
+    app.script = [&](ProbeApp& a) {
+        SendMessageA(Hwnd(a), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        a.RequestQuit();
+    };
+    app.Run();
+    EXPECT_EQ(limits.ptMinTrackSize.x, 8);
+    EXPECT_EQ(limits.ptMinTrackSize.y, 26);
+}
+
+namespace {
+
+// The real game, ended after its first frames, with the back buffer read before exit.
+class FirstFramesGame : public ArithmeticGame {
+  public:
+    void DrawFrame() override {
+        ArithmeticGame::DrawFrame();
+        if (++frames == 3) {
+            corner = SurfacePixels[0];
+            centre = SurfacePixels[240 * SurfacePitch + 320];
+            RequestQuit();
+        }
+    }
+    int frames = 0;
+    Color565 corner = 0;
+    Color565 centre = 0;
+};
+
+} // namespace
+
+TEST(WindowGame, FirstFramesClearToTheMenuBackground) {
+    FirstFramesGame game;
+    game.Run();
+    EXPECT_EQ(game.frames, 3);
+    EXPECT_EQ(game.corner, ToColor565(0xFFE7DB));
+    EXPECT_EQ(game.centre, ToColor565(0xFFE7DB));
+    EXPECT_EQ(game.backBuffer != nullptr, true);
+}
