@@ -1,0 +1,29 @@
+// Problem: one arithmetic problem of the drill (left operand, operation code, right operand)
+// and its result. Operation codes are single bytes; division uses 0x89, the code the text
+// renderer draws as a division sign.
+#pragma once
+
+#include <cstdint>
+
+constexpr std::uint8_t OpAdd = '+';
+constexpr std::uint8_t OpSubtract = '-';
+constexpr std::uint8_t OpMultiply = 'x';
+constexpr std::uint8_t OpDivide = 0x89;
+
+struct Problem {
+    std::int32_t operandA = 0;
+    std::uint8_t operation = 0;
+    std::int32_t operandB = 0;
+};
+
+// A+B, A-B, A*B or A/B; 0 for any other code, and 0 for a division by zero rather than a
+// crash (the dealer never deals one, but the function must not fault on any problem).
+inline int ProblemResult(const Problem& p) {
+    switch (p.operation) {
+    case OpAdd: return p.operandA + p.operandB;
+    case OpSubtract: return p.operandA - p.operandB;
+    case OpMultiply: return p.operandA * p.operandB;
+    case OpDivide: return p.operandB != 0 ? p.operandA / p.operandB : 0;
+    default: return 0;
+    }
+}

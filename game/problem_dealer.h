@@ -1,0 +1,86 @@
+// ProblemDealer: the problem state of one game and the rules that deal it: per-difficulty
+// settings, the current problem and its preview, ten regular problems and one challenge per
+// level, and the operand ranges that widen from level to level. Plain C++; every random
+// number comes from the shared sequence, in a fixed order, so a seed replays a whole game.
+#pragma once
+
+#include "game/problem.h"
+#include "game/value_pool.h"
+
+// The clock a game starts with and the most it can hold, in seconds.
+constexpr int GameStartSeconds = 30;
+constexpr int GameLimitSeconds = 60;
+
+// Difficulty indices as the setup screen lists them.
+constexpr int DifficultyEasy = 0;
+constexpr int DifficultyNormal = 1;
+constexpr int DifficultyHard = 2;
+
+// The operations the player has switched on for a game.
+struct OperationChoice {
+    bool addEnabled = true;
+    bool subtractEnabled = true;
+    bool multiplyEnabled = true;
+    bool divideEnabled = true;
+    // True when at least one operation is on (a game needs one).
+    bool Any() const;
+};
+
+class ProblemDealer {
+  public:
+    // Starts a game at difficulty 0..2: the difficulty's bonus, penalty, range step, bounds
+    // and operand pools, 11 problems per level, the operation pool (and the dividends when
+    // dividing), then the first problem and its preview. A difficulty outside 0..2 leaves
+    // the difficulty settings and operand pools as they were. Score, level, the typed answer,
+    // the clock and the sounds belong to the caller.
+    void NewGame(int difficulty, const OperationChoice& choice);
+    // Makes the preview current (or deals a fresh current problem when needFreshCurrent is
+    // set), deals the next preview and counts the problem. Returns true when the challenge
+    // has just become current, so the caller can play the challenge sound.
+    bool AdvanceProblem();
+    // Widens the operand bounds, refills the pools and dividends, deals the first problem of
+    // the next level and sets problemNumber to 1. The level count, the level sound and
+    // resuming the clock are left to the caller.
+    void LevelUp();
+    // Refills dividendPool with problemsPerLevel dividends from start: start itself, then
+    // each following composite number.
+    void BuildDividends(int start);
+    // A random divisor of dividend between 2 and half of it, or 1 when it has none.
+    int PickDivisor(int dividend) const;
+    // True while the challenge is the current problem.
+    bool ChallengeActive() const { return problemNumber == problemsPerLevel; }
+
+    Problem currentProblem;
+    Problem nextProblem;
+    // Set by NewGame and LevelUp; the next AdvanceProblem deals a fresh current problem
+    // instead of promoting the preview, then clears it.
+    bool needFreshCurrent = false;
+    // 1-based number of the current problem in its level; problemsPerLevel while the
+    // challenge is current, one more once the challenge has been answered.
+    int problemNumber = 0;
+    int problemsPerLevel = 11;
+    int maxOperandA = 10;
+    int maxOperandB = 10;
+    int rangeStep = 0;
+    int bonusSeconds = 0;
+    // Held as a negative number of seconds.
+    int penaltySeconds = 0;
+    // Clock reading when the current problem began; the caller renews it on right answers.
+    int referenceSeconds = GameStartSeconds;
+    ValuePool operandPoolA;
+    ValuePool operandPoolB;
+    // Codes of the enabled operations, in the order add, subtract, multiply, divide.
+    ValuePool operationPool;
+    ValuePool dividendPool;
+    int difficulty = DifficultyNormal;
+    OperationChoice ops;
+
+  private:
+    void ApplyDifficulty(int newDifficulty);
+    void FillOperationPool();
+    void DealRegular(Problem& problem);
+    void DrawOperands(Problem& problem);
+    void DealChallenge(Problem& problem);
+    std::uint8_t ChallengeOperation() const;
+    void WidenBounds();
+};
