@@ -6,6 +6,7 @@
 #include "app/window.h"
 #include "render/back_buffer.h"
 #include "render/surface.h"
+#include "text/text.h"
 #include "ui/widget.h"
 
 Application* CurrentApplication = nullptr;
@@ -25,6 +26,7 @@ constexpr int FullscreenBitsPerPixel = 16;
 
 Application::Application() {
     CurrentApplication = this;
+    ResetCurrentFont();
 }
 
 Application::~Application() {

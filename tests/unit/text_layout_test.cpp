@@ -1,0 +1,294 @@
+// Styled layout with fonts whose widths the test sets: wrapping back to break characters,
+// line feeds, colour tags, bracket colours, lowercase, fixed-advance cells, the record
+// cap and the bottom limit; then the styled draw's alignment and out fields and the global
+// text operations over the current font.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "render/surface.h"
+#include "support/table_font.h"
+#include "text/text.h"
+
+namespace {
+
+constexpr int Advance = 10;
+constexpr int LineHeight = 12;
+constexpr ColorRef Ink = 0x123456;
+constexpr ColorRef Red = 0x0000FF;
+constexpr ColorRef Blue = 0xFF0000;
+constexpr ColorRef Magenta = 0xFF00FF;
+constexpr ColorRef Green = 0x00FF00;
+
+// Each record as "<char>@x,y", space-separated, in slot order.
+std::string Placed(const Font& font) {
+    std::string text;
+    for (int i = 0; i < font.layoutCount; ++i) {
+        const LayoutRecord& r = font.layoutBuffer[i];
+        text += (i > 0 ? " " : "") + std::string(1, static_cast<char>(r.code)) + "@" +
+                std::to_string(r.x) + "," + std::to_string(r.y);
+    }
+    return text;
+}
+
+std::vector<ColorRef> Colours(const Font& font) {
+    std::vector<ColorRef> colours;
+    for (int i = 0; i < font.layoutCount; ++i) {
+        colours.push_back(font.layoutBuffer[i].colour);
+    }
+    return colours;
+}
+
+// Every character 10 pixels wide, lines 12 apart, wrapping at 45 unless a test says else;
+// no surface, so the bottom limit is the viewport's height.
+class TextLayout : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetSurface(nullptr, 0, 0, 0);
+        SetLayoutViewportForTests(45, 1000);
+        style.colour = Ink;
+    }
+    void TearDown() override { SetLayoutViewportForTests(0, 0); }
+
+    int Lay(const char* text, int x0 = 0, int y0 = 0) {
+        lines = -1;
+        return font.Layout(text, x0, y0, style, &lines);
+    }
+
+    Font font = UniformFont(Advance, LineHeight, 2);
+    TextStyle style;
+    int lines = 0;
+};
+
+} // namespace
+
+TEST_F(TextLayout, FourTwoLetterWordsTakeALineEach) {
+    // "d" would end at 50 > 45, so each word goes back to the start of a new line.
+    EXPECT_EQ(Lay("ab cd ef gh"), 11);
+    EXPECT_EQ(lines, 4);
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0  @20,0 c@0,12 d@10,12  @20,12 e@0,24 f@10,24  @20,24 "
+                            "g@0,36 h@10,36");
+}
+
+TEST_F(TextLayout, WrapsAfterTheLastBreakCharacterAndRestartsAtX0) {
+    SetLayoutViewportForTests(65, 1000);
+    Lay("one two-three", 5, 7);
+    EXPECT_EQ(lines, 3);
+    EXPECT_EQ(Placed(font), "o@5,7 n@15,7 e@25,7  @35,7 t@5,19 w@15,19 o@25,19 -@35,19 "
+                            "t@5,31 h@15,31 r@25,31 e@35,31 e@45,31");
+}
+
+TEST_F(TextLayout, RightMarginNarrowsTheLine) {
+    SetLayoutViewportForTests(100, 1000);
+    style.rightMargin = 55;
+    Lay("ab cd ef gh");
+    EXPECT_EQ(lines, 4);
+}
+
+TEST_F(TextLayout, WordLongerThanALineIsSplitBetweenCharacters) {
+    Lay("abcdefgh");
+    EXPECT_EQ(lines, 2);
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0 c@20,0 d@30,0 e@0,12 f@10,12 g@20,12 h@30,12");
+}
+
+TEST_F(TextLayout, GlyphWiderThanTheLineStandsAloneWithoutAnEmptyLine) {
+    font.widths['W'] = 60;
+    Lay("W");
+    EXPECT_EQ(lines, 1);
+    EXPECT_EQ(Placed(font), "W@0,0");
+    Lay("aWb");
+    EXPECT_EQ(lines, 3);
+    EXPECT_EQ(Placed(font), "a@0,0 W@0,12 b@0,24");
+}
+
+TEST_F(TextLayout, LineFeedsStartLinesAndATrailingOneAddsNone) {
+    Lay("a\nb");
+    EXPECT_EQ(lines, 2);
+    EXPECT_EQ(Placed(font), "a@0,0 b@0,12");
+    Lay("a\n");
+    EXPECT_EQ(lines, 1);
+    EXPECT_EQ(Placed(font), "a@0,0");
+    Lay("a\n\nb", 3, 4);
+    EXPECT_EQ(lines, 3);
+    EXPECT_EQ(Placed(font), "a@3,4 b@3,28");
+}
+
+TEST_F(TextLayout, WrapAfterALineFeedNeverMovesTextFromTheLineAbove) {
+    Lay("ab c\ndefgh");
+    EXPECT_EQ(lines, 3);
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0  @20,0 c@30,0 d@0,12 e@10,12 f@20,12 g@30,12 h@0,24");
+}
+
+TEST_F(TextLayout, LineSpacingAddsToEveryAdvance) {
+    style.lineSpacing = 3;
+    Lay("a\nb cd");
+    EXPECT_EQ(Placed(font), "a@0,0 b@0,15  @10,15 c@20,15 d@30,15");
+    Lay("abcde");
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0 c@20,0 d@30,0 e@0,15");
+}
+
+TEST_F(TextLayout, RecordsHoldTheAdvancePlusOne) {
+    font.widths['i'] = 4;
+    Lay("ai");
+    ASSERT_EQ(font.layoutCount, 2);
+    EXPECT_EQ(font.layoutBuffer[0].width, Advance + 1);
+    EXPECT_EQ(font.layoutBuffer[1].width, 5);
+    EXPECT_EQ(font.layoutBuffer[1].x, Advance);
+}
+
+TEST_F(TextLayout, ColourTagsColourTheTextBetweenAndTakeNoSpace) {
+    style.markup = true;
+    Lay("a[red]bc[/]d");
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0 c@20,0 d@30,0");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Ink, Red, Red, Ink}));
+}
+
+TEST_F(TextLayout, UnknownTagsVanishAndKeepTheColour) {
+    style.markup = true;
+    Lay("a[Red]b[blue]c[]d");
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0 c@20,0 d@30,0");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>(4, Ink)));
+}
+
+TEST_F(TextLayout, UnclosedTagSwallowsTheRest) {
+    style.markup = true;
+    Lay("ab[red cd");
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0");
+    EXPECT_EQ(lines, 1);
+}
+
+TEST_F(TextLayout, MarkupOffDrawsTagsAsCharacters) {
+    Lay("[red]");
+    EXPECT_EQ(font.layoutCount, 5);
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>(5, Ink)));
+}
+
+TEST_F(TextLayout, WrapGoingBackRestoresTheColourAtTheBreak) {
+    // The break is remembered while red; "[/]" after "c" has turned the colour back, so
+    // laying "c" out again must start from red, not from the colour at the wrap.
+    style.markup = true;
+    Lay("[red]ab c[/]d");
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0  @20,0 c@0,12 d@10,12");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Red, Red, Red, Red, Ink}));
+}
+
+TEST_F(TextLayout, TagColourKnowsTheTableAndTheDefaultTag) {
+    const struct {
+        const char* tag;
+        ColorRef colour;
+    } table[] = {{"[green]", 0x00FF00},     {"[yellow]", 0x00FFFF}, {"[red]", 0x0000FF},
+                 {"[magenta]", 0xFF00FF},   {"[white]", 0xFFFFFF},  {"[gray]", 0x7D7D7D},
+                 {"[lightgray]", 0xC8C8C8}, {"[/]", 0xABCDEF}};
+    for (const auto& entry : table) {
+        ColorRef out = 1;
+        EXPECT_TRUE(font.TagColour(entry.tag, 0xABCDEF, &out)) << entry.tag;
+        EXPECT_EQ(out, entry.colour) << entry.tag;
+    }
+    for (const char* unknown : {"[Red]", "[red", "red]", "[red] ", "[grey]", "[]", ""}) {
+        ColorRef out = 1;
+        EXPECT_FALSE(font.TagColour(unknown, 0xABCDEF, &out)) << unknown;
+        EXPECT_EQ(out, 1u) << "left alone by " << unknown;
+    }
+}
+
+TEST_F(TextLayout, LowercaseMapsLettersButNotTagBytes) {
+    SetLayoutViewportForTests(500, 1000);
+    style.lowercase = true;
+    Lay("AZ@[`");
+    EXPECT_EQ(Placed(font), "a@0,0 z@10,0 @@20,0 [@30,0 `@40,0");
+    style.markup = true;
+    Lay("Q[RED]Q");
+    EXPECT_EQ(Placed(font), "q@0,0 q@10,0");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Ink, Ink})) << "[RED] is not [red]";
+}
+
+TEST_F(TextLayout, BracketsAreColouredByDepth) {
+    SetLayoutViewportForTests(500, 1000);
+    style.bracketColours = true;
+    Lay("((a))");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Blue, Magenta, Ink, Magenta, Blue}));
+    Lay("((((");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Blue, Magenta, Green, Blue}));
+    style.bracketColours = false;
+    Lay("()");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Ink, Ink}));
+}
+
+TEST_F(TextLayout, SurplusClosingBracketsKeepTheCurrentColour) {
+    SetLayoutViewportForTests(500, 1000);
+    style.bracketColours = true;
+    style.markup = true;
+    Lay("[red])((");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Red, Red, Blue}))
+        << "depth -1 after ')', back to 0 after the first '('";
+}
+
+TEST_F(TextLayout, WrapGoingBackRestoresTheBracketDepth) {
+    // The "(" that does not fit has already counted itself; going back to the space must
+    // also take back its depth, or laid out again it would come out magenta.
+    style.bracketColours = true;
+    Lay("a bc(");
+    EXPECT_EQ(Placed(font), "a@0,0  @10,0 b@0,12 c@10,12 (@20,12");
+    EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Ink, Ink, Ink, Ink, Blue}));
+}
+
+TEST_F(TextLayout, FixedAdvanceUsesCellsAndHalfCellSpaces) {
+    SetLayoutViewportForTests(500, 1000);
+    font.fixedAdvance = 14;
+    font.fixedMode = true;
+    Lay("1 2\x89");
+    EXPECT_EQ(Placed(font), "1@0,0  @14,0 2@21,0 \x89@35,0");
+    EXPECT_EQ(font.layoutBuffer[1].width, 8);
+    font.fixedMode = false;
+    Lay("1 2");
+    EXPECT_EQ(Placed(font), "1@0,0  @10,0 2@20,0");
+}
+
+TEST_F(TextLayout, RecordsStopAtTheBufferCapacity) {
+    SetLayoutViewportForTests(1 << 30, 1000);
+    const std::string longText(LayoutCapacity + 500, 'a');
+    EXPECT_EQ(Lay(longText.c_str()), LayoutCapacity + 500) << "the text's length is returned";
+    EXPECT_EQ(font.layoutCount, LayoutCapacity);
+    EXPECT_EQ(font.layoutBuffer[LayoutCapacity - 1].x, (LayoutCapacity - 1) * Advance);
+}
+
+TEST_F(TextLayout, LayoutStopsBelowTheClipBottom) {
+    std::vector<Color565> pixels(50 * 25);
+    SetSurface(pixels.data(), 50, 25, 50); // lines start at 0, 12, 24, 36: 36 > 25
+    Lay("a\nb\nc\nd");
+    EXPECT_EQ(Placed(font), "a@0,0 b@0,12 c@0,24");
+    Lay("abcdefghijklm");
+    EXPECT_EQ(Placed(font), "a@0,0 b@10,0 c@20,0 d@30,0 e@0,12 f@10,12 g@20,12 h@30,12 "
+                            "i@0,24 j@10,24 k@20,24 l@30,24");
+    SetSurface(nullptr, 0, 0, 0);
+}
+
+TEST_F(TextLayout, BottomLimitIsTheViewportWhenTheClipHasNone) {
+    SetLayoutViewportForTests(45, 20);
+    Lay("a\nb\nc");
+    EXPECT_EQ(Placed(font), "a@0,0 b@0,12");
+}
+
+TEST_F(TextLayout, EmptyTextOrNoBufferLaysNothingOut) {
+    Lay("ab");
+    EXPECT_EQ(Lay(""), 0);
+    EXPECT_EQ(lines, 1);
+    EXPECT_EQ(font.layoutCount, 0);
+    font.layoutBuffer.reset();
+    EXPECT_EQ(Lay("ab"), 0);
+    EXPECT_EQ(lines, 1);
+}
+
+TEST_F(TextLayout, MeasuringAddsTableEntriesOrFixedCells) {
+    font.widths['i'] = 4;
+    EXPECT_EQ(font.MeasureText(""), 0);
+    EXPECT_EQ(font.MeasureText("i"), 4);
+    EXPECT_EQ(font.MeasureText("ai\x89"), Advance + 4 + 15);
+    EXPECT_EQ(font.CharWidth('i' + 256), 4) << "codes are taken modulo 256";
+    font.SetFixedAdvance(14);
+    style.fixedAdvanceLayout = true;
+    EXPECT_EQ(font.MeasureStyled("1 2", style), 14 + 7 + 14);
+    style.fixedAdvanceLayout = false;
+    EXPECT_EQ(font.MeasureStyled("1 2", style), 3 * Advance);
+}

@@ -1,0 +1,106 @@
+// Font: one GDI font made from a face name and a pixel size, with everything layout needs
+// kept in tables so measuring never asks GDI again: the ascent (used as the font height),
+// half the descent as a baseline correction, the space width and 256 advance widths. Codes
+// 0x80 to 0xFF are the program's own drawn symbols; they all measure one and a half average
+// character widths. Each font owns the buffer its styled draws lay glyphs out in.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/platform_types.h"
+#include "render/color.h"
+#include "text/text_style.h"
+
+// One laid-out glyph of a styled draw.
+struct LayoutRecord {
+    // Cell left and top, before the baseline correction.
+    std::int32_t x;
+    std::int32_t y;
+    // The advance plus 1.
+    std::int32_t width;
+    std::uint32_t colour;
+    // The byte to draw; a record whose code is 0 ends the drawing pass.
+    std::uint8_t code;
+};
+
+// Glyph records one styled draw can hold; longer texts are cut there silently.
+constexpr int LayoutCapacity = 2056;
+// Number of characters after which styled layout may wrap a line.
+constexpr int BreakCharCount = 12;
+// First of the byte codes drawn as the program's own symbols.
+constexpr int FirstSymbolCode = 0x80;
+
+class Font {
+  public:
+    // Creates the GDI font and measures all 256 codes. pixelSize is the character height.
+    Font(const char* faceName, int pixelSize);
+    // A font with no GDI font behind it whose metrics are given: it lays text out and draws
+    // symbols exactly as a real one, but draws no glyphs. spaceWidth is widths[32].
+    static Font FromMetrics(const int (&advanceWidths)[256], int ascent, int shift);
+    // Gives back what Destroy has not; a font dying while current stops being current.
+    ~Font();
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+
+    // Deletes the GDI font and frees the layout buffer; the owner calls it before deleting.
+    void Destroy();
+    // The advance width of code & 0xFF.
+    int CharWidth(int code) const;
+    int Height() const;
+    // Sum of the advance widths of the bytes (0 for an empty or null text).
+    int MeasureText(const char* text) const;
+    // With fixed-advance layout one cell per byte (half a cell for a space), else MeasureText.
+    int MeasureStyled(const char* text, const TextStyle& style) const;
+    // The cell width of fixed-advance layout; the program's fonts use the width of "0".
+    void SetFixedAdvance(int width);
+    // One colour, no markup, no wrapping, no symbols; the glyph cells' top is at
+    // y - baselineShift. Returns whether GDI drew (false without a surface).
+    bool DrawString(const char* text, int x, int y, ColorRef colour);
+    // DrawString of the one-byte string made of code.
+    void DrawChar(int code, int x, int y, ColorRef colour);
+    // Looks up a whole colour tag such as "[red]"; "[/]" gives defaultColour. False, with
+    // out untouched, for an unknown tag.
+    bool TagColour(const char* tag, ColorRef defaultColour, ColorRef* out) const;
+    // Lays the text out into layoutBuffer from (x, y) and sets layoutCount and *lines.
+    // Returns the text's byte length; 0 for an empty text or without a layout buffer.
+    int Layout(const char* text, int x, int y, const TextStyle& style, int* lines);
+    // Draws symbol code (0x80 to 0xFF) from primitives with its cell top-left at (x, y).
+    void DrawSymbol(int code, int x, int y, ColorRef colour);
+    // Aligns, lays out and draws styled text; returns the line count (1 for an empty text,
+    // which leaves the style's out fields alone).
+    int DrawStyled(const char* text, int x, int y, TextStyle& style);
+
+    GdiObject handle = nullptr;
+    // The ascent: what the whole program means by the font height and the line advance.
+    int height = 0;
+    int spaceWidth = 0;
+    int widths[256] = {};
+    // Half the descent: glyph cells are drawn this much above the y callers give.
+    int baselineShift = 0;
+    char breakChars[BreakCharCount] = {};
+    int breakCharCount = 0;
+    // LayoutCapacity records, allocated with the font; null when that failed, and then
+    // styled draws draw nothing.
+    std::unique_ptr<LayoutRecord[]> layoutBuffer;
+    // Records the last layout filled.
+    int layoutCount = 0;
+    // True only while a fixed-advance layout runs inside DrawStyled.
+    bool fixedMode = false;
+    int fixedAdvance = 0;
+
+  private:
+    // Resets the fields and allocates the layout buffer, without a GDI font.
+    Font();
+    Font(const int (&advanceWidths)[256], int ascent, int shift);
+    // Measures all 256 codes with GDI (font.cpp).
+    void CreateGdiFont(const char* faceName, int pixelSize);
+    // Draws the laid-out records: glyphs through GDI, symbols from primitives.
+    void DrawRecords();
+    // Puts this font into SurfaceDC for a run of glyphs; returns what it replaced.
+    GdiObject SelectIntoSurface() const;
+    void RestoreSurfaceFont(GdiObject previous) const;
+    // One colour run of glyphs with the cells' top at y - baselineShift; false when no
+    // surface or no GDI font.
+    bool OutputGlyphs(const char* text, int length, int x, int y, ColorRef colour) const;
+};

@@ -1,0 +1,97 @@
+// The current font and the global text operations over it, plus the viewport that styled
+// layout wraps against (the client size, or a test's stand-in).
+#include "text/text.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "app/application.h"
+
+namespace {
+
+Font* Current = nullptr;
+// Stand-in client size for tests; 0 means the window's.
+int ViewportWidthOverride = 0;
+int ViewportHeightOverride = 0;
+
+// |value| capped at 33: every shift of a font height by more has long saturated, and the
+// cap keeps the shifts below the 64-bit width.
+int ShiftCount(int value) {
+    const std::int64_t magnitude = value < 0 ? -std::int64_t{value} : value;
+    return static_cast<int>(magnitude > 33 ? 33 : magnitude);
+}
+
+int ClampToInt(std::int64_t value) {
+    constexpr std::int64_t Lowest = std::numeric_limits<int>::min();
+    constexpr std::int64_t Highest = std::numeric_limits<int>::max();
+    return static_cast<int>(value < Lowest ? Lowest : (value > Highest ? Highest : value));
+}
+
+} // namespace
+
+void SetCurrentFont(Font* font) {
+    if (font != nullptr) {
+        Current = font;
+    }
+}
+
+void ResetCurrentFont() {
+    Current = nullptr;
+}
+
+Font* CurrentFont() {
+    return Current;
+}
+
+void DrawPlainText(const char* text, int x, int y, ColorRef colour) {
+    if (Current != nullptr) {
+        Current->DrawString(text, x, y, colour);
+    }
+}
+
+int DrawText(const char* text, int x, int y, TextStyle& style) {
+    return Current != nullptr ? Current->DrawStyled(text, x, y, style) : 0;
+}
+
+int FontHeight() {
+    return Current != nullptr ? Current->height : 0;
+}
+
+int SpaceWidth() {
+    return Current != nullptr ? Current->spaceWidth : 0;
+}
+
+int FontHeightMultiple(int a, int b) {
+    if (Current == nullptr) {
+        return 0;
+    }
+    const std::int64_t h = Current->height;
+    std::int64_t first = 0;
+    if (a != 0) {
+        first = h * (std::int64_t{1} << (ShiftCount(a) - 1));
+        first = a < 0 ? -first : first;
+    }
+    std::int64_t second = 0;
+    if (b != 0) {
+        // Arithmetic shift on purpose: the negative term rounds toward minus infinity.
+        second = (b < 0 ? -h : h) >> ShiftCount(b);
+    }
+    return ClampToInt(first + second);
+}
+
+int TextWidth(const char* text) {
+    return Current != nullptr ? Current->MeasureText(text) : 0;
+}
+
+int LayoutViewportWidth() {
+    return ViewportWidthOverride != 0 ? ViewportWidthOverride : GetClientWidth();
+}
+
+int LayoutViewportHeight() {
+    return ViewportHeightOverride != 0 ? ViewportHeightOverride : GetClientHeight();
+}
+
+void SetLayoutViewportForTests(int width, int height) {
+    ViewportWidthOverride = width;
+    ViewportHeightOverride = height;
+}
