@@ -335,6 +335,9 @@ TEST(PrimitiveLines, ShallowLineBlendsEachColumnBetweenItsEnds) {
     // = 74; the neighbour loses that share rounded up: 248 - 74 = 174, 252 - 75 = 177.
     EXPECT_EQ(surface.At(1, 0), ToColor565(Rgb(73, 74, 73)));
     EXPECT_EQ(surface.At(1, 1), ToColor565(Rgb(174, 177, 174)));
+    // x = 7: w = 6548 >> 8 = 25; the neighbour (7, 3) becomes 248 + floor(-24.2) = 223 and
+    // 252 + floor(-24.6) = 227, where rounding toward zero would leave 224 and 228.
+    EXPECT_EQ(surface.At(7, 3), ToColor565(Rgb(223, 227, 223)));
 }
 
 TEST(PrimitiveLines, LightLineOnDarkGroundGetsTheSameWeights) {

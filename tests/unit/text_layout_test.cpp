@@ -4,11 +4,13 @@
 // text operations over the current font.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "render/surface.h"
 #include "support/table_font.h"
+#include "support/test_surface.h"
 #include "text/text.h"
 
 namespace {
@@ -39,6 +41,27 @@ std::vector<ColorRef> Colours(const Font& font) {
     }
     return colours;
 }
+
+// The bounding box and count of inked pixels.
+struct InkBox {
+    int left = 1 << 30;
+    int top = 1 << 30;
+    int right = -1;
+    int bottom = -1;
+    int count = 0;
+
+    void Add(int x, int y) {
+        left = std::min(left, x);
+        top = std::min(top, y);
+        right = std::max(right, x);
+        bottom = std::max(bottom, y);
+        ++count;
+    }
+    std::string Box() const {
+        return std::to_string(left) + "," + std::to_string(top) + "-" + std::to_string(right) +
+               "," + std::to_string(bottom);
+    }
+};
 
 // Every character 10 pixels wide, lines 12 apart, wrapping at 45 unless a test says else;
 // no surface, so the bottom limit is the viewport's height.
@@ -291,4 +314,167 @@ TEST_F(TextLayout, MeasuringAddsTableEntriesOrFixedCells) {
     EXPECT_EQ(font.MeasureStyled("1 2", style), 14 + 7 + 14);
     style.fixedAdvanceLayout = false;
     EXPECT_EQ(font.MeasureStyled("1 2", style), 3 * Advance);
+}
+
+namespace {
+
+// The symbol cell used below: h = 20, shift 2, symbol width w = 15, space 10, drawn at
+// (10, 10), so top = 10 + (20 >> 2) = 15 and bottom = 10 + 20 - 2 = 28.
+class TextSymbols : public ::testing::Test {
+  protected:
+    InkBox Draw(int code) {
+        surface.Fill(0xFFFFFF);
+        font.DrawSymbol(code, 10, 10, 0);
+        InkBox ink;
+        for (int y = 0; y < surface.Height(); ++y) {
+            for (int x = 0; x < surface.Width(); ++x) {
+                if (surface.At(x, y) != 0xFFFF) {
+                    ink.Add(x, y);
+                }
+            }
+        }
+        return ink;
+    }
+
+    TestSurface surface{40, 40};
+    Font font = UniformFont(10, 20, 2);
+};
+
+} // namespace
+
+TEST_F(TextSymbols, EachDrawnSymbolCoversItsWorkedOutPixels) {
+    // Counts and boxes from the stroke table: e.g. the division sign is the bar at row
+    // 10 + 10 - 0 (15 pixels) and two radius-1 discs of 5 pixels at (17, 15) and (17, 25).
+    const struct {
+        int code;
+        InkBox expected;
+    } table[] = {
+        {0x80, {12, 15, 17, 28, 52}}, // stems 2 x 14, six bars of four more pixels
+        {0x83, {12, 9, 20, 17, 40}},  // rings of radius 4 (24 pixels) and 3 (16)
+        {0x88, {10, 17, 20, 23, 23}}, // shaft 11, head columns of 3, 5 and 7 less the shaft
+        {0x89, {10, 14, 24, 26, 25}}, // bar and two dots
+        {0xDB, {10, 17, 23, 23, 56}}, // two rings of radius 3 and 2 at x 13 and 20
+        {0xDD, {10, 11, 23, 28, 92}}, // dot 4, top 20, legs 40, base 28
+        {0xED, {10, 15, 23, 28, 76}}, // top 28, legs 4 x 12
+        {0xE5, {10, 19, 19, 20, 20}}, // two bars across the "0" (the glyph needs GDI)
+        {0xF2, {15, 10, 15, 28, 19}}, // the stroke through the "o"
+    };
+    for (const auto& entry : table) {
+        const InkBox got = Draw(entry.code);
+        EXPECT_EQ(got.Box(), entry.expected.Box()) << "code " << std::hex << entry.code;
+        EXPECT_EQ(got.count, entry.expected.count) << "code " << std::hex << entry.code;
+    }
+    EXPECT_TRUE(surface.GuardsIntact());
+}
+
+TEST_F(TextSymbols, SquareRootSpansItsCellAndTheOverline) {
+    // mx = 17, my = 20, base = 30: stems at 17 and 18 from 10 to 30, overline 17..25.
+    const InkBox ink = Draw(0x87);
+    EXPECT_EQ(ink.Box(), "10,10-25,30");
+    EXPECT_EQ(surface.At(10, 20), 0) << "the stroke starts at (x, my) in the line colour";
+    EXPECT_EQ(surface.At(18, 30), 0);
+    EXPECT_EQ(surface.At(25, 11), 0);
+}
+
+TEST_F(TextSymbols, CodesWithoutADrawingDrawNothingButTakeTheirWidth) {
+    for (int code : {0x81, 0x82, 0x84, 0x8A, 0xDC, 0xFF}) {
+        EXPECT_EQ(Draw(code).count, 0) << std::hex << code;
+    }
+    SetLayoutViewportForTests(400, 400);
+    TextStyle style;
+    font.DrawStyled("\x81\x89", 0, 10, style);
+    EXPECT_EQ(Draw(0x89).count, 25);
+    surface.Fill(0xFFFFFF);
+    font.DrawStyled("\x81\x89", 0, 10, style);
+    EXPECT_EQ(surface.InkCount(), 25) << "the division sign after a blank symbol cell";
+    EXPECT_EQ(surface.At(15 + 7, 15), 0) << "dot centred in the second cell";
+    SetLayoutViewportForTests(0, 0);
+}
+
+TEST_F(TextSymbols, StyledDrawAlignsBeforeLayingOut) {
+    SetLayoutViewportForTests(400, 400);
+    TextStyle style;
+    style.indent = true;
+    font.DrawStyled("\x89", 3, 4, style);
+    EXPECT_EQ(font.layoutBuffer[0].x, 13) << "indented by the space width";
+    style = TextStyle{};
+    style.boxWidth = 100;
+    style.boxHeight = 31;
+    font.DrawStyled("ab", 3, 4, style);
+    EXPECT_EQ(font.layoutBuffer[0].x, 3 + 50 - 10);
+    EXPECT_EQ(font.layoutBuffer[0].y, 4 + 15 - 10);
+    style.markup = true;
+    style.fixedAdvanceLayout = true;
+    font.SetFixedAdvance(4);
+    font.DrawStyled("[red]ab", 3, 4, style);
+    EXPECT_EQ(font.layoutBuffer[0].x, 3 + 50 - 35) << "tags and proportional widths measured";
+    EXPECT_EQ(font.layoutBuffer[1].x, 3 + 50 - 35 + 4) << "laid out in fixed cells";
+    EXPECT_FALSE(font.fixedMode) << "fixed mode lasts only for the layout";
+    SetLayoutViewportForTests(0, 0);
+}
+
+TEST_F(TextSymbols, StyledDrawReportsLinesAndLeavesEmptyTextsAlone) {
+    SetLayoutViewportForTests(400, 400);
+    TextStyle style;
+    style.lineCount = 7;
+    EXPECT_EQ(font.DrawStyled("", 0, 0, style), 1);
+    EXPECT_EQ(style.lineCount, 7);
+    EXPECT_EQ(style.drawn, 0);
+    EXPECT_EQ(font.DrawStyled("a\nb\nc", 0, 0, style), 3);
+    EXPECT_EQ(style.lineCount, 3);
+    EXPECT_EQ(style.drawn, 1);
+    SetLayoutViewportForTests(0, 0);
+}
+
+TEST(TextGlobals, EveryOperationIsANoOpWithoutACurrentFont) {
+    ResetCurrentFont();
+    SetCurrentFont(nullptr);
+    EXPECT_EQ(CurrentFont(), nullptr);
+    TextStyle style = MarkupStyle(0x00FF00);
+    EXPECT_TRUE(style.markup);
+    EXPECT_EQ(style.colour, 0x00FF00u);
+    EXPECT_EQ(DrawText("abc", 0, 0, style), 0);
+    EXPECT_EQ(style.drawn, 0);
+    DrawPlainText("abc", 0, 0, 0);
+    EXPECT_EQ(FontHeight(), 0);
+    EXPECT_EQ(SpaceWidth(), 0);
+    EXPECT_EQ(FontHeightMultiple(1, 1), 0);
+    EXPECT_EQ(TextWidth("abc"), 0);
+}
+
+TEST(TextGlobals, TheCurrentFontAnswersAndNullLeavesItCurrent) {
+    Font font = UniformFont(7, 15, 1);
+    SetCurrentFont(&font);
+    SetCurrentFont(nullptr);
+    EXPECT_EQ(CurrentFont(), &font);
+    EXPECT_EQ(FontHeight(), 15);
+    EXPECT_EQ(SpaceWidth(), 7);
+    EXPECT_EQ(TextWidth("abc"), 21);
+    ResetCurrentFont();
+}
+
+TEST(TextGlobals, FontHeightMultipleShiftsEachTermSeparately) {
+    Font font = UniformFont(7, 15, 1);
+    SetCurrentFont(&font);
+    EXPECT_EQ(FontHeightMultiple(0, 0), 0);
+    EXPECT_EQ(FontHeightMultiple(1, 0), 15);
+    EXPECT_EQ(FontHeightMultiple(2, 0), 30);
+    EXPECT_EQ(FontHeightMultiple(3, 0), 60);
+    EXPECT_EQ(FontHeightMultiple(0, 1), 7);
+    EXPECT_EQ(FontHeightMultiple(0, 2), 3);
+    EXPECT_EQ(FontHeightMultiple(1, 1), 22);
+    EXPECT_EQ(FontHeightMultiple(-2, 0), -30);
+    EXPECT_EQ(FontHeightMultiple(0, -1), -8) << "-15 >> 1 rounds toward minus infinity";
+    EXPECT_EQ(FontHeightMultiple(2, -2), 30 - 4);
+    EXPECT_EQ(FontHeightMultiple(0, 40), 0) << "long shifts saturate instead of wrapping";
+    EXPECT_EQ(FontHeightMultiple(0, -40), -1);
+    ResetCurrentFont();
+}
+
+TEST(TextGlobals, AFontThatDiesWhileCurrentStopsBeingCurrent) {
+    {
+        Font font = UniformFont(7, 15, 1);
+        SetCurrentFont(&font);
+    }
+    EXPECT_EQ(CurrentFont(), nullptr);
 }
