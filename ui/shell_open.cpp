@@ -1,0 +1,32 @@
+// ShellOpen through ShellExecuteExA with the verb "open", the program's one shell32 call.
+#include "ui/shell_open.h"
+
+#include "app/win32.h"
+
+namespace {
+
+ShellOpenHandler Handler = nullptr;
+
+} // namespace
+
+void ShellOpen(const char* address) {
+    if (Handler != nullptr) {
+        Handler(address);
+        return;
+    }
+    SHELLEXECUTEINFOA request{};
+    request.cbSize = sizeof request;
+    // A failure shows nothing: no error dialog from the shell.
+    request.fMask = SEE_MASK_FLAG_NO_UI;
+    request.hwnd = nullptr;
+    request.lpVerb = "open";
+    request.lpFile = address;
+    request.lpParameters = "";
+    request.lpDirectory = nullptr;
+    request.nShow = SW_SHOWNORMAL;
+    ShellExecuteExA(&request);
+}
+
+void SetShellOpenHandler(ShellOpenHandler handler) {
+    Handler = handler;
+}
