@@ -3,8 +3,10 @@
 // they are removed here so each name means one thing in every file.
 #pragma once
 
+// windows.h must come first: the other headers rely on its types.
+#include <windows.h>
+
 #include <mmsystem.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #undef DrawText
