@@ -16,3 +16,4 @@ trap '"$WINESERVER_BIN" -k >/dev/null 2>&1 || true' EXIT
 
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     ctest --preset mingw "$@"
+bash scripts/fuzz.sh --smoke
