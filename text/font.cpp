@@ -70,8 +70,12 @@ Font::~Font() {
 }
 
 void Font::CreateGdiFont(const char* faceName, int pixelSize) {
-    const HWND window = static_cast<HWND>(GetMainWindow());
-    const HDC dc = GetDC(window); // the screen's context while there is no window yet
+    HWND window = static_cast<HWND>(GetMainWindow());
+    HDC dc = GetDC(window);
+    if (dc == nullptr) {
+        window = nullptr; // no usable window (none yet, or already gone): measure on the screen
+        dc = GetDC(nullptr);
+    }
     const LOGFONTA description = DescribeFont(faceName, pixelSize);
     const HFONT font = CreateFontIndirectA(&description);
     const HGDIOBJ previous = SelectObject(dc, font);
