@@ -1,5 +1,6 @@
 // The current font and the global text operations over it, plus the viewport that styled
-// layout wraps against (the client size, or a test's stand-in).
+// layout wraps against (the client size, or a test's stand-in). The current font is only
+// borrowed; a Font resets it when it dies while current.
 #include "text/text.h"
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // Fonts for layout tests: a Font with no GDI font behind it whose advance widths the test
 // chooses, so layouts can be worked out by hand whatever the system's fonts measure.
+// Such a font lays out and draws symbols like a real one but draws no glyphs.
 #pragma once
 
 #include "text/font.h"
