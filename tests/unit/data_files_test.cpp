@@ -1,8 +1,9 @@
-// The two data files on disk, each test in a fresh temporary folder: the exact bytes of a
-// first save, full round trips, the length check, damaged settings, a plain high-score
-// file left by a crash, and saves that fail or find a stale temporary file.
+// The two data files, each test in a fresh temporary folder: the exact bytes of a first
+// save, a full round trip, the length check, damaged settings, a plain high-score file left
+// by a crash, and saves that fail or find a stale temporary file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,62 +25,51 @@ std::string Inverted(std::string bytes) {
     return bytes;
 }
 
-// The plain high-score file of an empty table: the header, then five entries of five 0s.
-std::string PlainEmptyTable() {
+// The plain high-score file of an empty table, with the last entry's score line set.
+std::string PlainTable(char lastScore = '0') {
     std::string bytes = HeaderLines;
     for (int line = 0; line < HighScoreCount * 5; ++line) {
         bytes += "0\n";
     }
+    bytes[bytes.size() - 4] = lastScore;
     return bytes;
 }
 
-// The game's own settings: four operation switches and the chosen difficulty.
-struct GameSettings {
-    bool add = true;
-    bool subtract = true;
-    bool multiply = true;
-    bool divide = true;
-    int difficulty = 1;
-
-    void Serialize(DataArchive& archive) {
-        archive.TransferBool(add);
-        archive.TransferBool(subtract);
-        archive.TransferBool(multiply);
-        archive.TransferBool(divide);
-        archive.TransferInt(difficulty);
-    }
-};
-
-// What the shell owns: the table, the sound switch and the game's settings.
-struct ShellState {
+// What the shell and its game keep in the files: the game transfers four operation
+// switches and the chosen difficulty.
+struct State {
     HighScoreEntry table[HighScoreCount];
     bool sound = true;
-    GameSettings game;
+    bool ops[4] = {true, true, true, true};
+    int difficulty = 1;
 
     DataFileSet Files() {
-        DataFileSet files;
-        files.header = "Quickfigure";
-        files.version = 101;
-        files.highScores = table;
-        files.soundEnabled = &sound;
-        files.serializeSettings = [this](DataArchive& archive) { game.Serialize(archive); };
+        DataFileSet files{"Quickfigure", 101, table, &sound, nullptr};
+        files.serializeSettings = [this](DataArchive& archive) {
+            for (bool& op : ops) {
+                archive.TransferBool(op);
+            }
+            archive.TransferInt(difficulty);
+        };
         return files;
     }
 };
 
-void FillTable(ShellState& state) {
+State FilledState() {
+    State state;
     const char* difficulties[] = {"Hard", "Normal", "Easy", "Normal", "Hard"};
     for (int i = 0; i < HighScoreCount; ++i) {
-        state.table[i].spareText = i == 2 ? "spare" : "";
-        state.table[i].modeText = " +  x " + std::to_string(i);
-        state.table[i].difficultyText = difficulties[i];
-        state.table[i].score = 5000u - 1000u * static_cast<unsigned>(i);
-        state.table[i].level = 9 - i;
+        state.table[i] = {i == 2 ? "spare" : "", " +  x " + std::to_string(i), difficulties[i],
+                          5000u - 1000u * static_cast<unsigned>(i), 9 - i};
     }
     state.table[0].score = 3000000000u; // above the int range: stored as a negative line
+    state.sound = false;
+    state.ops[0] = false;
+    state.difficulty = 0;
+    return state;
 }
 
-void ExpectSameTables(const ShellState& got, const ShellState& expected) {
+void ExpectSameState(const State& got, const State& expected) {
     for (int i = 0; i < HighScoreCount; ++i) {
         EXPECT_EQ(got.table[i].spareText, expected.table[i].spareText) << "entry " << i;
         EXPECT_EQ(got.table[i].modeText, expected.table[i].modeText) << "entry " << i;
@@ -87,13 +77,17 @@ void ExpectSameTables(const ShellState& got, const ShellState& expected) {
         EXPECT_EQ(got.table[i].score, expected.table[i].score) << "entry " << i;
         EXPECT_EQ(got.table[i].level, expected.table[i].level) << "entry " << i;
     }
+    EXPECT_EQ(got.sound, expected.sound);
+    EXPECT_TRUE(std::equal(got.ops, got.ops + 4, expected.ops));
+    EXPECT_EQ(got.difficulty, expected.difficulty);
 }
 
 class DataFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        folder = fs::temp_directory_path() / ("quickfigure-data-files-" + name);
+        folder = fs::temp_directory_path() /
+                 ("quickfigure-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         ASSERT_TRUE(fs::create_directories(folder));
         SetDataFolderForTests(folder.string() + "\\");
@@ -104,15 +98,12 @@ class DataFiles : public ::testing::Test {
         fs::remove_all(folder, ignored);
     }
 
-    fs::path PathOf(const char* name) const { return folder / name; }
-
     std::string ReadFile(const char* name) const {
-        std::ifstream in(PathOf(name), std::ios::binary);
+        std::ifstream in(folder / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     void WriteFile(const char* name, const std::string& bytes) const {
-        std::ofstream out(PathOf(name), std::ios::binary | std::ios::trunc);
-        out << bytes;
+        std::ofstream(folder / name, std::ios::binary) << bytes;
     }
 
     fs::path folder;
@@ -120,209 +111,134 @@ class DataFiles : public ::testing::Test {
 
 } // namespace
 
-TEST_F(DataFiles, FirstStartFindsNothingAndCreatesNothing) {
-    ShellState state;
-    state.game.difficulty = 2;
+TEST_F(DataFiles, FirstRunFindsNothingAndWritesTheExactBytesOfBothFiles) {
+    State state;
+    state.ops[2] = false;
     LoadDataFiles(state.Files());
     EXPECT_TRUE(state.sound);
-    EXPECT_EQ(state.game.difficulty, 2);
-    EXPECT_EQ(state.table[0].score, 0u);
-    EXPECT_TRUE(fs::is_empty(folder));
-}
+    EXPECT_TRUE(fs::is_empty(folder)) << "nothing is created before the save";
 
-TEST_F(DataFiles, FirstSaveWritesTheExactBytesOfBothFiles) {
-    ShellState state;
-    state.game.multiply = false;
     SaveDataFiles(state.Files());
-
-    const std::string highScores = ReadFile("highscores.dat");
-    EXPECT_EQ(highScores.size(), 71u);
-    EXPECT_EQ(highScores, Inverted(PlainEmptyTable())) << "stored with every byte inverted";
+    EXPECT_EQ(ReadFile("highscores.dat"), Inverted(PlainTable())) << "71 bytes, inverted";
     EXPECT_EQ(ReadFile("settings.dat"),
               HeaderLines + Marker + "1\n1\n0\n1\n1\n" + Marker + "1\n71\n");
-    EXPECT_FALSE(fs::exists(PathOf("highscores.dat.tmp")));
-    EXPECT_FALSE(fs::exists(PathOf("settings.dat.tmp")));
+    EXPECT_FALSE(fs::exists(folder / "highscores.dat.tmp"));
 }
 
-TEST_F(DataFiles, RoundTripKeepsTheTableTheSettingsAndTheSoundSwitch) {
-    ShellState saved;
-    FillTable(saved);
-    saved.sound = false;
-    saved.game = {false, true, false, true, 0};
+TEST_F(DataFiles, RoundTripKeepsEverythingAndLeavesTheFilesAsWritten) {
+    // Temporary files a crash left behind are simply overwritten.
+    WriteFile("highscores.dat.tmp", std::string(500, 'x'));
+    WriteFile("settings.dat.tmp", "junk");
+    State saved = FilledState();
     SaveDataFiles(saved.Files());
-
-    ShellState loaded;
+    EXPECT_FALSE(fs::exists(folder / "highscores.dat.tmp"));
+    EXPECT_FALSE(fs::exists(folder / "settings.dat.tmp"));
+    const std::string written = ReadFile("highscores.dat");
+    State loaded;
     LoadDataFiles(loaded.Files());
-    ExpectSameTables(loaded, saved);
-    EXPECT_FALSE(loaded.sound);
-    EXPECT_FALSE(loaded.game.add);
-    EXPECT_TRUE(loaded.game.subtract);
-    EXPECT_FALSE(loaded.game.multiply);
-    EXPECT_TRUE(loaded.game.divide);
-    EXPECT_EQ(loaded.game.difficulty, 0);
+    ExpectSameState(loaded, saved);
+    EXPECT_EQ(ReadFile("highscores.dat"), written) << "loading never rewrites the file";
 }
 
-TEST_F(DataFiles, LoadingLeavesTheFilesOnDiskAsTheyWere) {
-    ShellState saved;
-    FillTable(saved);
-    SaveDataFiles(saved.Files());
-    const std::string before = ReadFile("highscores.dat");
-    ShellState loaded;
-    LoadDataFiles(loaded.Files());
-    EXPECT_EQ(ReadFile("highscores.dat"), before);
-}
-
-TEST_F(DataFiles, HighScoresWithoutTheirSettingsLoseOnlyTheScores) {
-    ShellState saved;
-    FillTable(saved);
-    SaveDataFiles(saved.Files());
-    fs::remove(PathOf("settings.dat"));
-
-    ShellState loaded;
-    LoadDataFiles(loaded.Files());
-    ShellState expected;
-    FillTable(expected);
-    for (HighScoreEntry& entry : expected.table) {
-        entry.score = 0;
-    }
-    ExpectSameTables(loaded, expected);
-}
-
-TEST_F(DataFiles, LengthCheckCatchesAddedBytesButNotAnEditedDigit) {
-    ShellState saved;
-    FillTable(saved);
-    saved.table[4].score = 1000;
+TEST_F(DataFiles, LengthCheckEmptiesScoresOnlyWhenTheLengthChanges) {
+    State saved = FilledState();
     SaveDataFiles(saved.Files());
     std::string plain = Inverted(ReadFile("highscores.dat"));
-    const std::size_t digit = plain.rfind("1000\n");
-    ASSERT_NE(digit, std::string::npos);
-    plain[digit] = '7';
+    plain[plain.rfind("1000\n")] = '7';
     WriteFile("highscores.dat", Inverted(plain));
-
-    ShellState edited;
+    State edited;
     LoadDataFiles(edited.Files());
     EXPECT_EQ(edited.table[4].score, 7000u) << "same length: the edit is loaded";
 
     WriteFile("highscores.dat", Inverted(plain + "0\n"));
-    ShellState grown;
+    State grown;
     LoadDataFiles(grown.Files());
-    for (const HighScoreEntry& entry : grown.table) {
-        EXPECT_EQ(entry.score, 0u);
+    State expected = FilledState();
+    for (HighScoreEntry& entry : expected.table) {
+        entry.score = 0;
     }
-    EXPECT_EQ(grown.table[1].level, 8) << "levels and texts stay";
-    EXPECT_EQ(grown.table[1].difficultyText, "Normal");
+    ExpectSameState(grown, expected);
+
+    fs::remove(folder / "settings.dat");
+    State withoutSettings;
+    LoadDataFiles(withoutSettings.Files());
+    EXPECT_EQ(withoutSettings.table[1].score, 0u);
+    EXPECT_EQ(withoutSettings.table[1].level, 8);
 }
 
 TEST_F(DataFiles, PlainFileLeftByACrashIsRecovered) {
-    ShellState saved;
-    FillTable(saved);
+    State saved = FilledState();
     SaveDataFiles(saved.Files());
     WriteFile("highscores.dat", Inverted(ReadFile("highscores.dat")));
-
-    ShellState loaded;
+    State loaded;
     LoadDataFiles(loaded.Files());
-    ExpectSameTables(loaded, saved);
-}
-
-TEST_F(DataFiles, StaleTemporaryFilesAreOverwritten) {
-    WriteFile("highscores.dat.tmp", std::string(500, 'x'));
-    WriteFile("settings.dat.tmp", "junk");
-    ShellState saved;
-    FillTable(saved);
-    SaveDataFiles(saved.Files());
-    EXPECT_FALSE(fs::exists(PathOf("highscores.dat.tmp")));
-    EXPECT_FALSE(fs::exists(PathOf("settings.dat.tmp")));
-
-    ShellState loaded;
-    LoadDataFiles(loaded.Files());
-    ExpectSameTables(loaded, saved);
+    ExpectSameState(loaded, saved);
 }
 
 TEST_F(DataFiles, FailedHighScoreSaveKeepsThePreviousTableLoadable) {
-    ShellState first;
-    FillTable(first);
+    State first = FilledState();
     SaveDataFiles(first.Files());
     const std::string previous = ReadFile("highscores.dat");
 
     // The temporary file cannot be created, as on a full disk or a crash mid-write.
-    fs::create_directory(PathOf("highscores.dat.tmp"));
-    ShellState second;
-    FillTable(second);
+    fs::create_directory(folder / "highscores.dat.tmp");
+    State second = FilledState();
     second.table[0].modeText = "a longer mode text than before";
-    second.sound = false;
+    second.sound = true;
     SaveDataFiles(second.Files());
     EXPECT_EQ(ReadFile("highscores.dat"), previous);
 
-    ShellState loaded;
+    State loaded;
     LoadDataFiles(loaded.Files());
-    ExpectSameTables(loaded, first);
-    EXPECT_FALSE(loaded.sound) << "the settings file was still written";
+    first.sound = true; // the settings file was still written
+    ExpectSameState(loaded, first);
 }
 
-TEST_F(DataFiles, UnwritableSettingsStillLetTheHighScoresBeWritten) {
-    fs::create_directory(PathOf("settings.dat"));
-    ShellState saved;
-    SaveDataFiles(saved.Files());
-    EXPECT_TRUE(fs::is_directory(PathOf("settings.dat")));
-    EXPECT_EQ(ReadFile("highscores.dat"), Inverted(PlainEmptyTable()));
-}
-
-TEST_F(DataFiles, MissingFolderWritesNothingAndKeepsWhatIsInMemory) {
-    SetDataFolderForTests((folder / "absent").string() + "\\");
-    ShellState state;
-    FillTable(state);
+TEST_F(DataFiles, UnwritableFilesAreSkippedAndTheOtherIsStillWritten) {
+    fs::create_directory(folder / "settings.dat");
+    State state;
     SaveDataFiles(state.Files());
+    EXPECT_TRUE(fs::is_directory(folder / "settings.dat"));
+    EXPECT_EQ(ReadFile("highscores.dat"), Inverted(PlainTable()));
+
+    SetDataFolderForTests((folder / "absent").string() + "\\");
+    State kept = FilledState();
+    SaveDataFiles(kept.Files());
+    LoadDataFiles(kept.Files());
     EXPECT_FALSE(fs::exists(folder / "absent"));
-    LoadDataFiles(state.Files());
-    ShellState expected;
-    FillTable(expected);
-    ExpectSameTables(state, expected);
+    ExpectSameState(kept, FilledState());
 }
 
 TEST(DataBytes, SectionEndingEarlyKeepsTheGamesLaterDefaults) {
-    ShellState state;
-    std::string plain = PlainEmptyTable();
-    plain.replace(plain.size() - 4, 1, "5"); // the last entry's score line; same length
-    LoadDataBytes(HeaderLines + Marker + "0\n1\n" + Marker + "0\n71\n", Inverted(plain),
+    State state;
+    LoadDataBytes(HeaderLines + Marker + "0\n1\n" + Marker + "0\n71\n", Inverted(PlainTable('5')),
                   state.Files());
-    EXPECT_FALSE(state.game.add);
-    EXPECT_TRUE(state.game.subtract);
-    EXPECT_TRUE(state.game.multiply);
-    EXPECT_EQ(state.game.difficulty, 1);
-    EXPECT_FALSE(state.sound);
-    EXPECT_EQ(state.table[4].score, 5u) << "the length after the section still matches";
+    State expected;
+    expected.ops[0] = false;
+    expected.sound = false;
+    expected.table[4].score = 5; // the length after the section still matches
+    ExpectSameState(state, expected);
 }
 
 TEST(DataBytes, SectionWithOneExtraValueMisreadsTheSoundSwitchAndLength) {
-    ShellState state;
-    std::string plain = PlainEmptyTable();
-    plain.replace(plain.size() - 4, 1, "5");
-    // The extra value takes the closing marker's place; the marker reads as sound 0 and
-    // the sound line as the length, which no longer matches.
-    LoadDataBytes(HeaderLines + Marker + "0\n0\n0\n0\n2\n9\n" + Marker + "1\n71\n", Inverted(plain),
-                  state.Files());
-    EXPECT_FALSE(state.game.divide);
-    EXPECT_EQ(state.game.difficulty, 2);
-    EXPECT_FALSE(state.sound);
-    EXPECT_EQ(state.table[4].score, 0u);
+    // The extra value takes the closing marker's place; the marker reads as sound 0 and the
+    // sound line as the length, which no longer matches.
+    State state;
+    LoadDataBytes(HeaderLines + Marker + "0\n0\n0\n0\n2\n9\n" + Marker + "1\n71\n",
+                  Inverted(PlainTable('5')), state.Files());
+    State expected;
+    std::fill(expected.ops, expected.ops + 4, false);
+    expected.difficulty = 2;
+    expected.sound = false;
+    ExpectSameState(state, expected);
 }
 
-TEST(DataBytes, MissingMarkerKeepsSettingsSoundAndLengthAtTheirDefaults) {
-    ShellState state;
+TEST(DataBytes, MissingMarkerKeepsSettingsSoundAndLength) {
+    State state;
     state.sound = false;
-    LoadDataBytes(HeaderLines + "0\n0\n0\n0\n2\n" + Marker + "1\n71\n", Inverted(PlainEmptyTable()),
+    LoadDataBytes(HeaderLines + "0\n0\n0\n0\n2\n" + Marker + "1\n71\n", Inverted(PlainTable('5')),
                   state.Files());
-    EXPECT_TRUE(state.game.add);
-    EXPECT_EQ(state.game.difficulty, 1);
-    EXPECT_FALSE(state.sound);
-}
-
-TEST(DataBytes, SettingsWithoutTheGamesSectionHandlerStillReadTheirTail) {
-    ShellState state;
-    DataFileSet files = state.Files();
-    files.serializeSettings = nullptr;
-    state.sound = true;
-    LoadDataBytes(HeaderLines + Marker + Marker + "0\n71\n", Inverted(PlainEmptyTable()), files);
-    EXPECT_FALSE(state.sound);
-    EXPECT_EQ(SettingsFileBytes(files, 71), HeaderLines + Marker + Marker + "0\n71\n");
+    State expected;
+    expected.sound = false;
+    ExpectSameState(state, expected); // length 0 against 71: the score is dropped
 }
