@@ -22,16 +22,11 @@ class CountdownClockTest : public ::testing::Test {
         SoundEnabled = true;
         ResetCurrentFont();
         clock.SetTickSound(&tick);
+        clock.SetTickSound(nullptr);
     }
     void TearDown() override { SoundEnabled = savedSoundEnabled; }
 
-    int Ticks() const {
-        int count = 0;
-        for (const SoundRequest& request : sounds.Requests()) {
-            count += request.resourceId == TickSoundId ? 1 : 0;
-        }
-        return count;
-    }
+    int Ticks() const { return static_cast<int>(sounds.Requests().size()); }
 
     FakeClock time;
     SoundRecorder sounds;
@@ -45,14 +40,11 @@ class CountdownClockTest : public ::testing::Test {
 TEST(CountdownClockText, ShowsOneMinuteOrZeroAndTwoDigits) {
     EXPECT_EQ(ClockText(60), "1:00");
     EXPECT_EQ(ClockText(30), "0:30");
-    EXPECT_EQ(ClockText(10), "0:10");
-    EXPECT_EQ(ClockText(9), "0:09");
-    EXPECT_EQ(ClockText(0), "0:00");
+    EXPECT_EQ(ClockText(5), "0:05");
 }
 
 TEST_F(CountdownClockTest, CountsDownWholeSecondsAndTicksOncePerShownSecond) {
     clock.Start(30, 60);
-    EXPECT_EQ(clock.RemainingSeconds(), 30);
     clock.Draw();
     time.Advance(999);
     clock.Draw();
@@ -63,8 +55,9 @@ TEST_F(CountdownClockTest, CountsDownWholeSecondsAndTicksOncePerShownSecond) {
     clock.Draw();
     clock.Draw();
     EXPECT_EQ(clock.RemainingSeconds(), 29);
-    ASSERT_EQ(Ticks(), 1);
-    EXPECT_EQ(sounds.Requests()[0].playFlags & NoStop, NoStop) << "a tick never cuts off a sound";
+    ASSERT_EQ(Ticks(), 1) << "null did not replace the tick sound";
+    EXPECT_EQ(sounds.Requests()[0].resourceId, TickSoundId);
+    EXPECT_EQ(sounds.Requests()[0].playFlags & NoStop, NoStop) << "a tick never cuts a sound";
 
     time.Advance(60000);
     clock.Draw();
@@ -72,61 +65,36 @@ TEST_F(CountdownClockTest, CountsDownWholeSecondsAndTicksOncePerShownSecond) {
     EXPECT_EQ(Ticks(), 2) << "a jump of many seconds between draws ticks once";
 }
 
-TEST_F(CountdownClockTest, GiftsNeverLiftTheClockAboveItsLimit) {
+TEST_F(CountdownClockTest, AdjustmentsStayBetweenZeroAndTheLimitWithoutTicking) {
     clock.Start(30, 60);
     clock.Adjust(BonusMilliseconds(4, false));
     EXPECT_EQ(clock.RemainingSeconds(), 34);
-
     clock.Start(58, 60);
     clock.Adjust(4000);
-    EXPECT_EQ(clock.RemainingSeconds(), 60);
     EXPECT_EQ(ClockText(clock.RemainingSeconds()), "1:00");
-
     // 58.5 s left: a gift of 1.501 s would put the timer's start in the future.
     time.Advance(1500);
     clock.Adjust(1501);
-    EXPECT_EQ(clock.RemainingSeconds(), 60);
     time.Advance(1000);
     EXPECT_EQ(clock.RemainingSeconds(), 59) << "counting goes on from exactly the limit";
-}
 
-TEST_F(CountdownClockTest, PenaltiesLargerThanTheTimeLeftAreDropped) {
-    // 2.5 s left, shown as 3 since the clock drops the elapsed part-second.
-    clock.Start(30, 60);
-    time.Advance(27500);
+    clock.Start(3, 60);
+    time.Advance(500);
     clock.Adjust(-3000);
-    EXPECT_EQ(clock.RemainingSeconds(), 3);
     time.Advance(2499);
-    EXPECT_EQ(clock.RemainingSeconds(), 1) << "all 2.5 s were kept";
-    time.Advance(1);
-    EXPECT_EQ(clock.RemainingSeconds(), 0);
-
-    clock.Start(30, 60);
-    time.Advance(25000);
+    EXPECT_EQ(clock.RemainingSeconds(), 1) << "a 3 s penalty with 2.5 s left is dropped";
+    clock.Start(5, 60);
     clock.Adjust(PenaltyMilliseconds(-4));
-    EXPECT_EQ(clock.RemainingSeconds(), 1);
     clock.Adjust(-1000);
     EXPECT_EQ(clock.RemainingSeconds(), 0) << "a penalty of exactly the time left applies";
-}
-
-TEST_F(CountdownClockTest, StartAndAdjustDoNotTick) {
-    clock.Start(30, 60);
     clock.Draw();
-    clock.Adjust(-3000);
-    clock.Draw();
-    clock.Adjust(5000);
-    clock.Draw();
-    clock.Start(45, 60);
-    clock.Draw();
-    EXPECT_EQ(clock.RemainingSeconds(), 45);
     EXPECT_EQ(Ticks(), 0);
 }
 
-TEST_F(CountdownClockTest, PauseFreezesTheClockAndItsTickUntilResumed) {
+TEST_F(CountdownClockTest, PauseFreezesTheClockAndItsTickButKeepsAdjustments) {
     clock.Start(30, 60);
     time.Advance(1500);
     clock.Draw();
-    ASSERT_EQ(Ticks(), 1);
     clock.Pause();
     for (int frame = 0; frame < 10; ++frame) {
         time.Advance(1000);
@@ -134,37 +102,24 @@ TEST_F(CountdownClockTest, PauseFreezesTheClockAndItsTickUntilResumed) {
     }
     EXPECT_EQ(clock.RemainingSeconds(), 29);
     EXPECT_EQ(Ticks(), 1);
-
+    clock.Adjust(-3000);
+    EXPECT_EQ(clock.RemainingSeconds(), 26) << "a penalty while paused counts";
     clock.Resume();
-    time.Advance(499);
-    EXPECT_EQ(clock.RemainingSeconds(), 29);
-    time.Advance(1);
-    EXPECT_EQ(clock.RemainingSeconds(), 28) << "continues from the paused 28.5 s";
-}
+    time.Advance(500);
+    EXPECT_EQ(clock.RemainingSeconds(), 25) << "continues from the paused 26.5 s";
 
-TEST_F(CountdownClockTest, StartAndAdjustWhilePausedAreKeptAtResume) {
-    clock.Start(30, 60);
-    time.Advance(20000);
     clock.Pause();
     clock.Start(30, 60);
-    EXPECT_EQ(clock.RemainingSeconds(), 30);
-    clock.Adjust(-3000);
-    EXPECT_EQ(clock.RemainingSeconds(), 27);
     time.Advance(5000);
     clock.Resume();
-    EXPECT_EQ(clock.RemainingSeconds(), 27);
-    time.Advance(1000);
-    EXPECT_EQ(clock.RemainingSeconds(), 26);
-
+    EXPECT_EQ(clock.RemainingSeconds(), 30) << "a game started while paused";
     clock.Pause();
     clock.Adjust(40000);
-    clock.Resume();
     EXPECT_EQ(clock.RemainingSeconds(), 60) << "a paused gift is capped too";
 }
 
 TEST_F(CountdownClockTest, BlinkPhaseFlipsEvery250Milliseconds) {
-    clock.Start(30, 60);
-    time.Advance(27000); // 3 s left: 57000 ms elapsed, 228 quarter seconds
+    clock.Start(3, 60); // 57000 ms elapsed: 228 quarter seconds
     EXPECT_TRUE(clock.BlinkPhase());
     time.Advance(249);
     EXPECT_TRUE(clock.BlinkPhase());
@@ -172,20 +127,4 @@ TEST_F(CountdownClockTest, BlinkPhaseFlipsEvery250Milliseconds) {
     EXPECT_FALSE(clock.BlinkPhase());
     time.Advance(250);
     EXPECT_TRUE(clock.BlinkPhase());
-    clock.Pause();
-    time.Advance(250);
-    EXPECT_TRUE(clock.BlinkPhase()) << "a paused clock does not blink on";
-}
-
-TEST_F(CountdownClockTest, TickSoundIsBorrowedWithNoStopAndNullIsIgnored) {
-    EXPECT_EQ(tick.flags, NoStop);
-    clock.SetTickSound(nullptr);
-    EXPECT_EQ(clock.tickSound, &tick);
-
-    CountdownClock silent;
-    silent.Start(30, 60);
-    time.Advance(1000);
-    silent.Draw();
-    EXPECT_EQ(silent.lastShownSeconds, 29);
-    EXPECT_EQ(Ticks(), 0);
 }
