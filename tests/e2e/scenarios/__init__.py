@@ -1,0 +1,1 @@
+"""End-to-end scenarios: each test starts the real program in a fresh folder."""
