@@ -31,6 +31,10 @@ Application::Application() {
 
 Application::~Application() {
     FreeBackBuffer();
+    // Nothing may reach a destroyed application through the program-wide pointer.
+    if (CurrentApplication == this) {
+        CurrentApplication = nullptr;
+    }
 }
 
 ColorRef Application::GetBackgroundColor() {

@@ -122,7 +122,7 @@ class Application {
     bool displayModeChanged = false;
 };
 
-// The one application object, set by its constructor and never cleared.
+// The one application object, set by its constructor and cleared by its destructor.
 extern Application* CurrentApplication;
 
 // Milliseconds the frame loop sleeps after a frame that took elapsedMs of periodMs.

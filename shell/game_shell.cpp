@@ -1,23 +1,312 @@
-// GameShell: a fixed 640 x 480 window in which a double click acts as a second press.
+// GameShell: construction, start-up and shutdown, the per-frame work, the key table and
+// the operations the game calls. The screens themselves are drawn in menu_screens.cpp and
+// game_over_screens.cpp; the data files are read and written through data_files.h.
 #include "shell/game_shell.h"
 
+#include "app/key_translation.h"
+#include "app/sound.h"
+#include "render/image.h"
+#include "render/sprite.h"
+#include "shell/data_archive.h"
+#include "shell/data_files.h"
+#include "shell/shell_artwork.h"
+#include "text/font.h"
+#include "text/text.h"
+
 namespace {
+
+constexpr ColorRef GameBackground = 0xFFFFFF;
 constexpr ColorRef MenuBackground = 0xFFE7DB;
+constexpr ColorRef SheetKeyColour = 0xFFE7DB;
+constexpr ColorRef TitleKeyColour = 0xFFFFFF;
+constexpr int ShellFontSize = 18;
+constexpr int ShellWindowWidth = 640;
+constexpr int ShellWindowHeight = 480;
+constexpr const char* MenuEntries[] = {"Play", "Options", "Highscores", "Quit"};
+constexpr const char* SelectorEntries[] = {"1", "2", "3", "4", "5"};
+
+Sprite* MakeSprite(Image* image, const SheetRect& r) {
+    return new Sprite(image, r.x, r.y, r.width, r.height, 1);
 }
 
+template <typename T> void DeleteAndClear(T*& pointer) {
+    delete pointer;
+    pointer = nullptr;
+}
+
+} // namespace
+
 GameShell::GameShell() {
-    doubleClickEvents = false; // fast tapping on the keypad must not lose presses
+    doubleClickEvents = false; // a quick second click arrives as a press, so fast tapping works
     minWidth = 0;
     minHeight = 0;
     resizable = false;
-    width = 640;
-    height = 480;
+    width = ShellWindowWidth;
+    height = ShellWindowHeight;
+    soundCheckbox.SetTarget(&SoundEnabled);
+}
+
+GameShell::~GameShell() {
+    FreeShellResources();
 }
 
 ColorRef GameShell::GetBackgroundColor() {
-    return MenuBackground;
+    return screen == ScreenState::Game ? GameBackground : MenuBackground;
+}
+
+void GameShell::DescribeGameMode(std::string&) {}
+
+bool GameShell::OnGameKeyDown(int, KeyBindings*) {
+    return false;
+}
+
+bool GameShell::SerializeSettings(DataArchive&) {
+    return false;
+}
+
+void GameShell::OnStart() {
+    LoadGameResources();
+    shellFont = new Font("Verdana", ShellFontSize);
+    shellFont->SetFixedAdvance(shellFont->CharWidth('0'));
+    SetCurrentFont(shellFont);
+    CreateSheetSprites();
+    mainMenu.spacing = FontHeight() >> 1;
+    for (const char* entry : MenuEntries) {
+        mainMenu.AddItem(entry);
+    }
+    mainMenu.SetHoverSound(clickSound);
+    webLink.label = QF_WEB_ADDRESS;
+    okButton.label = "OK";
+    backButton.label = "Back";
+    for (const char* entry : SelectorEntries) {
+        highScoreSelector.AddChoice(entry);
+    }
+    LoadDataFiles(ShellDataFiles());
+}
+
+void GameShell::OnExit() {
+    // A finished game whose game-over screen is still up keeps its score.
+    if (gameOver) {
+        gameOver = false;
+        RecordHighScore();
+    }
+    SaveDataFiles(ShellDataFiles());
+    FreeGameResources();
+    FreeShellResources();
+}
+
+void GameShell::CreateSheetSprites() {
+    const SheetLayout& sheet = IsCompactScreen() ? CompactSheet : LargeSheet;
+    headerBanner = MakeSprite(spriteSheet, sheet.headerBanner);
+    bandTile = MakeSprite(spriteSheet, sheet.bandTile);
+    cornerSwirl = MakeSprite(spriteSheet, sheet.cornerSwirl);
+    for (int i = 0; i < 4; ++i) {
+        frameCorners[i] = MakeSprite(spriteSheet, sheet.frameCorners[i]);
+    }
+    sidePictureUpper = MakeSprite(spriteSheet, sheet.sidePictureUpper);
+    sidePictureLower = MakeSprite(spriteSheet, sheet.sidePictureLower);
+}
+
+void GameShell::FreeShellResources() {
+    if (shellFont != nullptr) {
+        if (CurrentFont() == shellFont) {
+            ResetCurrentFont();
+        }
+        shellFont->Destroy();
+        DeleteAndClear(shellFont);
+    }
+    // Sprites go before the images they show.
+    DeleteAndClear(headerBanner);
+    DeleteAndClear(bandTile);
+    DeleteAndClear(cornerSwirl);
+    DeleteAndClear(titleSprite);
+    DeleteAndClear(sidePictureUpper);
+    DeleteAndClear(sidePictureLower);
+    for (Sprite*& corner : frameCorners) {
+        DeleteAndClear(corner);
+    }
+    for (Image** image : {&spriteSheet, &titleImage}) {
+        if (*image != nullptr) {
+            (*image)->Free();
+            DeleteAndClear(*image);
+        }
+    }
+    DeleteAndClear(clickSound);
+    DeleteAndClear(gameOverSound);
+}
+
+DataFileSet GameShell::ShellDataFiles() {
+    DataFileSet files;
+    files.header = title;
+    files.version = versionMajor * 100 + versionMinor;
+    files.highScores = highScores;
+    files.soundEnabled = &SoundEnabled;
+    files.serializeSettings = [this](DataArchive& archive) { SerializeSettings(archive); };
+    return files;
 }
 
 void GameShell::DrawFrame() {
     animating = true;
+    backButton.SetWidth(4 * FontHeight());
+    ReadButtonLatches();
+    DrawCurrentScreen();
+    PollMainMenu();
+}
+
+void GameShell::ReadButtonLatches() {
+    // A latch is read (and so cleared) only while its screen is up.
+    if (screen == ScreenState::Options || screen == ScreenState::HighScores) {
+        if (backButton.WasClicked()) {
+            screen = ScreenState::MainMenu;
+        }
+        return;
+    }
+    if (gameOver && okButton.WasClicked()) {
+        DismissGameOver();
+    }
+}
+
+void GameShell::DrawCurrentScreen() {
+    switch (screen) {
+    case ScreenState::Game:
+        if (paused) {
+            DrawPauseScreen();
+        } else if (gameOver) {
+            DrawGameOverScreen();
+        } else {
+            DrawGame();
+        }
+        break;
+    case ScreenState::Quit: RequestQuit(); break;
+    case ScreenState::MainMenu:
+    case ScreenState::Options:
+    case ScreenState::HighScores: DrawMenuScreens(); break;
+    }
+}
+
+void GameShell::PollMainMenu() {
+    int chosen = 0;
+    if (mainMenu.PollChosen(&chosen)) {
+        OpenScreen(static_cast<ScreenState>(chosen));
+    }
+}
+
+void GameShell::OpenScreen(ScreenState next) {
+    screen = next;
+    if (next == ScreenState::Game) {
+        StartNewGame();
+    }
+}
+
+void GameShell::DismissGameOver() {
+    gameOver = false;
+    screen = ScreenState::Game;
+    RecordHighScore();
+    StartNewGame();
+}
+
+void GameShell::OnMouseDown(int, int) {
+    if (paused) {
+        OnResume();
+        paused = false;
+    }
+}
+
+bool GameShell::OnKeyDown(int key, KeyBindings* bindings) {
+    switch (screen) {
+    case ScreenState::MainMenu:
+        return OnMainMenuKey(key); // unknown keys are not passed to the game here
+    case ScreenState::Options:
+        if (OnOptionsKey(key)) {
+            return true;
+        }
+        break;
+    case ScreenState::HighScores:
+        if (OnHighScoresKey(key)) {
+            return true;
+        }
+        break;
+    case ScreenState::Game:
+    case ScreenState::Quit:
+        if (gameOver && key == KeyCode::Space) {
+            DismissGameOver();
+            return true;
+        }
+        break;
+    }
+    return OnGameKeyDown(key, bindings);
+}
+
+bool GameShell::OnMainMenuKey(int key) {
+    switch (key) {
+    case KeyCode::Escape:
+    case '0': OpenScreen(ScreenState::Quit); return true;
+    case '1': OpenScreen(ScreenState::Game); return true;
+    case '2': OpenScreen(ScreenState::Options); return true;
+    case '3': OpenScreen(ScreenState::HighScores); return true;
+    case '4': webLink.Open(); return true;
+    default: return false;
+    }
+}
+
+bool GameShell::OnOptionsKey(int key) {
+    if (key == '0') {
+        screen = ScreenState::MainMenu;
+        return true;
+    }
+    if (key == '1') {
+        soundCheckbox.Toggle();
+        return true;
+    }
+    return false;
+}
+
+bool GameShell::OnHighScoresKey(int key) {
+    if (key == '0') {
+        screen = ScreenState::MainMenu;
+        return true;
+    }
+    if (key >= '1' && key <= '5') {
+        highScoreSelector.Select(key - '1');
+        return true;
+    }
+    return false;
+}
+
+bool GameShell::ReturnToMenu() {
+    screen = ScreenState::MainMenu;
+    return true;
+}
+
+void GameShell::SelectShellFont() {
+    SetCurrentFont(shellFont);
+}
+
+void GameShell::Pause() {
+    paused = true;
+    OnPause();
+}
+
+void GameShell::EndGame() {
+    gameOver = true;
+    if (gameOverSound != nullptr) {
+        gameOverSound->Play();
+    }
+}
+
+void GameShell::LoadShellImages(int sheetResourceId, int titleResourceId) {
+    spriteSheet = new Image(instance, sheetResourceId, SheetKeyColour);
+    titleImage = new Image(instance, titleResourceId, TitleKeyColour);
+    titleSprite = new Sprite(titleImage, 0, 0, titleImage->width, titleImage->height, 1);
+}
+
+void GameShell::LoadShellSounds(int clickSoundId, int gameOverSoundId) {
+    clickSound = new Sound(instance, clickSoundId);
+    gameOverSound = new Sound(instance, gameOverSoundId);
+}
+
+void GameShell::RecordHighScore() {
+    std::string modeText;
+    DescribeGameMode(modeText);
+    ::RecordHighScore(highScores, score, level, GetDifficulty(), modeText);
 }

@@ -1,15 +1,130 @@
-// GameShell: the reusable shell of a game on top of Application: its window settings,
-// and (as it grows) its menu, options and high-score screens and its data files.
+// GameShell: the reusable shell of a game on top of Application. It owns the main menu,
+// the options and high-score screens, the pause and game-over screens, the high-score
+// table and the two data files, and routes every frame, key and mouse press to the
+// current screen. A game derives from it and fills in the eleven hooks (slots 17 to 27)
+// appended after Application's seventeen.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "app/application.h"
+#include "render/geometry.h"
+#include "shell/data_files.h"
+#include "shell/high_score_table.h"
+#include "shell/screen_state.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/choice_group.h"
+#include "ui/link_label.h"
+#include "ui/menu_list.h"
+
+class Font;
+class Image;
+class Sound;
+class Sprite;
 
 class GameShell : public Application {
   public:
     GameShell();
+    ~GameShell() override;
 
-    // Light blue behind the menu screens.
+    // Application slots the shell overrides.
     ColorRef GetBackgroundColor() override;
-    // The per-frame work of the current screen; keeps the frame loop animating.
+    void OnStart() override;
+    void OnExit() override;
     void DrawFrame() override;
+    void OnMouseDown(int x, int y) override;
+    bool OnKeyDown(int key, KeyBindings* bindings) override;
+
+    // Slot 17: the game loads its resources; it must call LoadShellImages and LoadShellSounds.
+    virtual void LoadGameResources() {}
+    // Slot 18: after both files are written at exit.
+    virtual void FreeGameResources() {}
+    // Slot 19: the game updates and draws itself (not while paused or over).
+    virtual void DrawGame() {}
+    // Slot 20: "Play" was chosen, or a game-over screen was dismissed.
+    virtual void StartNewGame() {}
+    // Slot 21: after the shell paused.
+    virtual void OnPause() {}
+    // Slot 22: a press while paused, before the pause ends.
+    virtual void OnResume() {}
+    // Slot 23: 0 "Easy", 1 "Normal", 2 "Hard"; anything else keeps a table entry's text.
+    virtual int GetDifficulty() { return -1; }
+    // Slot 24: never called by the shell.
+    virtual int GetGameMode() { return -1; }
+    // Slot 25: the text that names the game's mode in a high-score entry.
+    virtual void DescribeGameMode(std::string& out);
+    // Slot 26: every key the shell does not consume; its result is OnKeyDown's.
+    virtual bool OnGameKeyDown(int key, KeyBindings* bindings);
+    // Slot 27: the game's section of settings.dat, read at start and written at exit.
+    virtual bool SerializeSettings(DataArchive& archive);
+
+    // Operations the game calls.
+    bool ReturnToMenu();
+    void SelectShellFont();
+    void Pause();
+    void EndGame();
+    bool IsInGame() const { return screen == ScreenState::Game; }
+    void LoadShellImages(int sheetResourceId, int titleResourceId);
+    void LoadShellSounds(int clickSoundId, int gameOverSoundId);
+    // Enters the finished game's score and level in the table.
+    void RecordHighScore();
+
+    std::uint32_t score = 0;
+    int level = 0;
+    int versionMajor = 1;
+    int versionMinor = 0;
+    Font* shellFont = nullptr;
+    MenuList mainMenu;
+    LinkLabel webLink;
+    Button backButton;
+    Button okButton;
+    ChoiceGroup highScoreSelector;
+    CheckBox soundCheckbox;
+    Sound* clickSound = nullptr;
+    Sound* gameOverSound = nullptr;
+    Image* spriteSheet = nullptr;
+    Image* titleImage = nullptr;
+    Sprite* titleSprite = nullptr;
+    Sprite* headerBanner = nullptr;
+    Sprite* bandTile = nullptr;
+    Sprite* cornerSwirl = nullptr;
+    Sprite* frameCorners[4] = {nullptr, nullptr, nullptr, nullptr};
+    Sprite* sidePictureUpper = nullptr;
+    Sprite* sidePictureLower = nullptr;
+    ScreenState screen = ScreenState::MainMenu;
+    HighScoreEntry highScores[HighScoreCount];
+    bool paused = false;
+    bool gameOver = false;
+
+  protected:
+    // The menu, options and high-score screens (menu_screens.cpp).
+    void DrawMenuScreens();
+    void DrawHighScoresPanel(const Rect& panel);
+    void DrawOptionsPanel(const Rect& panel);
+    void DrawDecoratedFrame(int left, int top, int right, int bottom);
+    // The pause and game-over screens (game_over_screens.cpp).
+    void DrawPauseScreen();
+    void DrawGameOverScreen();
+
+  private:
+    void CreateSheetSprites();
+    void FreeShellResources();
+    void ReadButtonLatches();
+    void DrawCurrentScreen();
+    void PollMainMenu();
+    void DismissGameOver();
+    void OpenScreen(ScreenState next);
+    bool OnMainMenuKey(int key);
+    bool OnOptionsKey(int key);
+    bool OnHighScoresKey(int key);
+    // What the two data files hold, as this shell owns it.
+    DataFileSet ShellDataFiles();
+    void DrawStandardMenuLayout(int titleWidth, int titleHeight);
+    void DrawTinyMenuLayout(int titleWidth, int titleHeight);
+    void DrawPanelContents(const Rect& panel, int menuX, int menuY, int menuWidth);
+    void DrawBands();
+    void DrawWebLink(bool standardLayout);
+    void DrawCentredLine(const char* text, int y, ColorRef colour);
 };

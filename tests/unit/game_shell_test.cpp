@@ -1,0 +1,231 @@
+// The shell's screen state machine without a window: every row of the key table, the
+// button latches read in the frame after a click, pause and resume, the end of a game and
+// its dismissal, and the high-score entry the shell makes from the game's answers.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/key_translation.h"
+#include "app/sound.h"
+#include "shell/game_shell.h"
+#include "support/sound_recorder.h"
+#include "ui/shell_open.h"
+
+namespace {
+
+// A shell whose game hooks only count their calls.
+class CountingShell : public GameShell {
+  public:
+    void StartNewGame() override { ++newGames; }
+    void OnPause() override { ++pauses; }
+    void OnResume() override {
+        ++resumes;
+        pausedAtResume = paused;
+    }
+    int GetDifficulty() override { return difficulty; }
+    void DescribeGameMode(std::string& out) override { out = "mode"; }
+    bool OnGameKeyDown(int key, KeyBindings*) override {
+        lastGameKey = key;
+        return true;
+    }
+
+    int newGames = 0;
+    int pauses = 0;
+    int resumes = 0;
+    bool pausedAtResume = false;
+    int difficulty = 1;
+    int lastGameKey = 0;
+};
+
+bool Key(CountingShell& shell, int key) {
+    return shell.OnKeyDown(key, &shell.keys);
+}
+
+std::string OpenedAddress;
+void RecordOpen(const char* address) {
+    OpenedAddress = address;
+}
+
+} // namespace
+
+TEST(ShellKeys, MainMenuRows) {
+    CountingShell shell;
+    EXPECT_TRUE(Key(shell, '2'));
+    EXPECT_EQ(shell.screen, ScreenState::Options);
+    shell.screen = ScreenState::MainMenu;
+    EXPECT_TRUE(Key(shell, '3'));
+    EXPECT_EQ(shell.screen, ScreenState::HighScores);
+    shell.screen = ScreenState::MainMenu;
+    EXPECT_TRUE(Key(shell, '1'));
+    EXPECT_EQ(shell.screen, ScreenState::Game);
+    EXPECT_EQ(shell.newGames, 1);
+    for (int quitKey : {int{'0'}, KeyCode::Escape}) {
+        shell.screen = ScreenState::MainMenu;
+        EXPECT_TRUE(Key(shell, quitKey));
+        EXPECT_EQ(shell.screen, ScreenState::Quit);
+    }
+}
+
+TEST(ShellKeys, UnknownMainMenuKeyIsNotPassedToTheGame) {
+    CountingShell shell;
+    EXPECT_FALSE(Key(shell, 'A'));
+    EXPECT_FALSE(Key(shell, '5'));
+    EXPECT_EQ(shell.lastGameKey, 0);
+    EXPECT_EQ(shell.screen, ScreenState::MainMenu);
+}
+
+TEST(ShellKeys, FourOpensTheWebAddress) {
+    CountingShell shell;
+    shell.webLink.label = "www.example.org";
+    OpenedAddress.clear();
+    SetShellOpenHandler(&RecordOpen);
+    EXPECT_TRUE(Key(shell, '4'));
+    SetShellOpenHandler(nullptr);
+    EXPECT_EQ(OpenedAddress, "www.example.org");
+    EXPECT_EQ(shell.screen, ScreenState::MainMenu);
+}
+
+TEST(ShellKeys, OptionsRows) {
+    CountingShell shell;
+    shell.screen = ScreenState::Options;
+    const bool before = SoundEnabled;
+    EXPECT_TRUE(Key(shell, '1'));
+    EXPECT_EQ(SoundEnabled, !before);
+    EXPECT_TRUE(Key(shell, '1'));
+    EXPECT_EQ(SoundEnabled, before);
+    EXPECT_TRUE(Key(shell, KeyCode::Escape)) << "Escape goes to the game here";
+    EXPECT_EQ(shell.lastGameKey, KeyCode::Escape);
+    EXPECT_EQ(shell.screen, ScreenState::Options);
+    EXPECT_TRUE(Key(shell, '0'));
+    EXPECT_EQ(shell.screen, ScreenState::MainMenu);
+}
+
+TEST(ShellKeys, HighScoreRowsSelectTheEntryShown) {
+    CountingShell shell;
+    for (const char* label : {"1", "2", "3", "4", "5"}) {
+        shell.highScoreSelector.AddChoice(label);
+    }
+    shell.screen = ScreenState::HighScores;
+    for (int key = '1'; key <= '5'; ++key) {
+        EXPECT_TRUE(Key(shell, key));
+        EXPECT_EQ(shell.highScoreSelector.Selected(), key - '1');
+    }
+    EXPECT_TRUE(Key(shell, '6'));
+    EXPECT_EQ(shell.lastGameKey, '6');
+    EXPECT_TRUE(Key(shell, '0'));
+    EXPECT_EQ(shell.screen, ScreenState::MainMenu);
+}
+
+TEST(ShellKeys, SpaceDismissesOnlyAFinishedGame) {
+    CountingShell shell;
+    shell.screen = ScreenState::Game;
+    EXPECT_TRUE(Key(shell, KeyCode::Space));
+    EXPECT_EQ(shell.lastGameKey, KeyCode::Space) << "no game over: the game gets Space";
+    EXPECT_EQ(shell.newGames, 0);
+
+    shell.score = 42;
+    shell.level = 3;
+    shell.gameOver = true;
+    shell.lastGameKey = 0;
+    EXPECT_TRUE(Key(shell, KeyCode::Space));
+    EXPECT_FALSE(shell.gameOver);
+    EXPECT_EQ(shell.newGames, 1);
+    EXPECT_EQ(shell.lastGameKey, 0);
+    EXPECT_EQ(shell.highScores[0].score, 42u);
+    EXPECT_EQ(shell.highScores[0].level, 3);
+    EXPECT_EQ(shell.highScores[0].difficultyText, "Normal");
+    EXPECT_EQ(shell.highScores[0].modeText, "mode");
+}
+
+TEST(ShellKeys, EscapeOnTheGameOverScreenGoesToTheGame) {
+    CountingShell shell;
+    shell.screen = ScreenState::Game;
+    shell.gameOver = true;
+    EXPECT_TRUE(Key(shell, KeyCode::Escape));
+    EXPECT_EQ(shell.lastGameKey, KeyCode::Escape);
+    EXPECT_TRUE(shell.gameOver);
+}
+
+TEST(ShellPause, PauseCallsTheGameAndAnyPressResumes) {
+    CountingShell shell;
+    shell.screen = ScreenState::Game;
+    shell.OnMouseDown(10, 10);
+    EXPECT_EQ(shell.resumes, 0) << "a press while running does nothing in the shell";
+    shell.Pause();
+    EXPECT_TRUE(shell.paused);
+    EXPECT_EQ(shell.pauses, 1);
+    shell.OnMouseDown(600, 470);
+    EXPECT_EQ(shell.resumes, 1);
+    EXPECT_TRUE(shell.pausedAtResume) << "the game hears of the resume before the flag clears";
+    EXPECT_FALSE(shell.paused);
+}
+
+TEST(ShellGameOver, EndGamePlaysTheGameOverSound) {
+    SoundRecorder recorder;
+    CountingShell shell;
+    shell.LoadShellSounds(111, 113);
+    shell.EndGame();
+    EXPECT_TRUE(shell.gameOver);
+    ASSERT_EQ(recorder.Requests().size(), 1u);
+    EXPECT_EQ(recorder.Requests()[0].resourceId, 113);
+}
+
+TEST(ShellFrame, BackClickReturnsToTheMenuInTheNextFrame) {
+    for (ScreenState screen : {ScreenState::Options, ScreenState::HighScores}) {
+        CountingShell shell;
+        shell.screen = screen;
+        shell.backButton.OnPress(Point{});
+        shell.backButton.OnRelease(Point{});
+        shell.DrawFrame();
+        EXPECT_EQ(shell.screen, ScreenState::MainMenu);
+        EXPECT_TRUE(shell.animating);
+    }
+}
+
+TEST(ShellFrame, OkClickDismissesTheGameOverScreen) {
+    CountingShell shell;
+    shell.screen = ScreenState::Game;
+    shell.gameOver = true;
+    shell.score = 7;
+    shell.okButton.OnPress(Point{});
+    shell.okButton.OnRelease(Point{});
+    shell.DrawFrame();
+    EXPECT_FALSE(shell.gameOver);
+    EXPECT_EQ(shell.newGames, 1);
+    EXPECT_EQ(shell.highScores[0].score, 7u);
+}
+
+TEST(ShellFrame, OkLatchIsNotReadWhileNoGameIsOver) {
+    CountingShell shell;
+    shell.screen = ScreenState::Game;
+    shell.okButton.OnPress(Point{});
+    shell.okButton.OnRelease(Point{});
+    shell.DrawFrame();
+    EXPECT_EQ(shell.newGames, 0);
+    EXPECT_TRUE(shell.okButton.WasClicked()) << "the latch waits for its screen";
+}
+
+TEST(ShellFrame, QuitScreenRequestsTheEnd) {
+    CountingShell shell;
+    shell.screen = ScreenState::Quit;
+    shell.DrawFrame();
+    EXPECT_TRUE(shell.quitRequested);
+}
+
+TEST(ShellFrame, BackgroundIsWhiteInTheGameAndLightBlueElsewhere) {
+    CountingShell shell;
+    EXPECT_EQ(shell.GetBackgroundColor(), 0xFFE7DBu);
+    shell.screen = ScreenState::Game;
+    EXPECT_EQ(shell.GetBackgroundColor(), 0xFFFFFFu);
+}
+
+TEST(ShellHighScores, DefaultDifficultyKeepsTheSlotsText) {
+    CountingShell shell;
+    shell.difficulty = -1;
+    shell.highScores[0].difficultyText = "Hard";
+    shell.highScores[0].score = 0;
+    shell.score = 5;
+    shell.RecordHighScore();
+    EXPECT_EQ(shell.highScores[0].difficultyText, "Hard");
+    EXPECT_EQ(shell.highScores[0].score, 5u);
+}
