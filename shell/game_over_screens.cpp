@@ -1,0 +1,40 @@
+// The two screens the shell draws over the game: "Game Paused" until any click, and
+// "Game Over" with the score and an OK button. Every line is centred across the window.
+#include <string>
+
+#include "shell/game_shell.h"
+#include "text/number_text.h"
+#include "text/text.h"
+
+namespace {
+constexpr ColorRef HeadingColour = 0xFF0000;
+constexpr ColorRef BodyColour = 0x000000;
+} // namespace
+
+void GameShell::DrawCentredLine(const char* text, int y, ColorRef colour) {
+    TextStyle style = MarkupStyle(colour);
+    style.boxWidth = width;
+    DrawText(text, 0, y, style);
+}
+
+void GameShell::DrawPauseScreen() {
+    SelectShellFont();
+    const int lineHeight = FontHeight();
+    const int y = (height >> 1) - ((2 * lineHeight) >> 1);
+    DrawCentredLine("Game Paused", y, HeadingColour);
+    DrawCentredLine("Click the screen to resume your game.", y + 2 * lineHeight, BodyColour);
+}
+
+void GameShell::DrawGameOverScreen() {
+    SelectShellFont();
+    const int lineHeight = FontHeight();
+    const int y = (height >> 1) - ((5 * lineHeight) >> 1);
+    DrawCentredLine("Game Over", y, HeadingColour);
+    std::string scoreLine = "Your score is ";
+    AppendDecimal(scoreLine, static_cast<int>(score));
+    scoreLine += ".";
+    DrawCentredLine(scoreLine.c_str(), y + 2 * lineHeight, BodyColour);
+    okButton.SetHeight(3 * lineHeight);
+    okButton.SetPosition((width >> 1) - (okButton.GetWidth() >> 1), y + 4 * lineHeight);
+    okButton.Draw();
+}
