@@ -1,15 +1,183 @@
-// ArithmeticGame: the game's identity (title and icon) and the factory the entry point uses.
+// ArithmeticGame: construction, resources, the shell hooks about options and pause, and
+// the factory the entry point uses.
 #include "game/arithmetic_game.h"
 
 #include <new>
 
+#include "app/sound.h"
+#include "shell/data_archive.h"
+#include "shell/shell_artwork.h"
+#include "text/font.h"
+
 namespace {
+
 constexpr int IconGroupId = 118;
+constexpr int ProblemFontSize = 60;
+constexpr int CorrectSoundId = 108;
+constexpr int WrongSoundId = 110;
+constexpr int StartSoundId = 112;
+constexpr int TickSoundId = 114;
+constexpr int ChallengeSoundId = 115;
+constexpr const char* CommandLabels[] = {"New", "Pause", "Exit"};
+// Taller than wide: four columns, the first "0" a tall key, the other two placeholders.
+constexpr const char* TallKeypadLabels[12] = {"7", "8", "9", "0", "4", "5",
+                                              "6", "0", "1", "2", "3", "0"};
+// Wide or square: three columns and a wide "0" along the bottom.
+constexpr const char* WideKeypadLabels[10] = {"7", "8", "9", "4", "5", "6", "1", "2", "3", "0"};
+constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
+
+template <typename T> void DeleteAndClear(T*& pointer) {
+    delete pointer;
+    pointer = nullptr;
 }
+
+} // namespace
 
 ArithmeticGame::ArithmeticGame() {
     title = "Quickfigure";
     iconId = IconGroupId;
+    versionMinor = 1;
+}
+
+ArithmeticGame::~ArithmeticGame() {
+    FreeGameResources();
+}
+
+void ArithmeticGame::LoadGameResources() {
+    if (IsCompactScreen()) {
+        LoadShellImages(CompactSheetBitmap, CompactTitleBitmap);
+    } else {
+        LoadShellImages(LargeSheetBitmap, LargeTitleBitmap);
+    }
+    LoadShellSounds(ClickSoundId, GameOverSoundId);
+    correctSound = new (std::nothrow) Sound(instance, CorrectSoundId);
+    wrongSound = new (std::nothrow) Sound(instance, WrongSoundId);
+    startSound = new (std::nothrow) Sound(instance, StartSoundId);
+    tickSound = new (std::nothrow) Sound(instance, TickSoundId);
+    challengeSound = new (std::nothrow) Sound(instance, ChallengeSoundId);
+    problemFont = new (std::nothrow) Font("Verdana", ProblemFontSize);
+    if (problemFont != nullptr) {
+        problemFont->SetFixedAdvance(problemFont->CharWidth('0'));
+    }
+    clock.SetTickSound(tickSound);
+    commandBar.SetGrid(1, 3);
+    for (int i = 0; i < 3; ++i) {
+        commandBar.Item(i).label = CommandLabels[i];
+    }
+    LabelKeypad();
+    setupMode = true;
+    dealer.needFreshCurrent = false;
+    dealer.problemNumber = 0;
+    skipButton.label = "Skip";
+    addToggle.label = "Add";
+    subtractToggle.label = "Subtract";
+    multiplyToggle.label = "Multiply";
+    divideToggle.label = "Divide";
+    operations = OperationChoice{};
+    addToggle.SetTarget(&operations.addEnabled);
+    subtractToggle.SetTarget(&operations.subtractEnabled);
+    multiplyToggle.SetTarget(&operations.multiplyEnabled);
+    divideToggle.SetTarget(&operations.divideEnabled);
+    for (const char* name : DifficultyNames) {
+        difficultyChoice.AddChoice(name);
+    }
+    difficultyChoice.Select(DifficultyNormal);
+    difficultyChoice.boxed = false;
+    startGameButton.label = "Start Game";
+    answerPad.hidden = true;
+}
+
+void ArithmeticGame::FreeGameResources() {
+    if (problemFont != nullptr) {
+        problemFont->Destroy();
+        DeleteAndClear(problemFont);
+    }
+    clock.tickSound = nullptr;
+    DeleteAndClear(tickSound);
+    DeleteAndClear(correctSound);
+    DeleteAndClear(wrongSound);
+    DeleteAndClear(startSound);
+    DeleteAndClear(challengeSound);
+}
+
+void ArithmeticGame::LabelKeypad() {
+    if (height > width) {
+        keypad.SetGrid(3, 4);
+        for (int i = 0; i < 12; ++i) {
+            keypad.Item(i).label = TallKeypadLabels[i];
+        }
+        return;
+    }
+    keypad.SetGrid(4, 3);
+    for (int i = 0; i < 10; ++i) {
+        keypad.Item(i).label = WideKeypadLabels[i];
+    }
+}
+
+void ArithmeticGame::OnResize(int, int) {
+    LabelKeypad();
+}
+
+void ArithmeticGame::StartNewGame() {
+    setupMode = true;
+}
+
+void ArithmeticGame::OnPause() {
+    clock.Pause();
+}
+
+void ArithmeticGame::OnResume() {
+    clock.Resume();
+}
+
+int ArithmeticGame::GetDifficulty() {
+    return difficultyChoice.Selected();
+}
+
+void ArithmeticGame::DescribeGameMode(std::string& out) {
+    out = DescribeOperations(operations);
+}
+
+bool ArithmeticGame::SerializeSettings(DataArchive& archive) {
+    archive.TransferBool(operations.addEnabled);
+    archive.TransferBool(operations.subtractEnabled);
+    archive.TransferBool(operations.multiplyEnabled);
+    archive.TransferBool(operations.divideEnabled);
+    int difficulty = difficultyChoice.Selected();
+    archive.TransferInt(difficulty);
+    difficultyChoice.Select(difficulty); // out of range (a damaged file) keeps the choice
+    return false;
+}
+
+std::string DescribeOperations(const OperationChoice& operations) {
+    struct Entry {
+        bool enabled;
+        const char* name;
+        char code;
+    };
+    const Entry entries[4] = {
+        {operations.addEnabled, "Add", static_cast<char>(OpAdd)},
+        {operations.subtractEnabled, "Subtract", static_cast<char>(OpSubtract)},
+        {operations.multiplyEnabled, "Multiply", static_cast<char>(OpMultiply)},
+        {operations.divideEnabled, "Divide", static_cast<char>(OpDivide)},
+    };
+    int enabledCount = 0;
+    for (const Entry& entry : entries) {
+        enabledCount += entry.enabled ? 1 : 0;
+    }
+    std::string text;
+    for (const Entry& entry : entries) {
+        if (!entry.enabled) {
+            continue;
+        }
+        if (enabledCount == 1) {
+            return entry.name;
+        }
+        text += ' ';
+        text += entry.code;
+        text += ' ';
+    }
+    return text;
 }
 
 Application* CreateApplication() {

@@ -1,9 +1,109 @@
-// ArithmeticGame: the arithmetic drill built on the game shell.
+// ArithmeticGame: the arithmetic drill built on the game shell. It owns the keypad, the
+// command bar, the countdown clock, the setup screen's controls, the problem dealer, the
+// large problem font and the game's sounds, and fills in the shell's hooks: resources,
+// the per-frame game, new games, pause, difficulty, mode text, keys and settings.
 #pragma once
 
+#include <string>
+
+#include "game/button_grid.h"
+#include "game/countdown_clock.h"
+#include "game/game_layout.h"
+#include "game/problem_dealer.h"
 #include "shell/game_shell.h"
+#include "ui/button.h"
+#include "ui/check_box.h"
+#include "ui/choice_group.h"
 
 class ArithmeticGame : public GameShell {
   public:
     ArithmeticGame();
+    ~ArithmeticGame() override;
+
+    // Application slot 7: relabels the keypad for the window's new shape.
+    void OnResize(int newWidth, int newHeight) override;
+    // GameShell slots 17 to 27 (24, GetGameMode, keeps the shell's default).
+    void LoadGameResources() override;
+    void FreeGameResources() override;
+    void DrawGame() override;
+    void StartNewGame() override;
+    void OnPause() override;
+    void OnResume() override;
+    int GetDifficulty() override;
+    void DescribeGameMode(std::string& out) override;
+    bool OnGameKeyDown(int key, KeyBindings* bindings) override;
+    bool SerializeSettings(DataArchive& archive) override;
+
+    // Starts a game with the chosen difficulty and operations.
+    void NewGame();
+    // Moves to the next problem, playing the challenge sound when the challenge comes up.
+    void AdvanceProblem();
+    // Opens the next level.
+    void LevelUp();
+    // Judges typedAnswer once it has as many digits as the result; true for a right answer
+    // (the caller then advances).
+    bool CheckAnswer();
+    // Scores a judged answer: points and time for a right one, a penalty for a wrong one.
+    bool AcceptAnswer(int result, int typedValue);
+    // The wrong-answer step for an answer with too many digits; always false.
+    bool RejectAnswer();
+
+    // Drawing of the game and setup screens (game_screen.cpp).
+    void DrawTimePanel(const Box& box, const char* caption, bool framed);
+    void DrawProblem(const Box& box, const Problem& problem, const std::string* answer,
+                     ColorRef colour, const char* caption, bool framed);
+    void DrawStatus(const Box& box, bool showScore, bool showLevel, bool showProblem, bool framed);
+    void DrawSetupScreen();
+
+    ButtonGrid keypad;
+    ButtonGrid commandBar;
+    CountdownClock clock;
+    Button skipButton;
+    Button startGameButton;
+    CheckBox addToggle;
+    CheckBox subtractToggle;
+    CheckBox multiplyToggle;
+    CheckBox divideToggle;
+    ChoiceGroup difficultyChoice;
+    ProblemDealer dealer;
+    // Invisible: a press on the problem clears a half-typed answer.
+    Button answerPad;
+    std::string typedAnswer;
+    std::string fadingAnswer;
+    // True while the setup screen is shown instead of the problem.
+    bool setupMode = false;
+    // The player's operation switches, lent to the setup screen's check boxes.
+    OperationChoice operations;
+    // Recomputed every frame in play: the challenge is the current problem.
+    bool challengeActive = false;
+    // 255 when an answer was just accepted, lowered by 10 per drawn frame.
+    int fadeLevel = 0;
+    GameLayout layout;
+
+    Font* problemFont = nullptr;
+    Sound* correctSound = nullptr;
+    Sound* wrongSound = nullptr;
+    Sound* startSound = nullptr;
+    Sound* tickSound = nullptr;
+    Sound* challengeSound = nullptr;
+
+  private:
+    void LabelKeypad();
+    void TryStartGame();
+    void TypeDigit(char digit);
+    void RunCommand(const std::string& command);
+    void UpdatePlay();
+    bool OnSetupKey(int key);
+    void OnPlayKey(int key);
+    void ApplyLayout();
+    void DrawPlayScreen();
+    void DrawSetupFrame();
+    void DrawControlColumn();
+    void DrawCaption(const char* caption, const Box& box, int& y);
+    const char* ShortOrLong(const char* shortText, const char* longText) const;
 };
+
+// The text that names the enabled operations in a high-score entry: the check box's
+// label when only one is on, otherwise " + ", " - ", " x ", " / " (the division code)
+// in that order.
+std::string DescribeOperations(const OperationChoice& operations);

@@ -1,0 +1,25 @@
+// Where the game screen's parts go for a window size and the shell font's height F:
+// a right-hand column of command bar, score box and keypad for windows at least as wide
+// as tall; command bar on top and keypad along the bottom for taller windows.
+// Pure integer arithmetic, recomputed every frame.
+#pragma once
+
+struct Box {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct GameLayout {
+    Box commandBar;
+    Box keypad;
+    Box timePanel;
+    Box previewBox;
+    Box statusBox;
+    Box problemBox;
+    int skipHeight = 0;
+    int skipWidth = 0; // 0: the button keeps the width it has
+};
+
+GameLayout ComputeGameLayout(int windowWidth, int windowHeight, int fontHeight, bool nearlySquare);

@@ -1,0 +1,245 @@
+// The game and setup screens: the time panel with its lamps, the preview, the score box,
+// the problem as a right-aligned column sum with the typed answer under the bar, the
+// command bar and keypad, and the setup screen's difficulty row, operation switches and
+// start button.
+#include <string>
+
+#include "game/arithmetic_game.h"
+#include "game/time_lamps.h"
+#include "render/primitives.h"
+#include "text/font.h"
+#include "text/number_text.h"
+#include "text/text.h"
+
+namespace {
+
+constexpr ColorRef PanelFill = 0xDCDCFF;
+constexpr ColorRef ScoreFill = 0xF0FFF0;
+constexpr ColorRef Ink = 0x000000;
+constexpr ColorRef CaptionColour = 0xFF0000;
+constexpr ColorRef RuleColour = 0x969696;
+constexpr int FadeStep = 10;
+
+void DrawBoxedLine(const char* text, int x, int y, int boxWidth, int boxHeight) {
+    TextStyle style = MarkupStyle(Ink);
+    style.boxWidth = boxWidth;
+    style.boxHeight = boxHeight;
+    DrawText(text, x, y, style);
+}
+
+std::string OperandLine(const Problem& problem) {
+    std::string line(1, static_cast<char>(problem.operation));
+    line += ' ';
+    AppendDecimal(line, problem.operandB);
+    return line;
+}
+
+} // namespace
+
+const char* ArithmeticGame::ShortOrLong(const char* shortText, const char* longText) const {
+    return (width < height || IsNearlySquare()) ? shortText : longText;
+}
+
+void ArithmeticGame::ApplyLayout() {
+    SelectShellFont();
+    layout = ComputeGameLayout(width, height, FontHeight(), IsNearlySquare());
+    commandBar.SetPosition(layout.commandBar.x, layout.commandBar.y);
+    commandBar.SetSize(layout.commandBar.width, layout.commandBar.height);
+    keypad.SetPosition(layout.keypad.x, layout.keypad.y);
+    keypad.SetSize(layout.keypad.width, layout.keypad.height);
+    skipButton.SetHeight(layout.skipHeight);
+    if (layout.skipWidth > 0) {
+        skipButton.SetWidth(layout.skipWidth);
+    }
+}
+
+void ArithmeticGame::DrawCaption(const char* caption, const Box& box, int& y) {
+    if (caption == nullptr) {
+        return;
+    }
+    Font* previous = CurrentFont();
+    SelectShellFont();
+    TextStyle style = MarkupStyle(Ink);
+    style.boxWidth = box.width;
+    DrawText(caption, box.x, y, style);
+    y += FontHeightMultiple(1, 1);
+    SetCurrentFont(previous);
+}
+
+void ArithmeticGame::DrawTimePanel(const Box& box, const char* caption, bool framed) {
+    int y = box.y;
+    DrawCaption(caption, box, y);
+    if (framed) {
+        DrawBox(box.x, y, box.width, box.height, Ink, 1, PanelFill);
+    }
+    const int lampSize = box.width / 4;
+    const int gap = lampSize / 4;
+    clock.SetPosition(box.x, y + gap);
+    clock.SetWidth(box.width);
+    clock.Draw();
+    ColorRef lamps[3];
+    LampColours(clock.RemainingSeconds(), clock.BlinkPhase(), lamps);
+    for (int i = 0; i < 3; ++i) {
+        DrawBox(box.x + gap + i * (lampSize + gap), y + box.height - lampSize - gap, lampSize,
+                lampSize, Ink, 1, lamps[i]);
+    }
+}
+
+void ArithmeticGame::DrawProblem(const Box& box, const Problem& problem, const std::string* answer,
+                                 ColorRef colour, const char* caption, bool framed) {
+    int y = box.y;
+    DrawCaption(caption, box, y);
+    if (framed) {
+        DrawBox(box.x, y, box.width, box.height, Ink, 1, PanelFill);
+    }
+    Font* font = CurrentFont();
+    const int fh = FontHeight();
+    const int rowStep = fh + fh / 8;
+    const int blockHeight = fh / 4 + fh / 8 + 2 * rowStep + (answer != nullptr ? rowStep : 0);
+    const int top = y + CenterOffset(box.height, blockHeight);
+    if (challengeActive) {
+        SelectShellFont();
+        TextStyle style = MarkupStyle(CaptionColour);
+        style.boxWidth = box.width;
+        DrawText(ShortOrLong("Challenge", "Challenge Problem"), box.x,
+                 top - FontHeightMultiple(1, 1), style);
+        SetCurrentFont(font);
+    }
+    std::string first;
+    SetDecimal(first, problem.operandA);
+    const std::string second = OperandLine(problem);
+    TextStyle digits = MarkupStyle(colour);
+    digits.fixedAdvanceLayout = true;
+    // Both lines end at one right edge; the wider one (by plain width) is centred.
+    const bool secondWider = TextWidth(second.c_str()) >= TextWidth(first.c_str());
+    const std::string& wider = secondWider ? second : first;
+    const std::string& narrower = secondWider ? first : second;
+    const int wideWidth = font != nullptr ? font->MeasureStyled(wider.c_str(), digits) : 0;
+    const int narrowWidth = font != nullptr ? font->MeasureStyled(narrower.c_str(), digits) : 0;
+    const int left = box.x + CenterOffset(box.width, wideWidth);
+    const int right = left + wideWidth;
+    const int widerRow = secondWider ? top + rowStep : top;
+    const int narrowerRow = secondWider ? top : top + rowStep;
+    DrawText(wider.c_str(), left, widerRow, digits);
+    DrawText(narrower.c_str(), right - narrowWidth, narrowerRow, digits);
+    FillBox(left, top + 2 * rowStep, right - left, fh / 8, colour);
+
+    const int answerRow = top + 2 * rowStep + fh / 8 + fh / 4;
+    if (fadeLevel != 0 && font != nullptr && font == problemFont) {
+        DrawPlainText(fadingAnswer.c_str(), right - TextWidth(fadingAnswer.c_str()), answerRow,
+                      static_cast<ColorRef>(255 - fadeLevel) * 0x010101u);
+        fadeLevel = fadeLevel > FadeStep ? fadeLevel - FadeStep : 0;
+    }
+    if (answer == nullptr) {
+        return;
+    }
+    if (challengeActive && answer->empty()) {
+        SelectShellFont();
+        skipButton.SetPosition(box.x + CenterOffset(box.width, skipButton.GetWidth()), answerRow);
+        skipButton.Draw();
+        SetCurrentFont(problemFont);
+    } else {
+        DrawPlainText(answer->c_str(), right - TextWidth(answer->c_str()), answerRow, Ink);
+    }
+}
+
+void ArithmeticGame::DrawStatus(const Box& box, bool showScore, bool showLevel, bool showProblem,
+                                bool framed) {
+    if (framed) {
+        DrawBox(box.x, box.y, box.width, box.height, Ink, 1, ScoreFill);
+    }
+    const int shown = (showScore ? 1 : 0) + (showLevel ? 1 : 0) + (showProblem ? 1 : 0);
+    if (shown == 0) {
+        DrawBoxedLine(title.c_str(), box.x, box.y, box.width, box.height);
+        return;
+    }
+    // Fixed slots: a hidden line leaves its slot empty.
+    const int slot = box.height / shown;
+    std::string text;
+    if (showScore) {
+        text = "Score: ";
+        AppendDecimal(text, static_cast<int>(score));
+        DrawBoxedLine(text.c_str(), box.x, box.y, box.width, slot);
+    }
+    if (showLevel) {
+        text = "Level: ";
+        AppendDecimal(text, level);
+        DrawBoxedLine(text.c_str(), box.x, box.y + slot, box.width, slot);
+    }
+    if (showProblem) {
+        text = "Challenge";
+        if (!challengeActive) {
+            text = "Problem: ";
+            AppendDecimal(text, dealer.problemNumber);
+            text += "/";
+            AppendDecimal(text, dealer.problemsPerLevel - 1);
+        }
+        DrawBoxedLine(text.c_str(), box.x, box.y + 2 * slot, box.width, slot);
+    }
+}
+
+void ArithmeticGame::DrawControlColumn() {
+    SelectShellFont();
+    commandBar.Draw();
+    SetCurrentFont(problemFont);
+    keypad.Draw();
+}
+
+void ArithmeticGame::DrawPlayScreen() {
+    SelectShellFont();
+    DrawTimePanel(layout.timePanel, "Time", true);
+    if (!challengeActive) {
+        DrawProblem(layout.previewBox, dealer.nextProblem, nullptr, Ink,
+                    ShortOrLong("Next", "Next Problem"), true);
+    }
+    DrawStatus(layout.statusBox, true, true, true, !IsTinyScreen());
+    SetCurrentFont(problemFont);
+    DrawProblem(layout.problemBox, dealer.currentProblem, &typedAnswer, Ink, nullptr, false);
+    DrawControlColumn();
+    if (answerPad.WasPressed()) {
+        typedAnswer.clear();
+    }
+    answerPad.SetPosition(layout.problemBox.x, layout.problemBox.y);
+    answerPad.SetSize(layout.problemBox.width, layout.problemBox.height);
+    answerPad.Draw();
+}
+
+void ArithmeticGame::DrawSetupFrame() {
+    DrawStatus(layout.statusBox, false, false, false, true);
+    DrawControlColumn();
+    DrawSetupScreen();
+}
+
+void ArithmeticGame::DrawSetupScreen() {
+    SelectShellFont();
+    const int f = FontHeight();
+    const int area = width < height ? width : keypad.x;
+    const int toggleHeight = addToggle.GetHeight();
+    difficultyChoice.SetWidth(area - area / 8);
+    difficultyChoice.SetPosition(CenterOffset(area, difficultyChoice.GetWidth()), 4 * f);
+    const int left = difficultyChoice.x;
+    const int rowRight = left + difficultyChoice.GetWidth();
+    const int secondColumn = left + difficultyChoice.GetWidth() / 2;
+    const int secondRow = 9 * f + toggleHeight + toggleHeight / 2;
+    addToggle.SetPosition(left, 9 * f);
+    subtractToggle.SetPosition(left, secondRow);
+    multiplyToggle.SetPosition(secondColumn, 9 * f);
+    divideToggle.SetPosition(secondColumn, secondRow);
+
+    const int captionX = left - SpaceWidth();
+    const int captionRows[2] = {difficultyChoice.y - toggleHeight, addToggle.y - toggleHeight};
+    const char* captions[2] = {"Difficulty", "Options"};
+    for (int i = 0; i < 2; ++i) {
+        DrawPlainText(captions[i], captionX, captionRows[i], CaptionColour);
+        HLine(captionX, captionRows[i] + f, rowRight, RuleColour);
+    }
+    startGameButton.SetSize(area / 2, 4 * f);
+    startGameButton.SetPosition(CenterOffset(area, startGameButton.GetWidth()),
+                                divideToggle.y + 2 * toggleHeight + f);
+    difficultyChoice.Draw();
+    addToggle.Draw();
+    subtractToggle.Draw();
+    multiplyToggle.Draw();
+    divideToggle.Draw();
+    startGameButton.Draw();
+}
