@@ -1,0 +1,174 @@
+// A real game in a real window, driven from screen to screen by its own keys and operations
+// after each drawn frame: the gallery, the frame benchmark and the soak test share it.
+// The frame loop runs without sleeping and every timer reads a FakeClock, so what each
+// screen shows depends only on the seed and the steps, not on the machine's speed.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/key_translation.h"
+#include "app/random.h"
+#include "game/arithmetic_game.h"
+#include "support/fake_clock.h"
+
+// The game with a hook run after every frame it draws.
+class TourGame : public ArithmeticGame {
+  public:
+    // A fixed seed deals the same problems on every run; a zero frame period keeps the
+    // loop from sleeping (the driven clock, not the loop's pace, sets the game's time).
+    void OnStart() override {
+        ArithmeticGame::OnStart();
+        SeedRandom(seed);
+        framePeriodMs = 0;
+    }
+
+    void DrawFrame() override {
+        ArithmeticGame::DrawFrame();
+        ++frames;
+        if (afterFrame && !holdScript) {
+            afterFrame();
+        }
+        if (frames > frameLimit) {
+            RequestQuit(); // a stuck script ends the run instead of hanging it
+        }
+    }
+
+    std::uint32_t seed = 20240601;
+    int frames = 0;
+    int frameLimit = 100000;
+    // Set while the hook itself renders frames (a benchmark), so it is not re-entered.
+    bool holdScript = false;
+    std::function<void()> afterFrame;
+};
+
+// A key press as the window procedure hands it to the game.
+inline void PressKey(ArithmeticGame& game, int key) {
+    game.OnKeyDown(key, &game.keys);
+}
+
+// Types the right answer to the current problem, one key per digit.
+inline void AnswerProblem(ArithmeticGame& game) {
+    for (char digit : std::to_string(ProblemResult(game.dealer.currentProblem))) {
+        PressKey(game, digit);
+    }
+}
+
+// Answers regular problems until the challenge is current; false when an answer was not
+// taken (the problem number did not move).
+inline bool AnswerUntilChallenge(ArithmeticGame& game) {
+    while (!game.dealer.ChallengeActive()) {
+        const int before = game.dealer.problemNumber;
+        AnswerProblem(game);
+        if (game.dealer.problemNumber == before) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// More than the clock can ever hold: the next frame in play ends the game.
+constexpr std::uint32_t ClockRunOutMs = 61000;
+
+// One screen of a tour: how to get there, how many frames it needs to settle (layouts
+// that read last frame's positions, fading answers) and how to tell it is up.
+struct TourStop {
+    std::string name;
+    std::function<void()> enter;
+    int settleFrames = 2;
+    std::function<bool()> isShown;
+};
+
+// Walks the stops one after another, a step per frame, calling onArrive on each settled
+// screen; quits the game after the last stop.
+class ScreenTour {
+  public:
+    ScreenTour(TourGame& g, std::vector<TourStop> s, std::function<void(const TourStop&)> arrive)
+        : game(g), stops(std::move(s)), onArrive(std::move(arrive)) {
+        game.afterFrame = [this] { Step(); };
+    }
+    ~ScreenTour() { game.afterFrame = nullptr; }
+    ScreenTour(const ScreenTour&) = delete;
+    ScreenTour& operator=(const ScreenTour&) = delete;
+
+    void Step() {
+        if (next >= stops.size()) {
+            game.RequestQuit();
+            return;
+        }
+        TourStop& stop = stops[next];
+        if (waiting < 0) {
+            if (stop.enter) {
+                stop.enter();
+            }
+            waiting = stop.settleFrames;
+        } else if (waiting > 0) {
+            --waiting;
+        } else {
+            if (stop.isShown && !stop.isShown()) {
+                missed.push_back(stop.name);
+            }
+            onArrive(stop);
+            ++next;
+            waiting = -1;
+        }
+    }
+
+    bool Finished() const { return next == stops.size(); }
+    // Names of the stops whose screen was not the one expected when they were reached.
+    std::vector<std::string> missed;
+
+  private:
+    TourGame& game;
+    std::vector<TourStop> stops;
+    std::function<void(const TourStop&)> onArrive;
+    std::size_t next = 0;
+    int waiting = -1;
+};
+
+// Every screen once, in an order the keys can reach: the menu, options, setup, a game in
+// play, its challenge, the pause and game-over screens, and the high-score table holding
+// the finished game. Stop names are file-name friendly.
+inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
+    TourGame* g = &game;
+    FakeClock* c = &clock;
+    const auto inGame = [g] { return g->IsInGame() && !g->paused && !g->gameOver; };
+    return {
+        {"main_menu", nullptr, 2, [g] { return g->screen == ScreenState::MainMenu; }},
+        {"options", [g] { PressKey(*g, '2'); }, 2,
+         [g] { return g->screen == ScreenState::Options; }},
+        {"setup",
+         [g] {
+             PressKey(*g, '0');
+             PressKey(*g, '1');
+         },
+         3, [g, inGame] { return inGame() && g->setupMode; }},
+        // Two right answers, then time for the faded answer to go.
+        {"play",
+         [g] {
+             PressKey(*g, '1');
+             AnswerProblem(*g);
+             AnswerProblem(*g);
+         },
+         30, [g, inGame] { return inGame() && !g->setupMode && g->dealer.problemNumber == 3; }},
+        {"challenge", [g] { AnswerUntilChallenge(*g); }, 30,
+         [g, inGame] { return inGame() && g->challengeActive; }},
+        {"pause", [g] { g->Pause(); }, 2, [g] { return g->paused; }},
+        {"game_over",
+         [g, c] {
+             g->OnMouseDown(0, 0); // any press resumes
+             c->Advance(ClockRunOutMs);
+         },
+         3, [g] { return g->gameOver && !g->paused; }},
+        {"high_scores",
+         [g] {
+             PressKey(*g, KeyCode::Space);
+             PressKey(*g, '0');
+             PressKey(*g, '3');
+         },
+         2, [g] { return g->screen == ScreenState::HighScores && g->highScores[0].score > 0; }},
+    };
+}

@@ -1,0 +1,61 @@
+// The screen gallery: plays the real game in a real window through every screen, once at
+// 640 x 480 and once in a tall 240 x 320 window, and saves each settled frame as a BMP
+// named after its screen (tall ones prefixed "tall_") in the folder given as the first
+// argument (default: the current folder). Exits non-zero when a screen was not reached.
+#include <cstdio>
+#include <string>
+
+#include "support/data_folder.h"
+#include "support/fake_clock.h"
+#include "support/screen_tour.h"
+#include "support/sound_recorder.h"
+#include "tools/gallery/surface_bitmap.h"
+
+namespace {
+
+struct WindowShape {
+    int width;
+    int height;
+    const char* prefix;
+};
+
+constexpr WindowShape Shapes[] = {{640, 480, ""}, {240, 320, "tall_"}};
+
+// Runs one game through every screen; returns the number of screens not saved.
+int SaveEveryScreen(const WindowShape& shape, const std::string& folder) {
+    TemporaryDataFolder data(std::string("gallery-") + shape.prefix);
+    SoundRecorder silence;
+    FakeClock clock;
+    TourGame game;
+    game.width = shape.width;
+    game.height = shape.height;
+    int failures = 0;
+    ScreenTour tour(game, EveryScreen(game, clock), [&](const TourStop& stop) {
+        const std::string path = folder + "/" + shape.prefix + stop.name + ".bmp";
+        const bool saved = SaveSurfaceBitmap(path);
+        failures += saved ? 0 : 1;
+        std::printf("%-32s %s\n", path.c_str(), saved ? "saved" : "NOT SAVED");
+    });
+    game.Run();
+    for (const std::string& name : tour.missed) {
+        std::printf("%s%s: the screen shown was not the one expected\n", shape.prefix,
+                    name.c_str());
+    }
+    if (!tour.Finished()) {
+        std::printf("%sthe tour stopped early after %d frames\n", shape.prefix, game.frames);
+        ++failures;
+    }
+    return failures + static_cast<int>(tour.missed.size());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string folder = argc > 1 ? argv[1] : ".";
+    int failures = 0;
+    for (const WindowShape& shape : Shapes) {
+        failures += SaveEveryScreen(shape, folder);
+    }
+    std::fflush(stdout);
+    return failures == 0 ? 0 : 1;
+}
