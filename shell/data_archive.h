@@ -42,6 +42,8 @@ class DataArchive {
     // Bytes in the archive's contents: the whole file when reading, the bytes written so
     // far when writing; -1 when closed.
     int ArchiveLength() const;
+    // True while the archive is open for writing.
+    bool IsWriting() const { return open && writing; }
 
   private:
     bool CanTransfer() const { return open && ok && !sectionEnded; }
