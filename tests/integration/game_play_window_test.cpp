@@ -5,29 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <string>
 
-#include "app/win32.h"
-#include "game/arithmetic_game.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
+#include "support/scripted_game.h"
 #include "support/sound_recorder.h"
 
 namespace {
-
-HWND Hwnd(const Application& app) {
-    return static_cast<HWND>(app.window);
-}
-
-void PostKey(const Application& app, int key) {
-    PostMessageA(Hwnd(app), WM_KEYDOWN, key, 0);
-}
-
-LPARAM Centre(const Widget& widget) {
-    return MAKELPARAM(widget.x + widget.width / 2, widget.y + widget.height / 2);
-}
 
 // Digits of a wrong answer with as many digits as the result, so it is judged at once.
 std::string WrongAnswer(int result) {
@@ -35,23 +21,6 @@ std::string WrongAnswer(int result) {
     digits[0] = digits[0] == '9' ? '8' : '9';
     return digits;
 }
-
-// The real game with a script run after every frame.
-class ScriptedGame : public ArithmeticGame {
-  public:
-    void DrawFrame() override {
-        ArithmeticGame::DrawFrame();
-        ++frames;
-        if (script) {
-            script();
-        }
-        if (frames > 4000) {
-            RequestQuit(); // a stuck script ends the test instead of hanging it
-        }
-    }
-    int frames = 0;
-    std::function<void()> script;
-};
 
 // Plays the game: answers each problem once the last input has been taken in.
 class Player {
@@ -62,7 +31,7 @@ class Player {
         // A button is let go a frame after it was pressed, as a hand would: the keypad
         // reads its keys' presses in the frame after the press.
         if (releaseAt != 0) {
-            PostMessageA(Hwnd(game), WM_LBUTTONUP, 0, releaseAt);
+            PostMessageA(WindowOf(game), WM_LBUTTONUP, 0, releaseAt);
             releaseAt = 0;
             return;
         }
@@ -129,8 +98,8 @@ class Player {
     }
 
     void PressButton(const Widget& button) {
-        releaseAt = Centre(button);
-        PostMessageA(Hwnd(game), WM_LBUTTONDOWN, MK_LBUTTON, releaseAt);
+        releaseAt = CentreOf(button);
+        PostMessageA(WindowOf(game), WM_LBUTTONDOWN, MK_LBUTTON, releaseAt);
     }
 
     void Queue(const std::string& digits) {

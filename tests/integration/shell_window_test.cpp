@@ -3,45 +3,25 @@
 // a game whose game-over screen is still up when the program ends keeps its score.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "app/win32.h"
-#include "game/arithmetic_game.h"
 #include "shell/data_archive.h"
 #include "support/data_folder.h"
+#include "support/scripted_game.h"
 #include "support/sound_recorder.h"
 
 namespace {
 
-// The real game with a script after every frame, counting its settings transfers.
-class ShellProbe : public ArithmeticGame {
+// Counts the game's settings transfers: one read at start, one write at exit.
+class ShellProbe : public ScriptedGame {
   public:
-    void DrawFrame() override {
-        ArithmeticGame::DrawFrame();
-        ++frames;
-        if (script) {
-            script();
-        }
-        if (frames > 400) {
-            RequestQuit();
-        }
-    }
+    ShellProbe() { frameLimit = 400; }
     bool SerializeSettings(DataArchive& archive) override {
         ++(archive.IsWriting() ? saves : loads);
         return ArithmeticGame::SerializeSettings(archive);
     }
 
-    std::function<void()> script;
-    int frames = 0;
     int saves = 0;
     int loads = 0;
 };
-
-void Click(const Application& app, const Widget& widget) {
-    const LPARAM at = MAKELPARAM(widget.x + widget.width / 2, widget.y + widget.height / 2);
-    PostMessageA(static_cast<HWND>(app.window), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(static_cast<HWND>(app.window), WM_LBUTTONUP, 0, at);
-}
 
 } // namespace
 
@@ -55,16 +35,16 @@ TEST(WindowShell, MenuClicksAndBackTakeEffectInTheNextFrame) {
     int menuAgainAt = 0;
     game.script = [&] {
         if (game.frames == 3) {
-            Click(game, game.mainMenu.items[1]); // "Options"
+            PostClick(game, game.mainMenu.items[1]); // "Options"
             clickedAt = game.frames;
         } else if (optionsAt == 0 && game.screen == ScreenState::Options) {
             optionsAt = game.frames; // chosen at the end of this frame, drawn from the next
         } else if (backClickedAt == 0 && optionsAt != 0) {
             backClickedAt = game.frames;
-            Click(game, game.backButton);
+            PostClick(game, game.backButton);
         } else if (backClickedAt != 0 && menuAgainAt == 0 && game.screen == ScreenState::MainMenu) {
             menuAgainAt = game.frames;
-            Click(game, game.mainMenu.items[3]); // "Quit"
+            PostClick(game, game.mainMenu.items[3]); // "Quit"
         }
     };
     game.Run();
@@ -91,7 +71,7 @@ TEST(WindowShell, ClosingOnTheGameOverScreenKeepsTheScore) {
                 game.score = 77; // as if earned
                 game.EndGame();
             } else if (game.frames == 6) {
-                PostMessageA(static_cast<HWND>(game.window), WM_CLOSE, 0, 0);
+                PostMessageA(WindowOf(game), WM_CLOSE, 0, 0);
             }
         };
         game.Run();
