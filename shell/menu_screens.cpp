@@ -9,6 +9,7 @@
 #include "render/sprite.h"
 #include "shell/game_shell.h"
 #include "shell/shell_artwork.h"
+#include "shell/version_text.h"
 #include "text/font.h"
 #include "text/number_text.h"
 #include "text/text.h"
@@ -38,14 +39,6 @@ Rect Shrunk(const Rect& r, int n) {
     Rect inner = r;
     InflateRect(inner, -n);
     return inner;
-}
-
-std::string VersionText(int major, int minor) {
-    std::string text = "v";
-    AppendDecimal(text, major);
-    text += minor < 10 ? ".0" : ".";
-    AppendDecimal(text, minor);
-    return text;
 }
 
 } // namespace
