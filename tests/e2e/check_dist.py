@@ -85,7 +85,11 @@ def main():
     display = x11.ensure_display()
     try:
         wine.prepare_prefix()
-        problems += check_it_runs(args.zip)
+        prefix = wine.PrivatePrefix()
+        try:
+            problems += check_it_runs(args.zip)
+        finally:
+            prefix.remove()
     finally:
         if display is not None:
             display.stop()

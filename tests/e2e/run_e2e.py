@@ -72,16 +72,20 @@ def main():
     shutil.rmtree(Config.artifacts, ignore_errors=True)
     os.makedirs(Config.artifacts)
 
+    started = time.monotonic()
     display = x11.ensure_display()
     try:
         wine.prepare_prefix()
-        started = time.monotonic()
-        result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
-        print("End-to-end suite: %d scenarios in %.1f s" % (result.testsRun,
-                                                             time.monotonic() - started))
+        prefix = wine.PrivatePrefix()
+        try:
+            result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
+        finally:
+            prefix.remove()
     finally:
         if display is not None:
             display.stop()
+    print("End-to-end suite: %d scenarios in %.1f s" % (result.testsRun,
+                                                         time.monotonic() - started))
     if result.failures or result.errors:
         print("Screenshots and failed scenarios' folders: %s" % Config.artifacts)
         return 1

@@ -84,11 +84,17 @@ class Shot:
         return sum(1 for y in range(top, bottom) for x in range(left, right)
                    if test(self.pixel(x, y)))
 
+    def first_not_565(self, rect, colour, step=1):
+        """The first (x, y, pixel) of rect, sampled every step pixels, that does not show
+        the colour, or None."""
+        left, top, right, bottom = rect
+        return next(((x, y, self.pixel(x, y)) for y in range(top, bottom, step)
+                     for x in range(left, right, step)
+                     if not same_565(self.pixel(x, y), colour)), None)
+
     def all_565(self, rect, colour, step=1):
         """True when every pixel of rect (sampled every step pixels) shows the colour."""
-        left, top, right, bottom = rect
-        return all(same_565(self.pixel(x, y), colour)
-                   for y in range(top, bottom, step) for x in range(left, right, step))
+        return self.first_not_565(rect, colour, step) is None
 
     def ink_lines(self, rect):
         """Text lines in rect, top to bottom, each 'blue' or 'black' by its majority ink."""

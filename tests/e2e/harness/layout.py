@@ -138,7 +138,7 @@ class GameLayout:
         return [(x + gap + i * (side + gap) + (side >> 1), lamp_y + (side >> 1))
                 for i in range(3)]
 
-    def _key_rect(self, label):
+    def key_rect(self, label):
         """A keypad key as (left, top, right, bottom) in the grid's fractional cells:
         rows 7 8 9 / 4 5 6 / 1 2 3 / 0, the 0 spanning the bottom row."""
         cell_w = (self.keypad_width - 1) / 3.0
@@ -152,13 +152,19 @@ class GameLayout:
         return left, top, left + cell_w * span, top + cell_h
 
     def key_centre(self, label):
-        left, top, right, bottom = self._key_rect(label)
+        left, top, right, bottom = self.key_rect(label)
         return int((left + right) / 2), int((top + bottom) / 2)
 
     def key_fill_point(self, label):
         """A point inside a keypad key, clear of its digit."""
-        left, top, _, _ = self._key_rect(label)
+        left, top, _, _ = self.key_rect(label)
         return int(left) + 4, int(top) + 4
+
+    def command_centre(self, label):
+        """Centre of a button of the bar above the keypad: New, Pause, Exit."""
+        cell_w = (self.keypad_width - 1) / 3.0
+        column = ("New", "Pause", "Exit").index(label)
+        return int(self.keypad_x + cell_w * (column + 0.5)), self.font_height
 
     def status_interior(self):
         """A few pixels just inside the corners of the framed score box."""

@@ -26,9 +26,12 @@ class ScenarioFailure(AssertionError):
     """A wait that ran out, with the screen that was seen last."""
 
 
-def _run(args, **kwargs):
-    return subprocess.run(args, check=True, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                          **kwargs).stdout
+def _run(args):
+    done = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    if done.returncode != 0:
+        raise ScenarioFailure("%s failed (status %d): %s" % (
+            " ".join(args), done.returncode, done.stderr.decode(errors="replace").strip()))
+    return done.stdout
 
 
 class GameSession:
@@ -90,7 +93,8 @@ class GameSession:
                 ["xdotool", "search", "--all", "--pid", str(self.process.pid), "--name",
                  "^%s$" % CAPTION], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
             ids = found.stdout.split()
-            if ids:
+            # Input focus can only go to a window that is mapped and viewable.
+            if ids and "IsViewable" in _run(["xwininfo", "-id", ids[0].decode()]).decode():
                 return int(ids[0])
             time.sleep(POLL_SECONDS)
         raise ScenarioFailure("no window captioned %r appeared within %.0f s"
@@ -118,7 +122,16 @@ class GameSession:
     # --- input -------------------------------------------------------------------------
 
     def focus(self):
-        _run(["xdotool", "windowfocus", "--sync", str(self.window)])
+        """Gives the game window the keyboard focus (there is no window manager to do it)."""
+        deadline = time.monotonic() + 5.0
+        while True:
+            try:
+                _run(["xdotool", "windowfocus", "--sync", str(self.window)])
+                return
+            except ScenarioFailure:
+                if time.monotonic() >= deadline or not self.alive():
+                    raise
+            time.sleep(POLL_SECONDS)
 
     def keys(self, *names):
         """Types keys (xdotool names) into the focused game window, in order."""
@@ -136,13 +149,15 @@ class GameSession:
 
     def press_until(self, x, y, what, test):
         """Holds the left button down at client point (x, y) until the screen passes test,
-        then lets go: a control that reacts to the press sees it in a frame of its own."""
+        then lets go and waits until it no longer does: a control that reacts to the press
+        sees it in a frame of its own, and the next press starts from a released state."""
         self.move_pointer(x, y)
         _run(["xdotool", "mousedown", "1"])
         try:
             self.wait_for(what, test)
         finally:
             _run(["xdotool", "mouseup", "1"])
+        self.wait_for("the end of " + what, lambda shot: not test(shot))
 
     def park_pointer(self):
         """Moves the pointer where it hovers over no control."""
@@ -191,6 +206,16 @@ class GameSession:
             return ok
 
         return self.wait_for(what, steady, timeout)
+
+    def hold(self, what, test, seconds):
+        """Checks the screen for the given number of seconds: test must stay true."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            shot = self.screenshot()
+            if not test(shot):
+                raise ScenarioFailure("%s did not last %.0f s; the screen showed %s"
+                                      % (what, seconds, self.describe(shot)))
+            time.sleep(POLL_SECONDS)
 
     def poll(self, what, test, timeout=10.0):
         """Waits for test() (about something other than the screen) to become true."""

@@ -2,12 +2,19 @@
 
 WINEPREFIX comes from the environment (CTest sets it) or defaults to the build folder's
 prefix; the prefix is prepared once by scripts/wine-prefix.sh, which does nothing when it
-is ready already.
+is ready already. The scenarios then run in a private overlay of it: the same drive C
+(linked) and a copy of its registry, so they get a wine server of their own. One wine
+server is one Windows desktop with one foreground window, whatever X display its
+programs use, and keys typed into a window that is not the foreground go elsewhere; other
+Wine programs running at the same time must not take the game's keys, nor get them.
 """
 
 import os
 import shutil
 import subprocess
+import tempfile
+
+REGISTRY_FILES = ("system.reg", "user.reg", "userdef.reg", ".update-timestamp")
 
 REPO_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(
     os.path.abspath(__file__)))))
@@ -19,6 +26,12 @@ def wine_binary():
     if os.access("/usr/lib/wine/wine64", os.X_OK):
         return "/usr/lib/wine/wine64"
     return shutil.which("wine64") or shutil.which("wine") or "wine"
+
+
+def wineserver_binary():
+    if os.access("/usr/lib/wine/wineserver64", os.X_OK):
+        return "/usr/lib/wine/wineserver64"
+    return shutil.which("wineserver") or "wineserver"
 
 
 def wine_environment(extra_path=None):
@@ -40,3 +53,30 @@ def prepare_prefix():
         return
     script = os.path.join(REPO_ROOT, "scripts", "wine-prefix.sh")
     subprocess.run(["bash", script], env=env, check=True)
+
+
+class PrivatePrefix:
+    """An overlay of the prepared prefix with a wine server of its own; while it exists,
+    WINEPREFIX names it."""
+
+    def __init__(self):
+        self.shared = wine_environment()["WINEPREFIX"]
+        self.path = tempfile.mkdtemp(prefix="quickfigure-e2e-wine-")
+        for name in REGISTRY_FILES:
+            shutil.copy2(os.path.join(self.shared, name), self.path)
+        os.symlink(os.path.join(os.path.abspath(self.shared), "drive_c"),
+                   os.path.join(self.path, "drive_c"))
+        devices = os.path.join(self.path, "dosdevices")
+        os.mkdir(devices)
+        os.symlink("../drive_c", os.path.join(devices, "c:"))
+        os.symlink("/", os.path.join(devices, "z:"))
+        os.environ["WINEPREFIX"] = self.path
+
+    def remove(self):
+        """Ends this prefix's wine server (and so any program left in it) and deletes it."""
+        subprocess.run([wineserver_binary(), "-k"], env=wine_environment(),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run([wineserver_binary(), "-w"], env=wine_environment(),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.environ["WINEPREFIX"] = self.shared
+        shutil.rmtree(self.path, ignore_errors=True)
