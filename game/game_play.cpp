@@ -127,6 +127,10 @@ void ArithmeticGame::UpdatePlay() {
 
 void ArithmeticGame::DrawGame() {
     if (setupMode) {
+        // The keypad is drawn but not read here: a press on it must not type into the
+        // next game.
+        int ignored = 0;
+        keypad.FindPressed(&ignored);
         if (startGameButton.WasClicked()) {
             TryStartGame();
         }

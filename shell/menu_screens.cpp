@@ -21,8 +21,9 @@ constexpr ColorRef TextColour = 0x000000;
 constexpr ColorRef HighlightColour = 0xFF0000;
 // The decorated border, outermost colour first: dark red, orange, golden yellow.
 constexpr ColorRef FrameColours[3] = {0x242DAD, 0x0354FB, 0x48CFFF};
-constexpr const char* CreditLine = "Quickfigure by Bramblewood Apps";
-constexpr const char* NoticeLines[2] = {"Type digits to answer.", "Quick answers score more!"};
+// The credit is split over two lines: at the shell font's size it is wider than the panel.
+constexpr const char* CreditLines[2] = {"Quickfigure by", "Bramblewood Apps"};
+constexpr const char* NoticeLine = "Quick answers score more!";
 
 void DrawSpriteAt(Sprite* sprite, int x, int y) {
     sprite->SetPosition(x, y);
@@ -211,9 +212,9 @@ void GameShell::DrawOptionsPanel(const Rect& outer) {
     backButton.Draw();
 
     const int creditY = panel.bottom - step;
-    DrawPanelLine(NoticeLines[0], panel.left, creditY - 2 * step, panelWidth, TextColour);
-    DrawPanelLine(NoticeLines[1], panel.left, creditY - step, panelWidth, TextColour);
-    DrawPanelLine(CreditLine, panel.left, creditY, panelWidth, HighlightColour);
+    DrawPanelLine(NoticeLine, panel.left, creditY - 2 * step, panelWidth, TextColour);
+    DrawPanelLine(CreditLines[0], panel.left, creditY - step, panelWidth, HighlightColour);
+    DrawPanelLine(CreditLines[1], panel.left, creditY, panelWidth, HighlightColour);
 
     soundCheckbox.label = SoundEnabled ? "Sound On" : "Sound Off";
     const int backBottom = backButton.y + backButton.GetHeight();

@@ -38,8 +38,9 @@ void Button::OnPress(Point) {
 }
 
 void Button::OnRelease(Point) {
+    // The press latch stays until it is read: a quick tap whose release arrives before the
+    // next frame still counts as a press for the controls that react on the press.
     clickLatch = true;
-    pressLatch = false;
 }
 
 bool Button::WasPressed() {

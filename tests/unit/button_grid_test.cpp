@@ -106,3 +106,22 @@ TEST(ButtonGrid, CommandBarReportsCompleteClicksOnly) {
     EXPECT_EQ(bar.Item(index).label, "Pause");
     EXPECT_FALSE(bar.FindClicked(&index)) << "reading clears the latch";
 }
+
+TEST(ButtonGrid, AQuickTapReleasedBeforeTheFrameStillCounts) {
+    TestSurface surface(320, 240);
+    ButtonGrid keypad;
+    keypad.SetGrid(4, 3);
+    Label(keypad, WideLabels, 10);
+    keypad.SetPosition(0, 0);
+    keypad.SetSize(300, 200);
+    ClearInputList();
+    keypad.Draw();
+    const Button& five = keypad.Item(4);
+    const Point centre{five.x + five.width / 2, five.y + five.height / 2};
+    DispatchPress(centre);
+    DispatchRelease(centre); // both arrive between two frames
+    int index = -1;
+    ASSERT_TRUE(keypad.FindPressed(&index));
+    EXPECT_EQ(keypad.Item(index).label, "5");
+    EXPECT_FALSE(keypad.FindPressed(&index)) << "one tap types one digit";
+}
