@@ -35,9 +35,15 @@ xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
     [ -n "$window" ] || { echo "The game window did not appear." >&2; kill $game; exit 1; }
     sleep 2
     import -window "$window" "$2"
-    xdotool key --window "$window" Escape
+    # Without a window manager the window must have the focus to receive keys; Escape on
+    # the main menu quits the game, which saves its files on the way out.
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key Escape
     for _ in $(seq 1 50); do kill -0 $game 2>/dev/null || break; sleep 0.2; done
-    kill $game 2>/dev/null || true
+    if kill -0 $game 2>/dev/null; then
+        echo "The game did not close; stopping it." >&2
+        kill $game
+    fi
     "$WINESERVER_BIN" -w
 ' _ "$play_dir" "$shot"
 echo "No display: the game ran under Xvfb. Screenshot of its window: $shot"
