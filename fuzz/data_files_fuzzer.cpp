@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const FuzzShellState loaded = state;
     const char* mode = ModeTexts[input.modeChoice % 4];
-    const int index = RecordHighScore(state.table, input.score, input.level, input.difficulty, mode);
+    const int index =
+        RecordHighScore(state.table, input.score, input.level, input.difficulty, mode);
     CheckRecorded(loaded, state, input, index, mode);
 
     const DataFileSet files = FilesOf(state);
