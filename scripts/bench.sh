@@ -7,15 +7,10 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-scripts/install-deps.sh
-cmake --preset mingw >/dev/null
-cmake --build --preset mingw --target quickfigure_bench quickfigure_frame_bench
-
-export WINEPREFIX="$PWD/build/mingw/wineprefix"
-scripts/wine-prefix.sh
+source scripts/build-for-wine.sh quickfigure_bench quickfigure_frame_bench
 
 for bench in quickfigure_bench quickfigure_frame_bench; do
     xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
-        scripts/wine-run.sh "build/mingw/bench/$bench.exe"
+        scripts/wine-run.sh "$build/bench/$bench.exe"
     echo
 done

@@ -5,15 +5,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-build="${QF_BUILD_DIR:-build/mingw}"
-if [ "$build" = build/mingw ]; then
-    scripts/install-deps.sh
-    cmake --preset mingw >/dev/null
-fi
-cmake --build "$build" --target quickfigure_gallery
-
-export WINEPREFIX="${WINEPREFIX:-$PWD/build/mingw/wineprefix}"
-scripts/wine-prefix.sh
+source scripts/build-for-wine.sh quickfigure_gallery
 
 frames="$(mktemp -d)"
 trap 'rm -rf "$frames"' EXIT

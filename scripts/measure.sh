@@ -8,14 +8,7 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 if [ "${1:-}" != --inside ]; then
-    build="${QF_BUILD_DIR:-build/mingw}"
-    if [ "$build" = build/mingw ]; then
-        scripts/install-deps.sh
-        cmake --preset mingw >/dev/null
-    fi
-    cmake --build "$build" --target quickfigure
-    export WINEPREFIX="${WINEPREFIX:-$PWD/build/mingw/wineprefix}"
-    scripts/wine-prefix.sh
+    source scripts/build-for-wine.sh quickfigure
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" --inside "$PWD/$build"
 fi
 
