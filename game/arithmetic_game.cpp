@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "app/delete_and_clear.h"
 #include "app/sound.h"
 #include "shell/data_archive.h"
 #include "shell/shell_artwork.h"
@@ -25,11 +26,6 @@ constexpr const char* TallKeypadLabels[12] = {"7", "8", "9", "0", "4", "5",
 // Wide or square: three columns and a wide "0" along the bottom.
 constexpr const char* WideKeypadLabels[10] = {"7", "8", "9", "4", "5", "6", "1", "2", "3", "0"};
 constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
-
-template <typename T> void DeleteAndClear(T*& pointer) {
-    delete pointer;
-    pointer = nullptr;
-}
 
 } // namespace
 

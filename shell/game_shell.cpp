@@ -3,6 +3,7 @@
 // game_over_screens.cpp; the data files are read and written through data_files.h.
 #include "shell/game_shell.h"
 
+#include "app/delete_and_clear.h"
 #include "app/key_translation.h"
 #include "app/sound.h"
 #include "render/image.h"
@@ -27,11 +28,6 @@ constexpr const char* SelectorEntries[] = {"1", "2", "3", "4", "5"};
 
 Sprite* MakeSprite(Image* image, const SheetRect& r) {
     return new Sprite(image, r.x, r.y, r.width, r.height, 1);
-}
-
-template <typename T> void DeleteAndClear(T*& pointer) {
-    delete pointer;
-    pointer = nullptr;
 }
 
 } // namespace

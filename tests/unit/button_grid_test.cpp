@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "game/button_grid.h"
+#include "game/game_layout.h"
 #include "support/test_surface.h"
 #include "ui/widget.h"
 
@@ -12,10 +13,17 @@ namespace {
 const char* const TallLabels[12] = {"7", "8", "9", "0", "4", "5", "6", "0", "1", "2", "3", "0"};
 const char* const WideLabels[10] = {"7", "8", "9", "4", "5", "6", "1", "2", "3", "0"};
 
-void Label(ButtonGrid& grid, const char* const* labels, int count) {
+// Sets the grid up with its labels and rectangle and draws it, as a frame would.
+void DrawGrid(ButtonGrid& grid, int rows, int columns, const char* const* labels, int count,
+              Box box) {
+    grid.SetGrid(rows, columns);
     for (int i = 0; i < count; ++i) {
         grid.Item(i).label = labels[i];
     }
+    grid.SetPosition(box.x, box.y);
+    grid.SetSize(box.width, box.height);
+    ClearInputList();
+    grid.Draw();
 }
 
 // Draws the grid as a frame would, then presses at (x, y); returns the index of the key
@@ -35,12 +43,7 @@ int PressAt(ButtonGrid& grid, int x, int y) {
 TEST(ButtonGrid, WideShapeHasAFullWidthZeroAndExactRightEdges) {
     TestSurface surface(320, 240);
     ButtonGrid keypad;
-    keypad.SetGrid(4, 3);
-    Label(keypad, WideLabels, 10);
-    keypad.SetPosition(10, 20);
-    keypad.SetSize(301, 200);
-    ClearInputList();
-    keypad.Draw();
+    DrawGrid(keypad, 4, 3, WideLabels, 10, Box{10, 20, 301, 200});
     const int rightEdge = 10 + 301 - 1;
     for (int last : {2, 5, 8}) {
         const Button& key = keypad.Item(last);
@@ -59,12 +62,7 @@ TEST(ButtonGrid, WideShapeHasAFullWidthZeroAndExactRightEdges) {
 TEST(ButtonGrid, TallShapeHasOneTallZeroAndUnreachablePlaceholders) {
     TestSurface surface(240, 320);
     ButtonGrid keypad;
-    keypad.SetGrid(3, 4);
-    Label(keypad, TallLabels, 12);
-    keypad.SetPosition(0, 200);
-    keypad.SetSize(240, 120);
-    ClearInputList();
-    keypad.Draw();
+    DrawGrid(keypad, 3, 4, TallLabels, 12, Box{0, 200, 240, 120});
     const Button& zero = keypad.Item(3);
     EXPECT_EQ(zero.y, 200);
     EXPECT_EQ(zero.height, 120) << "as tall as the keypad";
@@ -86,13 +84,8 @@ TEST(ButtonGrid, TallShapeHasOneTallZeroAndUnreachablePlaceholders) {
 TEST(ButtonGrid, CommandBarReportsCompleteClicksOnly) {
     TestSurface surface(300, 60);
     ButtonGrid bar;
-    bar.SetGrid(1, 3);
     const char* const labels[3] = {"New", "Pause", "Exit"};
-    Label(bar, labels, 3);
-    bar.SetPosition(0, 0);
-    bar.SetSize(300, 36);
-    ClearInputList();
-    bar.Draw();
+    DrawGrid(bar, 1, 3, labels, 3, Box{0, 0, 300, 36});
     const Button& pause = bar.Item(1);
     const Point inside{pause.x + 5, 10};
     DispatchPress(inside);
@@ -110,12 +103,7 @@ TEST(ButtonGrid, CommandBarReportsCompleteClicksOnly) {
 TEST(ButtonGrid, AQuickTapReleasedBeforeTheFrameStillCounts) {
     TestSurface surface(320, 240);
     ButtonGrid keypad;
-    keypad.SetGrid(4, 3);
-    Label(keypad, WideLabels, 10);
-    keypad.SetPosition(0, 0);
-    keypad.SetSize(300, 200);
-    ClearInputList();
-    keypad.Draw();
+    DrawGrid(keypad, 4, 3, WideLabels, 10, Box{0, 0, 300, 200});
     const Button& five = keypad.Item(4);
     const Point centre{five.x + five.width / 2, five.y + five.height / 2};
     DispatchPress(centre);
