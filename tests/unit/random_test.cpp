@@ -1,6 +1,9 @@
 // The shared random sequence and RandomInRange's corner cases.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+
 #include "app/random.h"
 
 TEST(Random, SeedZeroGivesTheKnownFirstDraw) {
@@ -55,4 +58,31 @@ TEST(Random, WideRangeNeverExceedsFifteenBitsAboveLow) {
         ASSERT_GE(v, 1000);
         ASSERT_LE(v, 1000 + 32767);
     }
+}
+
+// Ranges at the ends of int, wrapped or not: the result is lo plus the signed remainder,
+// wrapped to 32 bits, and computing it must not overflow.
+TEST(Random, ExtremeRangesWrapLikeThirtyTwoBitArithmetic) {
+    constexpr int Min = INT_MIN;
+    constexpr int Max = INT_MAX;
+    const struct {
+        int lo;
+        int hi;
+    } ranges[] = {{Max, Max - 100}, {Max - 5, Max}, {Min, -1}, {-10, Max}, {Max, Min + 3}};
+    for (const auto& range : ranges) {
+        for (std::uint32_t seed = 1; seed < 200; seed += 7) {
+            SeedRandom(seed);
+            const std::int64_t draw = Random15();
+            SeedRandom(seed);
+            const int got = RandomInRange(range.lo, range.hi);
+            std::int64_t size = static_cast<std::int64_t>(range.hi) - range.lo + 1;
+            size = static_cast<std::int32_t>(static_cast<std::uint32_t>(size));
+            const std::int64_t wide = range.lo + draw % size;
+            const auto expected = static_cast<std::int32_t>(static_cast<std::uint32_t>(wide));
+            ASSERT_EQ(got, expected) << range.lo << ".." << range.hi << " seed " << seed;
+        }
+    }
+    SeedRandom(5);
+    EXPECT_EQ(RandomInRange(Min, Max), 0) << "the whole int range has size 0 in 32 bits";
+    EXPECT_EQ(RandomState(), 5u);
 }
