@@ -1,6 +1,8 @@
 // Application: construction, start-up, the 25 ms frame loop, rendering and frame statistics.
 #include "app/application.h"
 
+#include <new>
+
 #include "app/random.h"
 #include "app/system_clock.h"
 #include "app/window.h"
@@ -90,9 +92,20 @@ int Application::Run() {
 
     std::uintptr_t lastWParam = 0;
     RunFrameLoop(lastWParam);
-    OnExit();
+    Shutdown();
+    // The buffer's device contexts belong to the window, so they go before it.
+    FreeBackBuffer();
     DestroyAppWindow();
     return static_cast<int>(lastWParam);
+}
+
+void Application::Shutdown() {
+    running = false;
+    quitRequested = true;
+    if (!exited) {
+        exited = true;
+        OnExit();
+    }
 }
 
 void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
@@ -129,7 +142,18 @@ void Application::Render(bool onEvent) {
     if (!active || !running || quitRequested || (onEvent && animating)) {
         return;
     }
-    ReadClientSize(window, width, height);
+    int clientWidth = width;
+    int clientHeight = height;
+    ReadClientSize(window, clientWidth, clientHeight);
+    // A minimised window reads 0 x 0; keeping the last real size means a restore to it
+    // needs no new back buffer.
+    if (clientWidth > 0 && clientHeight > 0) {
+        width = clientWidth;
+        height = clientHeight;
+    }
+    if (!BackBufferFits()) {
+        RebuildBackBuffer(); // a rebuild that failed at the size message is tried again
+    }
     ClearInputList();
     ClearToBackground();
     if (backBuffer != nullptr) {
@@ -160,12 +184,44 @@ void Application::UpdateFrameStatistics() {
     }
 }
 
+namespace {
+
+// A back buffer of the given size, or null when it cannot be made: drawing into a DIB
+// section without pixels would write through null.
+BackBuffer* MakeBackBuffer(WindowHandle window, int width, int height) {
+    auto* made = new (std::nothrow) BackBuffer(window, width, height);
+    if (made != nullptr && made->pixels == nullptr) {
+        made->Destroy();
+        delete made;
+        made = nullptr;
+    }
+    return made;
+}
+
+} // namespace
+
 bool Application::CreateBackBuffer() {
-    backBuffer = new BackBuffer(window, width, height);
-    if (backBuffer->pixels == nullptr) {
-        FreeBackBuffer(); // drawing into a failed DIB section would write through null
+    backBuffer = MakeBackBuffer(window, width, height);
+    if (backBuffer == nullptr) {
         return false;
     }
+    backBuffer->Publish();
+    ClearToBackground();
+    return true;
+}
+
+bool Application::BackBufferFits() const {
+    return backBuffer == nullptr || (backBuffer->width == width && backBuffer->height == height);
+}
+
+bool Application::RebuildBackBuffer() {
+    BackBuffer* rebuilt = MakeBackBuffer(window, width, height);
+    if (rebuilt == nullptr) {
+        backBuffer->Publish(); // the failed attempt unpublished its context; keep the old one
+        return false;
+    }
+    FreeBackBuffer();
+    backBuffer = rebuilt;
     backBuffer->Publish();
     ClearToBackground();
     return true;

@@ -57,6 +57,9 @@ class Application {
     void ClearToBackground();
     // Ends the frame loop at its next idle point.
     void RequestQuit() { quitRequested = true; }
+    // Ends the run: OnExit once, however many ways the end arrives (the loop ending, the
+    // session ending); no frame is drawn after it.
+    void Shutdown();
     // Window creation (window.cpp); false after reporting the failure in a message box.
     bool CreateAppWindow(const std::string& caption, int x, int y, int clientWidth,
                          int clientHeight, int bitsPerPixel, bool fullscreenMode);
@@ -110,6 +113,11 @@ class Application {
   private:
     bool CreateBackBuffer();
     void FreeBackBuffer();
+    // Whether the back buffer (if any) has the client size.
+    bool BackBufferFits() const;
+    // Replaces the back buffer with one of the client size; on failure the old one stays
+    // in use and false is returned, so a later size message or frame can try again.
+    bool RebuildBackBuffer();
     void RunFrameLoop(std::uintptr_t& lastWParam);
     void HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intptr_t lParam);
     void HandleLeftPress(int x, int y);
@@ -120,6 +128,8 @@ class Application {
 
     // The display mode was switched for a full-screen run and must be restored.
     bool displayModeChanged = false;
+    // Set once OnExit has run; the window then only takes the system's default handling.
+    bool exited = false;
 };
 
 // The one application object, set by its constructor and cleared by its destructor.

@@ -123,6 +123,9 @@ bool Application::CreateAppWindow(const std::string& caption, int x, int y, int 
 std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
                                          std::uintptr_t wParam, std::intptr_t lParam) {
     HWND hwnd = static_cast<HWND>(handle);
+    if (exited) {
+        return DefWindowProcA(hwnd, message, wParam, lParam); // the game's objects are gone
+    }
     const int x = SignedLow(lParam);
     const int y = SignedHigh(lParam);
     switch (message) {
@@ -137,6 +140,13 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
         }
         return 0;
     case WM_CLOSE: CloseWindow(); return 0;
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION:
+        // The system ends the process soon after this returns, without the loop's own end.
+        if (wParam != FALSE) {
+            Shutdown();
+        }
+        return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) != SC_CLOSE) {
             break;
@@ -220,11 +230,12 @@ void Application::HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intp
     if (newWidth != width || newHeight != height) {
         width = newWidth;
         height = newHeight;
-        if (backBuffer != nullptr) {
-            FreeBackBuffer();
-            CreateBackBuffer();
+        if (!BackBufferFits()) {
+            RebuildBackBuffer();
         }
         OnResize(newWidth, newHeight);
+    } else if (!BackBufferFits()) {
+        RebuildBackBuffer(); // an earlier rebuild failed: try again
     }
     Render(false);
     if (wParam == SIZE_MAXIMIZED) {

@@ -16,12 +16,24 @@ struct BitmapInfo565 {
     DWORD colours[256];
 };
 
+// Back buffers still to fail (the test seam); 0 in the program.
+int FailuresToInject = 0;
+
 } // namespace
+
+void FailNextBackBuffersForTests(int count) {
+    FailuresToInject = count;
+}
 
 BackBuffer::BackBuffer(WindowHandle owner, int w, int h) : width(w), height(h) {
     pitch = PitchForWidth(w);
     HDC screen = GetWindowDC(nullptr);
-    auto* info = static_cast<BitmapInfo565*>(std::calloc(1, sizeof(BitmapInfo565)));
+    const bool injectFailure = FailuresToInject > 0;
+    if (injectFailure) {
+        --FailuresToInject;
+    }
+    auto* info = injectFailure ? nullptr
+                               : static_cast<BitmapInfo565*>(std::calloc(1, sizeof(BitmapInfo565)));
     if (info != nullptr) {
         info->header.biSize = sizeof(BITMAPINFOHEADER);
         info->header.biWidth = w;

@@ -29,3 +29,7 @@ class BackBuffer {
     DeviceContext memoryDC = nullptr;
     WindowHandle window = nullptr;
 };
+
+// Test seam, off by default: the next count back buffers are made without pixels, as a
+// DIB section the system refused would be.
+void FailNextBackBuffersForTests(int count);

@@ -13,47 +13,9 @@
 #include "render/back_buffer.h"
 #include "render/surface.h"
 #include "support/data_folder.h"
+#include "support/probe_app.h"
 
 namespace {
-
-// An application whose frames run a script, counting the events it receives.
-class ProbeApp : public Application {
-  public:
-    explicit ProbeApp(const char* name) {
-        title = name;
-        width = 640;
-        height = 480;
-        resizable = false;
-    }
-    void OnStart() override { ++starts; }
-    void OnExit() override { ++exits; }
-    void DrawFrame() override {
-        animating = true;
-        ++frames;
-        if (script) {
-            script(*this);
-        }
-        if (frames > 400) {
-            RequestQuit(); // a stuck test ends instead of hanging
-        }
-    }
-    void OnMouseDown(int, int) override { ++downs; }
-    void OnMouseUp(int, int) override { ++ups; }
-    void OnDoubleClick(int, int) override { ++doubleClicks; }
-    bool OnKeyDown(int key, KeyBindings*) override {
-        lastKey = key;
-        return true;
-    }
-
-    std::function<void(ProbeApp&)> script;
-    int starts = 0;
-    int exits = 0;
-    int frames = 0;
-    int downs = 0;
-    int ups = 0;
-    int doubleClicks = 0;
-    int lastKey = 0;
-};
 
 HWND Hwnd(const Application& app) {
     return static_cast<HWND>(app.window);
