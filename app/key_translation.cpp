@@ -30,3 +30,7 @@ int TranslateKeyDown(int virtualKey, bool shiftDown, bool numLockOn) {
     }
     return TranslateOperator(virtualKey);
 }
+
+bool AutoRepeatReaches(int key) {
+    return key == KeyCode::Backspace || key == KeyCode::Delete;
+}

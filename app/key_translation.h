@@ -27,3 +27,7 @@ constexpr int Divide = 111;
 } // namespace KeyCode
 
 int TranslateKeyDown(int virtualKey, bool shiftDown, bool numLockOn);
+// Whether the system's auto-repeat of a held key (translated) reaches the program: only the
+// keys that clear a typed answer, which are harmless to repeat. A held digit or menu key
+// acts once.
+bool AutoRepeatReaches(int key);

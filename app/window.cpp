@@ -165,7 +165,13 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
     case WM_KEYDOWN: {
         const bool shift = GetKeyState(VK_SHIFT) < 0;
         const bool numLock = GetKeyState(VK_NUMLOCK) != 0;
-        OnKeyDown(TranslateKeyDown(static_cast<int>(wParam), shift, numLock), &keys);
+        const int key = TranslateKeyDown(static_cast<int>(wParam), shift, numLock);
+        // Bit 30: the key was already down, so this press is the system's auto-repeat.
+        const bool repeated = (lParam & (1L << 30)) != 0;
+        if (repeated && !AutoRepeatReaches(key)) {
+            return 0;
+        }
+        OnKeyDown(key, &keys);
         Render(true);
         return 0;
     }

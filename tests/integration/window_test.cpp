@@ -125,6 +125,26 @@ TEST(WindowApplication, KeypadKeysArriveTranslated) {
     EXPECT_EQ(app.lastKey, '+');
 }
 
+TEST(WindowApplication, AHeldKeyActsOnceButClearingKeysRepeat) {
+    ProbeApp app("Probe Repeat");
+    int keyAfterRepeats = -1;
+    app.script = [&](ProbeApp& a) {
+        if (a.frames == 1) {
+            constexpr LPARAM Repeated = 1L << 30; // the previous-state bit
+            SendMessageA(Hwnd(a), WM_KEYDOWN, '7', 0);
+            a.lastKey = 0;
+            SendMessageA(Hwnd(a), WM_KEYDOWN, '7', Repeated);
+            SendMessageA(Hwnd(a), WM_KEYDOWN, VK_ESCAPE, Repeated);
+            keyAfterRepeats = a.lastKey;
+            SendMessageA(Hwnd(a), WM_KEYDOWN, VK_BACK, Repeated);
+            a.RequestQuit();
+        }
+    };
+    app.Run();
+    EXPECT_EQ(keyAfterRepeats, 0) << "auto-repeated digits and Escape are dropped";
+    EXPECT_EQ(app.lastKey, VK_BACK);
+}
+
 TEST(WindowApplication, MinimumTrackingSizeAddsTheFrameAllowance) {
     ProbeApp app("Probe Seven");
     app.minWidth = 0;

@@ -39,3 +39,12 @@ TEST(KeyTranslation, OtherKeysPassUnchanged) {
         EXPECT_EQ(TranslateKeyDown(key, true, false), key);
     }
 }
+
+TEST(KeyTranslation, OnlyTheClearingKeysRepeat) {
+    EXPECT_TRUE(AutoRepeatReaches(KeyCode::Backspace));
+    EXPECT_TRUE(AutoRepeatReaches(KeyCode::Delete));
+    for (int key :
+         {int{'0'}, int{'1'}, int{'9'}, KeyCode::Escape, KeyCode::Space, KeyCode::Return}) {
+        EXPECT_FALSE(AutoRepeatReaches(key)) << key;
+    }
+}
