@@ -28,8 +28,9 @@ class Application {
     virtual void OnExit() {}
     // Slot 4: draws one frame into the back buffer.
     virtual void DrawFrame() {}
-    // Slot 5: never called.
-    virtual void SpareSlot() {}
+    // Slot 5 (the framework's spare slot): the window was deactivated or minimised, so the
+    // player is away; a game pauses here.
+    virtual void OnDeactivate() {}
     // Slot 6: the window was activated while inactive.
     virtual void OnActivate() {}
     // Slot 7: the client area changed size (the back buffer is already rebuilt).

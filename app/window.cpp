@@ -133,6 +133,7 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             active = false;
+            OnDeactivate();
         } else if (!active) {
             active = true;
             OnActivate();
@@ -222,6 +223,10 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
 }
 
 void Application::HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (wParam == SIZE_MINIMIZED) {
+        OnDeactivate(); // a minimised window may keep the focus, but nobody sees it
+        return;
+    }
     if (wParam != SIZE_RESTORED && wParam != SIZE_MAXIMIZED) {
         return;
     }

@@ -99,6 +99,7 @@ TEST(WindowSize, MinimiseAndRestoreKeepTheBufferAndSize) {
     };
     app.Run();
     EXPECT_EQ(widthWhileMinimised, 640) << "a minimised window keeps its last real size";
+    EXPECT_GE(app.deactivations, 1) << "minimising tells the application the player is away";
     EXPECT_EQ(app.backBuffer, nullptr) << "freed at exit";
     EXPECT_EQ(app.resizes, 0);
     EXPECT_NE(before, nullptr);
@@ -155,12 +156,14 @@ TEST(WindowSize, TheMaximiseEchoHoldsSizeHandlingUntilTheMouseMoves) {
     EXPECT_EQ(resizesAfterMove, 1) << "the size change during the echo was held off";
 }
 
-TEST(WindowSize, ReactivationCallsOnActivateOnce) {
+TEST(WindowSize, DeactivationAndReactivationAreEachReportedOnce) {
     ResizableProbe app("Size Activate");
     bool inactive = false;
     int activationsBefore = 0;
+    int deactivationsBefore = 0;
     app.script = [&](ProbeApp& a) {
         activationsBefore = a.activations; // the system may have activated it already
+        deactivationsBefore = a.deactivations;
         SendMessageA(Hwnd(a), WM_ACTIVATE, WA_INACTIVE, 0);
         inactive = !a.active;
         SendMessageA(Hwnd(a), WM_ACTIVATE, WA_ACTIVE, 0);
@@ -170,6 +173,7 @@ TEST(WindowSize, ReactivationCallsOnActivateOnce) {
     app.Run();
     EXPECT_TRUE(inactive);
     EXPECT_EQ(app.activations - activationsBefore, 1);
+    EXPECT_EQ(app.deactivations - deactivationsBefore, 1);
 }
 
 TEST(WindowSession, TheEndOfASessionRunsOnExitOnceAndDrawsNoMore) {

@@ -28,6 +28,7 @@ class ProbeApp : public Application {
         }
     }
     void OnActivate() override { ++activations; }
+    void OnDeactivate() override { ++deactivations; }
     void OnResize(int, int) override { ++resizes; }
     void OnMouseDown(int, int) override { ++downs; }
     void OnMouseUp(int, int) override { ++ups; }
@@ -46,5 +47,6 @@ class ProbeApp : public Application {
     int doubleClicks = 0;
     int lastKey = 0;
     int activations = 0;
+    int deactivations = 0;
     int resizes = 0;
 };
