@@ -38,14 +38,14 @@ class ArithmeticGame : public GameShell {
     void NewGame();
     // Moves to the next problem, playing the challenge sound when the challenge comes up.
     void AdvanceProblem();
-    // Opens the next level.
+    // Opens the next level (the clock runs on unless the player has paused).
     void LevelUp();
     // Judges typedAnswer once it has as many digits as the result; true for a right answer
     // (the caller then advances).
     bool CheckAnswer();
-    // Scores a judged answer: points and time for a right one, a penalty for a wrong one.
-    bool AcceptAnswer(int result, int typedValue);
-    // The wrong-answer step for an answer with too many digits; always false.
+    // The right-answer step: points and time by the seconds taken; always true.
+    bool AcceptAnswer();
+    // The wrong-answer step: a penalty, the same problem stays; always false.
     bool RejectAnswer();
 
     // Drawing of the game and setup screens (game_screen.cpp).
@@ -91,6 +91,11 @@ class ArithmeticGame : public GameShell {
     void LabelKeypad();
     void TryStartGame();
     void TypeDigit(char digit);
+    // Moves past a right answer or a skip: the next problem, or past the challenge the
+    // next level's first.
+    void FinishProblem();
+    // The game's own screen (setup or play) is up: not paused, not over, not a menu.
+    bool GameScreenShown() const;
     void RunCommand(const std::string& command);
     void UpdatePlay();
     bool OnSetupKey(int key);

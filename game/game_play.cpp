@@ -1,7 +1,8 @@
 // Game play: starting games, moving through problems and levels, judging and scoring
 // answers, the game's keys, and the order of DrawGame's work each frame: input first,
-// then the command bar, then the end of the game before the level step, then drawing.
-#include <cstdlib>
+// then the command bar, then the end of the game before a skip, then drawing. An answered
+// or skipped challenge opens the next level at once, and the game's keys and steps act
+// only while its own screen is shown (not paused, not over, not behind a menu screen).
 
 #include "app/key_translation.h"
 #include "app/sound.h"
@@ -39,8 +40,19 @@ void ArithmeticGame::AdvanceProblem() {
 void ArithmeticGame::LevelUp() {
     dealer.LevelUp();
     ++level;
+    typedAnswer.clear(); // digits half-typed for a skipped challenge
     PlayIfLoaded(startSound);
-    clock.Resume();
+    // A player's pause holds across the level step; only a clock stopped otherwise runs on.
+    if (!paused) {
+        clock.Resume();
+    }
+}
+
+void ArithmeticGame::FinishProblem() {
+    AdvanceProblem();
+    if (dealer.problemNumber > dealer.problemsPerLevel) {
+        LevelUp(); // past the challenge: the problem dealt behind it is never current
+    }
 }
 
 void ArithmeticGame::TryStartGame() {
@@ -53,20 +65,15 @@ void ArithmeticGame::TryStartGame() {
 }
 
 bool ArithmeticGame::CheckAnswer() {
-    const int result = ProblemResult(dealer.currentProblem);
-    if (JudgeAnswer(result, typedAnswer) == AnswerVerdict::Incomplete) {
-        return false; // still being typed
+    switch (JudgeAnswer(ProblemResult(dealer.currentProblem), typedAnswer)) {
+    case AnswerVerdict::Incomplete: return false; // still being typed
+    case AnswerVerdict::Right: return AcceptAnswer();
+    case AnswerVerdict::Wrong: break;
     }
-    if (static_cast<int>(typedAnswer.size()) > RequiredDigits(result)) {
-        return RejectAnswer();
-    }
-    return AcceptAnswer(result, std::atoi(typedAnswer.c_str()));
+    return RejectAnswer();
 }
 
-bool ArithmeticGame::AcceptAnswer(int result, int typedValue) {
-    if (typedValue != result) {
-        return RejectAnswer();
-    }
+bool ArithmeticGame::AcceptAnswer() {
     const bool challenge = dealer.problemNumber == dealer.problemsPerLevel;
     const int remaining = clock.RemainingSeconds();
     score += challenge ? ChallengePoints : AnswerPoints(remaining, dealer.referenceSeconds);
@@ -92,7 +99,7 @@ bool ArithmeticGame::RejectAnswer() {
 void ArithmeticGame::TypeDigit(char digit) {
     typedAnswer += digit;
     if (CheckAnswer()) {
-        AdvanceProblem();
+        FinishProblem();
     }
 }
 
@@ -110,19 +117,23 @@ void ArithmeticGame::RunCommand(const std::string& command) {
     }
 }
 
+bool ArithmeticGame::GameScreenShown() const {
+    return IsInGame() && !paused && !gameOver;
+}
+
 void ArithmeticGame::UpdatePlay() {
+    // Read every frame, so a click latched while "Skip" was last drawn cannot skip a later
+    // challenge once this one is over.
+    const bool skipClicked = skipButton.WasClicked();
     if (clock.RemainingSeconds() <= 0) {
         EndGame();
+        return; // a finished game takes no further step
     }
-    if (dealer.problemNumber > dealer.problemsPerLevel) {
-        LevelUp(); // the challenge has been answered
+    if (skipClicked && dealer.ChallengeActive()) {
+        FinishProblem(); // a skipped challenge scores nothing and costs nothing
     }
+    // After the skip, so this frame already shows the next level's first problem.
     challengeActive = dealer.ChallengeActive();
-    // A skipped challenge scores nothing and costs nothing.
-    if (challengeActive && skipButton.WasClicked()) {
-        AdvanceProblem();
-        LevelUp();
-    }
 }
 
 void ArithmeticGame::DrawGame() {
@@ -145,7 +156,8 @@ void ArithmeticGame::DrawGame() {
     if (commandBar.FindClicked(&command)) {
         RunCommand(commandBar.Item(command).label);
     }
-    if (!setupMode) {
+    // A command may have left play (pause, menu, setup screen): then no play step follows.
+    if (!setupMode && GameScreenShown()) {
         UpdatePlay();
     }
     ApplyLayout();
@@ -157,10 +169,14 @@ void ArithmeticGame::DrawGame() {
 }
 
 bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {
+    // The shell passes on keys from its options, high-score, pause and game-over screens
+    // too; none of them may change the setup or answer a stopped game.
+    if (!GameScreenShown()) {
+        return true;
+    }
     if (setupMode) {
         OnSetupKey(key);
-    } else if (IsInGame() && !paused && !gameOver) {
-        // Keys typed on the pause or game-over screen must not answer a stopped game.
+    } else {
         OnPlayKey(key);
     }
     return true;

@@ -112,7 +112,9 @@ TEST_F(GameFixture, ChallengeScoresSixtyAndOpensTheNextLevel) {
     // 10 s left plus 4.002 s: 45.998 s elapsed shows as 45, so 15 remain.
     EXPECT_EQ(game.clock.RemainingSeconds(), 15);
     EXPECT_EQ(Count(108), 0) << "no right-answer sound for the challenge";
-    EXPECT_EQ(game.dealer.problemNumber, game.dealer.problemsPerLevel + 1);
+    EXPECT_EQ(game.level, 2) << "the next level opens with the answer";
+    EXPECT_EQ(game.dealer.problemNumber, 1);
+    EXPECT_EQ(Count(112), 2) << "the start sound of the game and of the level";
 }
 
 TEST_F(GameFixture, PartialInputWaitsAndTooManyDigitsIsImpossibleToType) {

@@ -1,0 +1,262 @@
+// The started game driven frame by frame without a window: keys reach the game's setup
+// and answers only while its own screen is up, leaving for the menu ends a pause, and the
+// races around the challenge, the pause, the level step and the clock's end, with clicks
+// offered to the controls the last frame drew and time from the driven tick source.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/key_translation.h"
+#include "game/arithmetic_game.h"
+#include "support/data_folder.h"
+#include "support/fake_clock.h"
+#include "support/sound_recorder.h"
+#include "support/test_surface.h"
+#include "text/text.h"
+#include "ui/widget.h"
+
+namespace {
+
+constexpr int StartSoundId = 112;
+constexpr int WrongSoundId = 110;
+constexpr int GameOverSoundId = 113;
+
+// What the setup screen's keys change (all of it saved to settings.dat).
+struct SetupState {
+    bool add, subtract, multiply, divide;
+    int difficulty;
+    bool operator==(const SetupState& o) const {
+        return add == o.add && subtract == o.subtract && multiply == o.multiply &&
+               divide == o.divide && difficulty == o.difficulty;
+    }
+};
+
+// The game after OnStart on a 640 x 480 in-memory surface, on the main menu.
+class FrameFixture : public testing::Test {
+  protected:
+    FrameFixture() : folder("game-frames"), surface(640, 480) {
+        SetLayoutViewportForTests(640, 480);
+        game.OnStart();
+    }
+    ~FrameFixture() override {
+        ClearInputList();
+        SetLayoutViewportForTests(0, 0);
+    }
+
+    // One pass of the frame loop: the input list is rebuilt by what this frame draws.
+    void Frame() {
+        ClearInputList();
+        game.DrawFrame();
+    }
+    bool Key(int key) { return game.OnKeyDown(key, &game.keys); }
+    void Keys(const std::vector<int>& keys) {
+        for (int key : keys) {
+            Key(key);
+        }
+    }
+    // A left press and release at the widget's centre, as the window procedure hands them on.
+    void Click(const Widget& widget) {
+        const Point centre{widget.x + widget.width / 2, widget.y + widget.height / 2};
+        DispatchPress(centre);
+        game.OnMouseDown(centre.x, centre.y);
+        DispatchRelease(centre);
+    }
+    void Command(int index) { Click(game.commandBar.Item(index)); }
+    void Pause() { Command(1); }
+    void Exit() { Command(2); }
+
+    // Main menu to a running game: Play, a frame of the setup screen, start.
+    void StartGame() {
+        Key('1');
+        Frame();
+        Key('1');
+        ASSERT_FALSE(game.setupMode);
+        Frame();
+    }
+    // Types the current problem's result on the keyboard.
+    void Answer() {
+        for (char digit : std::to_string(ProblemResult(game.dealer.currentProblem))) {
+            Key(digit);
+        }
+    }
+    // Answers until the challenge is current, then draws it (with its "Skip" button).
+    void ReachChallenge() {
+        while (!game.dealer.ChallengeActive()) {
+            Answer();
+        }
+        Frame();
+        ASSERT_TRUE(game.challengeActive);
+    }
+    SetupState Choices() {
+        const OperationChoice& ops = game.operations;
+        return {ops.addEnabled, ops.subtractEnabled, ops.multiplyEnabled, ops.divideEnabled,
+                game.GetDifficulty()};
+    }
+    // The sounds asked for since the from-th request.
+    std::vector<int> Played(std::size_t from = 0) const {
+        std::vector<int> ids;
+        for (std::size_t i = from; i < sounds.Requests().size(); ++i) {
+            ids.push_back(sounds.Requests()[i].resourceId);
+        }
+        return ids;
+    }
+    bool Heard(int resourceId, std::size_t from = 0) const {
+        for (int id : Played(from)) {
+            if (id == resourceId) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    TemporaryDataFolder folder;
+    FakeClock clock;
+    SoundRecorder sounds;
+    TestSurface surface;
+    ArithmeticGame game;
+};
+
+// The setup screen's keys: start, difficulties, operation switches, back to the menu.
+const std::vector<int> SetupKeys = {'1', '2', '3', '4', '5', '6', '7', '8', '0', KeyCode::Escape};
+
+} // namespace
+
+TEST_F(FrameFixture, SetupKeysActOnlyOnTheSetupScreen) {
+    const SetupState before = Choices();
+    Keys({'5', '6', '7', '8'}); // the main menu does not pass them on
+    Key('3');
+    Frame();
+    Keys({'6', '7', '8', KeyCode::Escape}); // the high-score screen passes these on
+    EXPECT_EQ(game.screen, ScreenState::HighScores);
+    Key('0');
+    Key('2');
+    Frame();
+    Keys({'2', '3', '4', '5', '6', '7', '8', KeyCode::Escape}); // and the options screen these
+    EXPECT_EQ(game.screen, ScreenState::Options);
+    EXPECT_TRUE(Choices() == before) << "a menu screen changed the game's setup";
+    Key('0');
+    StartGame();
+    Keys(SetupKeys); // answers, in play
+    game.EndGame();
+    Frame();
+    Keys(SetupKeys);
+    EXPECT_TRUE(Choices() == before) << "play or the game-over screen changed the setup";
+    EXPECT_FALSE(game.setupMode);
+    EXPECT_EQ(game.screen, ScreenState::Game);
+    Key(KeyCode::Space);
+    Frame();
+    Key('6');
+    EXPECT_FALSE(game.operations.subtractEnabled) << "on the setup screen the keys work";
+}
+
+TEST_F(FrameFixture, KeysOnAPausedSetupScreenChangeNothingAndTheMenuNeverKeepsAPause) {
+    Key('1');
+    Frame();
+    Pause();
+    Frame();
+    ASSERT_TRUE(game.paused);
+    const SetupState before = Choices();
+    Keys(SetupKeys);
+    EXPECT_TRUE(Choices() == before);
+    EXPECT_TRUE(game.setupMode) << "no game started behind the pause screen";
+    EXPECT_FALSE(Heard(StartSoundId));
+    EXPECT_TRUE(game.paused) << "Escape and 0 must not leave for the menu behind the pause";
+    EXPECT_EQ(game.screen, ScreenState::Game);
+
+    game.ReturnToMenu();
+    EXPECT_FALSE(game.paused) << "leaving for the menu ends the pause";
+    EXPECT_FALSE(game.clock.timer.paused) << "through the game's resume";
+    StartGame();
+    clock.Advance(1000);
+    EXPECT_EQ(game.clock.RemainingSeconds(), 29) << "the new game's clock runs";
+}
+
+TEST_F(FrameFixture, AnAnsweredChallengeOpensTheNextLevelAtOnce) {
+    StartGame();
+    ReachChallenge();
+    Answer();
+    // No frame yet: a digit typed now must meet the next level's first problem.
+    EXPECT_EQ(game.level, 2);
+    EXPECT_EQ(game.dealer.problemNumber, 1);
+    EXPECT_GE(game.dealer.currentProblem.operandA, 1) << "not a problem dealt from empty pools";
+    EXPECT_EQ(Played().back(), StartSoundId);
+    Frame();
+    EXPECT_FALSE(game.challengeActive);
+    EXPECT_EQ(game.level, 2) << "the level step runs once";
+}
+
+TEST_F(FrameFixture, APauseRightAfterTheChallengeHoldsTheClock) {
+    StartGame();
+    ReachChallenge();
+    Answer();
+    Pause();
+    Frame();
+    ASSERT_TRUE(game.paused);
+    const int shown = game.clock.RemainingSeconds();
+    clock.Advance(10000);
+    Frame();
+    Frame();
+    EXPECT_EQ(game.clock.RemainingSeconds(), shown);
+}
+
+TEST_F(FrameFixture, ALevelStepWhilePausedLeavesTheClockStopped) {
+    StartGame();
+    game.Pause();
+    game.LevelUp();
+    clock.Advance(5000);
+    EXPECT_EQ(game.clock.RemainingSeconds(), 30);
+}
+
+TEST_F(FrameFixture, SkipInTheFrameTheClockRunsOutDoesNothing) {
+    StartGame();
+    ReachChallenge();
+    Click(game.skipButton);
+    clock.Advance(61000);
+    const std::size_t before = sounds.Requests().size();
+    Frame();
+    EXPECT_TRUE(game.gameOver);
+    EXPECT_EQ(game.level, 1) << "the table must record the level reached";
+    EXPECT_TRUE(Heard(GameOverSoundId, before));
+    EXPECT_FALSE(Heard(StartSoundId, before)) << "a start sound over the game-over sound";
+}
+
+TEST_F(FrameFixture, ExitInTheFrameTheClockRunsOutLeavesNoGameOverBehind) {
+    StartGame();
+    Exit();
+    clock.Advance(61000);
+    Frame();
+    EXPECT_EQ(game.screen, ScreenState::MainMenu);
+    EXPECT_FALSE(game.gameOver);
+}
+
+TEST_F(FrameFixture, TheFrameAfterSkipShowsTheNextLevelAndNoStaleClickSkipsAChallenge) {
+    StartGame();
+    ReachChallenge();
+    Click(game.skipButton);
+    Frame();
+    EXPECT_EQ(game.level, 2);
+    EXPECT_EQ(game.dealer.problemNumber, 1);
+    EXPECT_FALSE(game.challengeActive) << "the challenge caption over the new problem";
+    Click(game.skipButton);
+    EXPECT_FALSE(game.skipButton.clickLatch) << "\"Skip\" was live in the frame after it";
+
+    // A click on "Skip" in the gap in which the challenge is answered skips nothing later.
+    ReachChallenge();
+    Click(game.skipButton);
+    Answer();
+    Frame();
+    EXPECT_EQ(game.level, 3);
+    ReachChallenge();
+    EXPECT_EQ(game.level, 3) << "the third level's challenge was skipped";
+}
+
+TEST_F(FrameFixture, ANonDigitAnswerIsWrongEvenWhenItReadsAsTheResult) {
+    StartGame();
+    game.dealer.currentProblem = Problem{3, OpSubtract, 3};
+    game.typedAnswer = "+";
+    EXPECT_FALSE(game.CheckAnswer());
+    EXPECT_EQ(game.score, 0u);
+    EXPECT_EQ(Played().back(), WrongSoundId);
+    EXPECT_EQ(game.typedAnswer, "");
+}
