@@ -1,5 +1,7 @@
-// The widget base operations and the per-frame input list: a fixed array filled in drawing
-// order and emptied before every frame.
+// The widget base operations, the per-frame input list (a fixed array filled in drawing
+// order and emptied before every frame) and the held press: the widgets the last press
+// landed on, kept across frames until their release, so that a widget which stops being
+// drawn while held is still let go and cannot take a later click's release.
 #include "ui/widget.h"
 
 #include <algorithm>
@@ -13,7 +15,34 @@ namespace {
 Widget* InputList[InputListCapacity];
 int InputCount = 0;
 
+// A press reaches each registered widget at most once, so it never holds more.
+Widget* HeldList[InputListCapacity];
+int HeldCount = 0;
+
+// Removes every entry of widget from list, keeping the order of the rest.
+void DropFrom(Widget** list, int& count, const Widget* widget) {
+    count = static_cast<int>(std::remove(list, list + count, widget) - list);
+}
+
+bool IsRegistered(const Widget* widget) {
+    return std::find(InputList, InputList + InputCount, widget) != InputList + InputCount;
+}
+
+// The release of the held press never came (the button went up outside the window after
+// a double click, which does not capture the mouse): let the widgets go without a click.
+void LetGoOfHeldPress() {
+    for (int i = 0; i < HeldCount; ++i) {
+        HeldList[i]->pressed = false;
+    }
+    HeldCount = 0;
+}
+
 } // namespace
+
+Widget::~Widget() {
+    DropFrom(InputList, InputCount, this);
+    DropFrom(HeldList, HeldCount, this);
+}
 
 void Widget::SetPosition(int newX, int newY) {
     x = newX;
@@ -47,6 +76,7 @@ void Widget::RegisterForInput() {
     }
     // Taken even when the list is full, so hover still sees the right clip.
     clipAtRegistration = ClipRect;
+    hitArea = HitRect();
 }
 
 Rect Widget::HitRect() {
@@ -88,12 +118,14 @@ void ClearInputList() {
 }
 
 bool DispatchPress(Point point) {
+    LetGoOfHeldPress();
     for (int i = 0; i < InputCount; ++i) {
         Widget* widget = InputList[i];
-        if (!PointInRect(point, widget->HitRect())) {
+        if (!PointInRect(point, widget->hitArea)) {
             continue;
         }
         widget->pressed = true;
+        HeldList[HeldCount++] = widget;
         widget->OnPress(point);
         if (!widget->passThrough) {
             return true;
@@ -103,18 +135,19 @@ bool DispatchPress(Point point) {
 }
 
 bool DispatchRelease(Point point) {
-    for (int i = 0; i < InputCount; ++i) {
-        Widget* widget = InputList[i];
+    bool taken = false;
+    for (int i = 0; i < HeldCount; ++i) {
+        Widget* widget = HeldList[i];
         if (!widget->pressed) {
-            continue;
+            continue; // let go already, by the widget itself or as an earlier entry
         }
         widget->pressed = false;
-        if (PointInRect(point, widget->HitRect())) {
+        // A widget no longer drawn cannot be clicked, even where it used to be.
+        if (IsRegistered(widget) && PointInRect(point, widget->hitArea)) {
             widget->OnRelease(point);
         }
-        if (!widget->passThrough) {
-            return true;
-        }
+        taken = taken || !widget->passThrough;
     }
-    return false;
+    HeldCount = 0;
+    return taken;
 }

@@ -1,7 +1,8 @@
 // Widget: the base of every on-screen control, a rectangle with a label that draws itself
 // and reacts to the left mouse button. Input reaches widgets through one per-frame list:
-// each widget appends itself while it is drawn, and each left press and release is offered
-// to the list in drawing order. Also the widget palette of the state colours.
+// each widget appends itself while it is drawn and each left press is offered to the list
+// in drawing order; the release goes back to the widgets that press landed on. Also the
+// widget palette of the state colours.
 #pragma once
 
 #include <cstdint>
@@ -55,11 +56,12 @@ class Widget {
     virtual void SpareHookC() {}
     virtual void SpareHookD() {}
     // Slot 13: appends this widget to the input list (while there is room) and records the
-    // clip rectangle of this moment. Drawing calls it first; containers call it last.
+    // clip rectangle and the hit rectangle of this moment. Drawing calls it first;
+    // containers call it last.
     virtual void RegisterForInput();
 
-    // Where a press counts: the full width, the height cut to the vertical span of the
-    // clip rectangle recorded at registration.
+    // Where the widget reacts, from its present position and size: the full width, the
+    // height cut to the vertical span of the clip rectangle recorded at registration.
     Rect HitRect();
     // The pointer is over the widget, the button is up and the widget is enabled.
     bool IsHovered();
@@ -83,20 +85,29 @@ class Widget {
     int height = 0;
     // A press or release that hits this widget is also offered to the widgets after it.
     bool passThrough = false;
-    // Set by a press that hits the widget; cleared by the next release (inside or not).
+    // Set by a press that hits the widget; cleared by the next release (inside or not),
+    // or by the next press when that release never arrived.
     bool pressed = false;
     // ClipRect as it was when the widget last registered.
     Rect clipAtRegistration;
+    // HitRect as it was when the widget last registered. Presses and releases test this,
+    // so they find the widget where and as large as it was drawn, whatever font is current
+    // when they arrive.
+    Rect hitArea;
 
   protected:
-    ~Widget() = default;
+    // A widget that goes away is dropped from the input list and from the held press, so
+    // no later dispatch reaches it.
+    ~Widget();
 };
 
 // Empties the input list (start of every frame).
 void ClearInputList();
 // Offers a left press to the widgets drawn in the last frame, in drawing order: the first
-// one hit is pressed and, unless it passes the press on, takes it (true).
+// one hit is pressed and, unless it passes the press on, takes it (true). Widgets still
+// held by an earlier press whose release never came are let go first, without a release.
 bool DispatchPress(Point point);
-// Offers a left release to the pressed widgets in order: each is released, told of the
-// release only when it is inside, and, unless it passes it on, takes it (true).
+// Gives a left release to exactly the widgets the last press landed on, in the same order,
+// drawn or not: each is let go, and told of the release only when the release is inside it
+// and it was drawn in the last frame. True when one of them does not pass releases on.
 bool DispatchRelease(Point point);

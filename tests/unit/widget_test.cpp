@@ -1,8 +1,10 @@
-// The widget base: the per-frame input list and its press and release dispatch, the hit
-// rectangle with its vertical clip, hover and the state colours. Frames are simulated by
-// emptying the list and drawing; MouseState is set by hand as the window procedure would.
+// The widget base: the per-frame input list and its press and release dispatch (a release
+// goes back to the widgets its press held, drawn or not), the hit rectangle with its
+// vertical clip, hover and the state colours. Frames are simulated by emptying the list
+// and drawing; MouseState is set by hand as the window procedure would.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "app/mouse_state.h"
@@ -202,4 +204,66 @@ TEST_F(WidgetInput, TheListHoldsFiveHundredWidgetsAndTheRestStillTakeTheClip) {
     EXPECT_EQ(last.clipAtRegistration.top, 10);
     EXPECT_FALSE(DispatchPress({5, 15})) << "the 501st is drawn but not registered";
     EXPECT_EQ(last.presses, 1);
+}
+
+TEST_F(WidgetInput, AWidgetThatVanishesWhileHeldIsLetGoAndTheNextClickWorksAtOnce) {
+    ProbeWidget vanishing("vanishing", 0, 0, 30, 30);
+    ProbeWidget other("other", 100, 100, 30, 30);
+    Frame({&vanishing, &other});
+    ASSERT_TRUE(DispatchPress({5, 5}));
+    Frame({&other}); // the held widget's screen has gone
+    EXPECT_TRUE(DispatchRelease({150, 140})) << "released elsewhere, still taken";
+    EXPECT_FALSE(vanishing.pressed);
+
+    Frame({&vanishing, &other});
+    ASSERT_TRUE(DispatchPress({110, 110}));
+    EXPECT_TRUE(DispatchRelease({110, 110}));
+    EXPECT_EQ(other.releases, 1) << "the first click on the next screen counts";
+    EXPECT_EQ(vanishing.releases, 0);
+}
+
+TEST_F(WidgetInput, AReleaseWhereAnUndrawnHeldWidgetUsedToBeIsNoClick) {
+    ProbeWidget vanishing("vanishing", 0, 0, 30, 30);
+    Frame({&vanishing});
+    DispatchPress({5, 5});
+    Frame({});
+    EXPECT_TRUE(DispatchRelease({5, 5}));
+    EXPECT_FALSE(vanishing.pressed);
+    EXPECT_EQ(vanishing.releases, 0);
+
+    Frame({&vanishing});
+    DispatchPress({5, 5});
+    Frame({&vanishing});
+    DispatchRelease({5, 5});
+    EXPECT_EQ(vanishing.releases, 1) << "drawn again by the release: a click as usual";
+}
+
+TEST_F(WidgetInput, APressWhoseReleaseNeverCameIsLetGoByTheNextPress) {
+    ProbeWidget first("first", 0, 0, 30, 30);
+    ProbeWidget second("second", 50, 0, 30, 30);
+    Frame({&first, &second});
+    DispatchPress({5, 5});
+    DispatchRelease({5, 5});
+    DispatchPress({6, 6}); // a double click's second press, released outside the window
+    Frame({&first, &second});
+    EXPECT_TRUE(first.pressed);
+
+    ASSERT_TRUE(DispatchPress({60, 5}));
+    EXPECT_FALSE(first.pressed) << "let go by the new press";
+    EXPECT_TRUE(DispatchRelease({60, 5}));
+    EXPECT_EQ(second.releases, 1);
+    EXPECT_EQ(first.presses, 2);
+    EXPECT_EQ(first.releases, 1) << "the lost release is not made up";
+}
+
+TEST_F(WidgetInput, AWidgetDestroyedWhileHeldIsForgotten) {
+    ProbeWidget survivor("survivor", 50, 0, 30, 30);
+    std::optional<ProbeWidget> doomed;
+    doomed.emplace("doomed", 0, 0, 30, 30);
+    Frame({&*doomed, &survivor});
+    DispatchPress({5, 5});
+    doomed.reset();
+    EXPECT_FALSE(DispatchRelease({5, 5})) << "nothing left to let go";
+    EXPECT_TRUE(DispatchPress({60, 5})) << "the list still offers the others";
+    EXPECT_FALSE(DispatchPress({5, 5}));
 }
