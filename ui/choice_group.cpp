@@ -2,6 +2,8 @@
 // and the selection that moves on a press.
 #include "ui/choice_group.h"
 
+#include <algorithm>
+
 #include "render/primitives.h"
 #include "text/text.h"
 
@@ -64,14 +66,15 @@ void ChoiceGroup::Draw() {
         ChoiceItem& entry = items[i];
         entry.framed = boxed ? i == selected : true;
         entry.SetPosition(cursorX, y);
-        if (!boxed) {
-            entry.chosen = false;
-        }
+        // Only a boxed strip's selected tab keeps its mark (it shows white); any other
+        // mark is dropped, so none outlives the frame it was made in.
+        entry.chosen = boxed && i == selected;
         entry.current = i == selected;
         entry.Draw();
         cursorX += entry.GetWidth() + gap;
     }
     RegisterForInput();
+    SpanEntries();
     if (boxed) {
         HLine(x, y, x + GetWidth(), Black);
         HLine(x, y + GetHeight(), x + GetWidth(), Black);
@@ -108,6 +111,13 @@ void ChoiceGroup::Select(int index) {
     items[selected].chosen = false;
     selected = index;
     items[index].chosen = true;
+}
+
+void ChoiceGroup::SpanEntries() {
+    for (int i = 0; i < count; ++i) {
+        hitArea.left = std::min(hitArea.left, items[i].hitArea.left);
+        hitArea.right = std::max(hitArea.right, items[i].hitArea.right);
+    }
 }
 
 int ChoiceGroup::Gap() {

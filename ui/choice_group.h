@@ -22,8 +22,9 @@ class ChoiceItem : public Widget {
 
     // The selected entry of its group: drawn as a box rather than bare text.
     bool current = true;
-    // Set by a press on the entry; the group reads it and clears it when the selection
-    // moves away (and, unboxed, before every draw).
+    // Set by a press on the entry; the group reads it at that press, clears it when the
+    // selection moves away, and before every draw keeps it only on a boxed strip's
+    // selected entry.
     bool chosen = false;
 };
 
@@ -54,6 +55,9 @@ class ChoiceGroup : public Widget {
     int selected = 0;
 
   private:
+    // Widens the registered hit area over entries that overflow the group (a row too
+    // narrow for its labels), so every press on an entry reaches the group as well.
+    void SpanEntries();
     // The space left over by the entries, shared evenly between count + 1 gaps.
     int Gap();
 };

@@ -1,6 +1,7 @@
 // The widget classes driven through the real dispatchers: sizes worked out from a font of
 // known metrics, latches and selections, the menu's hover sound, the check box's bound bool
-// and mark, and the link's address handed to the shell (rerouted, so nothing opens).
+// and mark, the link's address handed to the shell (rerouted, so nothing opens), and hit
+// areas that keep the font a control was drawn with.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -349,4 +350,87 @@ TEST_F(WidgetClasses, ActiveLinkUnderlineFollowsTheStateInactiveNeverChanges) {
     EXPECT_EQ(surface.At(10, 28), ToColor565(0x123456));
     Click(11, 11);
     EXPECT_TRUE(Opened.empty());
+}
+
+TEST_F(WidgetClasses, AChoiceEntryOverflowingANarrowGroupStillTakesTheSelection) {
+    ChoiceGroup group;
+    // Entries of 60, 80 and 60 in a width of 100: gaps of -25, so the first entry starts
+    // 25 pixels left of the group and the last ends 25 pixels right of it.
+    group.AddChoice("aaaaa");
+    group.AddChoice("bbbbbbb");
+    group.AddChoice("ccccc");
+    group.SetPosition(100, 40);
+    group.SetWidth(100);
+    group.Select(2);
+    Redraw(group);
+    ASSERT_EQ(group.items[0].x, 75);
+    Click(80, 45); // on the first entry, outside the group's box
+    EXPECT_EQ(group.Selected(), 0);
+    Redraw(group);
+    Click(140, 45); // on the second entry only
+    EXPECT_EQ(group.Selected(), 1);
+    EXPECT_FALSE(group.items[0].chosen);
+}
+
+TEST_F(WidgetClasses, AChoiceMarkTheGroupNeverSawDoesNotStealALaterSelection) {
+    ChoiceGroup group;
+    group.AddChoice("aaaaa");
+    group.AddChoice("bbbbbbb");
+    group.AddChoice("ccccc");
+    group.SetWidth(300);
+    group.Select(2);
+    // A full list: the entries still register, the group after them does not.
+    std::vector<Button> filler(InputListCapacity - 3);
+    ClearInputList();
+    for (Button& button : filler) {
+        button.SetPosition(0, 150);
+        button.Draw();
+    }
+    group.Draw();
+    const Point onFirst{group.items[0].x + 1, 5};
+    Click(onFirst.x, onFirst.y);
+    EXPECT_TRUE(group.items[0].chosen) << "marked, but the group was not reached";
+    EXPECT_EQ(group.Selected(), 2);
+
+    Redraw(group);
+    EXPECT_FALSE(group.items[0].chosen) << "dropped when the row is drawn again";
+    Click(group.items[1].x + 1, 5);
+    EXPECT_EQ(group.Selected(), 1);
+}
+
+TEST_F(WidgetClasses, FontSizedControlsAreHitAsLargeAsTheyWereDrawn) {
+    bool checked = false;
+    CheckBox box;
+    box.SetTarget(&checked);
+    box.SetPosition(10, 10);
+    LinkLabel link;
+    link.label = "abc";
+    link.active = true;
+    link.SetPosition(100, 10);
+    ChoiceGroup group;
+    group.AddChoice("aaaaa");
+    group.AddChoice("ccccc");
+    group.SetPosition(0, 100);
+    group.SetWidth(300);
+    const auto drawAll = [&] {
+        ClearInputList();
+        box.Draw();
+        link.Draw();
+        group.Draw();
+    };
+    drawAll(); // 32-pixel box, link 30 wide and 18 high, entries 27 high
+    {
+        WidgetFont other(3, 2, 8); // current when the clicks arrive
+        Click(35, 35);
+        EXPECT_TRUE(checked) << "inside the drawn 32-pixel box";
+        Click(125, 25);
+        EXPECT_EQ(Opened.size(), 1u) << "inside the drawn link";
+        Click(group.items[1].x + 55, 124);
+        EXPECT_EQ(group.Selected(), 1) << "inside the drawn entry";
+    }
+    WidgetFont small(CharWidth, SpaceAdvance, 12);
+    drawAll(); // a 16-pixel box
+    SetCurrentFont(&font.font);
+    Click(30, 30);
+    EXPECT_TRUE(checked) << "outside the drawn 16-pixel box";
 }
