@@ -1,32 +1,20 @@
 // The load and save sequences of settings.dat and highscores.dat. The high-score file is
 // inverted and checked in memory only: the copy on disk is never turned plain, so a crash
 // cannot leave it unreadable, and a plain file an older run left behind is recognised by
-// its first line and read as it is. Saves replace each file in one step.
+// its first line and read as it is. Saves replace both files as a pair (file_pair.h).
+// Nothing here may throw out of a load or save: the shell calls them at start and exit.
 #include "shell/data_files.h"
 
 #include <cstdint>
 #include <utility>
 
-#include "shell/file_store.h"
 #include "text/number_text.h"
 #include "text/program_path.h"
 
 namespace {
 
-constexpr char SettingsFileName[] = "settings.dat";
-constexpr char HighScoreFileName[] = "highscores.dat";
-
 // Set only by tests; empty means the program's folder.
 std::string DataFolder;
-
-std::string DataFilePath(const char* name) {
-    if (!DataFolder.empty()) {
-        return DataFolder + name;
-    }
-    std::string path;
-    ResolveProgramPath(path, name);
-    return path;
-}
 
 // Every byte b becomes 255 - b; doing it twice gives the bytes back.
 void InvertBytes(std::string& bytes) {
@@ -71,17 +59,81 @@ void TransferSettings(DataArchive& archive, const DataFileSet& files, int& store
     archive.TransferInt(storedLength);
 }
 
-// The length of the file now at path, 0 when there is none.
-int LengthOnDisk(const std::string& path) {
-    std::string bytes;
-    ReadWholeFile(path, bytes);
-    return static_cast<int>(bytes.size());
+// The bytes every settings file starts with (the file header and the opening section
+// marker), and the marker line alone.
+void SettingsOpening(const DataFileSet& files, std::string& opening, std::string& marker) {
+    std::string header = files.header;
+    int version = files.version;
+    DataArchive archive;
+    archive.OpenArchive(std::string(), header, version, ArchiveWrite);
+    const std::size_t headerBytes = static_cast<std::size_t>(archive.ArchiveLength());
+    archive.BeginSection();
+    opening = archive.CloseArchive();
+    marker = opening.substr(headerBytes);
+}
+
+// Reads the folders' files into files and learns what may be saved over them.
+void LoadFolders(FileStore& store, const DataFolders& folders, const DataFileSet& files,
+                 DataFileState& state) {
+    const FilePairPaths paths = FilePairPathsIn(folders.save);
+    FilePairContents found = ReadFilePair(store, paths);
+    FinishInterruptedCommit(
+        store, paths,
+        [&files](const std::string& bytes) { return RecordedHighScoreLength(bytes, files); },
+        found);
+    const bool fromFallback = !folders.fallback.empty() && !found.commitPending &&
+                              found.highScoreStatus == ReadStatus::Missing &&
+                              found.settingsStatus == ReadStatus::Missing;
+    if (fromFallback) {
+        found = ReadFilePair(store, FilePairPathsIn(folders.fallback));
+    }
+    // Bytes of a file that was not read whole are empty: it loads like a missing one.
+    state.recordedLength = LoadDataBytes(found.settingsBytes, found.highScoreBytes, files);
+    state.folder = folders.save;
+    state.createFolder = !folders.fallback.empty();
+    state.settingsWritable = found.settingsStatus != ReadStatus::Unreadable && !found.commitPending;
+    state.highScoresWritable = found.highScoreStatus != ReadStatus::Unreadable;
+    state.settingsMayGoAlone = !fromFallback;
+    state.loaded = true;
+}
+
+void SaveFiles(FileStore& store, const DataFileSet& files, DataFileState& state) {
+    if (!state.loaded || !state.settingsWritable) {
+        return;
+    }
+    if (state.createFolder && !store.CreateFolder(state.folder)) {
+        return;
+    }
+    const FilePairPaths paths = FilePairPathsIn(state.folder);
+    const SettingsBytesFor settingsFor = [&files](int storedLength) {
+        return SettingsFileBytes(files, storedLength);
+    };
+    if (!state.highScoresWritable) {
+        if (state.settingsMayGoAlone) {
+            CommitSettings(store, paths, settingsFor(state.recordedLength));
+        }
+        return;
+    }
+    switch (CommitPair(store, paths, HighScoreFileBytes(files), settingsFor,
+                       state.settingsMayGoAlone, state.recordedLength)) {
+    case CommitResult::Pair: state.settingsMayGoAlone = true; break;
+    case CommitResult::Unfinished: state.settingsWritable = false; break;
+    case CommitResult::SettingsAlone:
+    case CommitResult::Nothing: break;
+    }
+}
+
+DataFolders SystemDataFolders() {
+    if (!DataFolder.empty()) {
+        return {DataFolder, std::string()};
+    }
+    return ChooseDataFolders(SystemFileStore(), ProgramFolder());
 }
 
 } // namespace
 
-void LoadDataBytes(const std::string& settingsBytes, const std::string& highScoreBytes,
-                   const DataFileSet& files) {
+int LoadDataBytes(const std::string& settingsBytes, const std::string& highScoreBytes,
+                  const DataFileSet& files) {
     std::string header = files.header;
     int version = files.version;
     int storedLength = 0;
@@ -107,6 +159,7 @@ void LoadDataBytes(const std::string& settingsBytes, const std::string& highScor
             table[i].score = 0;
         }
     }
+    return storedLength;
 }
 
 std::string HighScoreFileBytes(const DataFileSet& files) {
@@ -130,24 +183,63 @@ std::string SettingsFileBytes(const DataFileSet& files, int storedLength) {
     return archive.CloseArchive();
 }
 
-void LoadDataFiles(const DataFileSet& files) {
-    std::string settingsBytes;
-    std::string highScoreBytes;
-    ReadWholeFile(DataFilePath(SettingsFileName), settingsBytes);
-    ReadWholeFile(DataFilePath(HighScoreFileName), highScoreBytes);
-    LoadDataBytes(settingsBytes, highScoreBytes, files);
+int RecordedHighScoreLength(const std::string& settingsBytes, const DataFileSet& files) {
+    std::string opening;
+    std::string marker;
+    SettingsOpening(files, opening, marker);
+    if (settingsBytes.compare(0, opening.size(), opening) != 0) {
+        return -1;
+    }
+    const std::size_t closing = settingsBytes.find(marker, opening.size());
+    if (closing == std::string::npos) {
+        return -1;
+    }
+    // After the closing marker: the sound switch and the length, and nothing more.
+    const std::string tail = settingsBytes.substr(closing + marker.size());
+    if (tail.size() < 4 || (tail[0] != '0' && tail[0] != '1') || tail[1] != '\n') {
+        return -1;
+    }
+    const int length = ParseDecimal(tail.c_str() + 2);
+    std::string expected = tail.substr(0, 2);
+    AppendDecimal(expected, length);
+    expected += '\n';
+    return length >= 0 && tail == expected ? length : -1;
 }
 
-void SaveDataFiles(const DataFileSet& files) {
-    const std::string highScorePath = DataFilePath(HighScoreFileName);
-    const std::string highScoreBytes = HighScoreFileBytes(files);
-    int storedLength = static_cast<int>(highScoreBytes.size());
-    if (!WriteFileAtomically(highScorePath, highScoreBytes)) {
-        // The previous file is still there: record its length, so the table it holds
-        // still loads instead of being emptied by a length that belongs to no file.
-        storedLength = LengthOnDisk(highScorePath);
+DataFolders ChooseDataFolders(FileStore& store, const std::string& programFolder) {
+    const std::string userFolder = store.UserDataFolder();
+    if (userFolder.empty() || store.FolderWritable(programFolder)) {
+        return {programFolder, std::string()};
     }
-    WriteFileAtomically(DataFilePath(SettingsFileName), SettingsFileBytes(files, storedLength));
+    return {userFolder, programFolder};
+}
+
+void LoadDataFiles(const DataFileSet& files, DataFileState& state) {
+    LoadDataFilesWith(SystemFileStore(), SystemDataFolders(), files, state);
+}
+
+void SaveDataFiles(const DataFileSet& files, DataFileState& state) {
+    SaveDataFilesWith(SystemFileStore(), files, state);
+}
+
+void LoadDataFilesWith(FileStore& store, const DataFolders& folders, const DataFileSet& files,
+                       DataFileState& state) {
+    state.loaded = false;
+    try {
+        LoadFolders(store, folders, files, state);
+    } catch (...) {
+        // Only running out of memory can throw here; the state then saves nothing.
+        state.loaded = false;
+    }
+}
+
+void SaveDataFilesWith(FileStore& store, const DataFileSet& files, DataFileState& state) {
+    try {
+        SaveFiles(store, files, state);
+    } catch (...) {
+        // Running out of memory: what is on disk stays, at worst with a leftover
+        // temporary file that the next start clears away.
+    }
 }
 
 void SetDataFolderForTests(const std::string& folder) {

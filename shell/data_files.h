@@ -1,13 +1,16 @@
-// The two data files beside the program: settings.dat (the game's settings in a marked
-// section, the sound switch, and the length of the high-score file as a check) and
-// highscores.dat (the table, stored with every byte inverted). The byte-level load and
-// save sequences are pure; LoadDataFiles and SaveDataFiles add the disk work.
+// The two data files: settings.dat (the game's settings in a marked section, the sound
+// switch, and the length of the high-score file as a check) and highscores.dat (the
+// table, stored with every byte inverted). The byte-level load and save sequences are
+// pure; LoadDataFiles and SaveDataFiles add the disk work through a file store, in the
+// program's folder or, when that cannot be written, the per-user folder.
 #pragma once
 
 #include <functional>
 #include <string>
 
 #include "shell/data_archive.h"
+#include "shell/file_pair.h"
+#include "shell/file_store.h"
 #include "shell/high_score_table.h"
 
 struct DataFileSet {                      // what the two files hold, as the shell owns it
@@ -20,19 +23,59 @@ struct DataFileSet {                      // what the two files hold, as the she
 
 // Takes both files' bytes as found on disk (empty for a missing file) into files. A table
 // whose plain length differs from the length the settings recorded loses its scores.
-void LoadDataBytes(const std::string& settingsBytes, const std::string& highScoreBytes,
-                   const DataFileSet& files);
+// Returns the recorded length (0 without one).
+int LoadDataBytes(const std::string& settingsBytes, const std::string& highScoreBytes,
+                  const DataFileSet& files);
 // highscores.dat's bytes as stored on disk: the plain table with every byte inverted.
 std::string HighScoreFileBytes(const DataFileSet& files);
 // settings.dat's bytes, recording storedLength as the high-score file's length.
 std::string SettingsFileBytes(const DataFileSet& files, int storedLength);
+// The high-score length recorded by bytes that are a whole settings file as
+// SettingsFileBytes writes them for files' header and version; -1 for anything else.
+int RecordedHighScoreLength(const std::string& settingsBytes, const DataFileSet& files);
 
-// Reads both files from the data folder; missing or unreadable files keep what is in memory.
-void LoadDataFiles(const DataFileSet& files);
-// Replaces both files, the high scores first; a file that cannot be written is left as it
-// was and the other is still attempted.
-void SaveDataFiles(const DataFileSet& files);
+// Where the files are kept.
+struct DataFolders {
+    std::string save;     // both files are looked for and saved here (ends in a separator)
+    std::string fallback; // read instead while save holds neither file; empty for none
+};
 
-// Test seam: the folder both files live in, ending in a path separator; empty (the
-// default) means the program's folder.
+// The program's folder when a file can be created in it; otherwise the store's per-user
+// folder, starting from the files in the program's folder until it holds its own.
+DataFolders ChooseDataFolders(FileStore& store, const std::string& programFolder);
+
+// What the load at start learned about the files on disk; the save at exit relies on it.
+struct DataFileState {
+    bool loaded = false;             // set when a load has finished; a save before it does nothing
+    std::string folder;              // where the files are saved, ending in a separator
+    bool createFolder = false;       // folder is the per-user one, created by the first save
+    bool settingsWritable = false;   // clear: settings.dat (so the pair) must stay as it is
+    bool highScoresWritable = false; // clear: highscores.dat could not be read
+    // Clear while the files came from the fallback folder: settings saved there without
+    // their table would hide the table the program showed.
+    bool settingsMayGoAlone = false;
+    // The length settings.dat records for the table on disk: read at start, then that of
+    // each table saved. Saved again with the settings alone, the table loads as before.
+    int recordedLength = 0;
+};
+
+// The folder the data files of this run live in (empty before the load).
+inline const std::string& DataFolderPath(const DataFileState& state) {
+    return state.folder;
+}
+
+// Reads both files into files, finishing first a save a crash cut short. Missing,
+// unreadable or oversized files keep what is in memory.
+void LoadDataFiles(const DataFileSet& files, DataFileState& state);
+// Replaces both files as a pair. A file that could not be read at start is left as it is;
+// the settings are saved alone when only the table cannot be, and never without the
+// length of the table on disk.
+void SaveDataFiles(const DataFileSet& files, DataFileState& state);
+// The same through a given store and folders.
+void LoadDataFilesWith(FileStore& store, const DataFolders& folders, const DataFileSet& files,
+                       DataFileState& state);
+void SaveDataFilesWith(FileStore& store, const DataFileSet& files, DataFileState& state);
+
+// Test seam: the folder both files live in, ending in a path separator, used as it is
+// (no write probe, no per-user folder); empty (the default) means the program's folder.
 void SetDataFolderForTests(const std::string& folder);

@@ -93,7 +93,8 @@ TEST(WindowShell, ClosingOnTheGameOverScreenKeepsTheScore) {
         }
         archive.TransferInt(difficulty);
     };
-    LoadDataFiles(files);
+    DataFileState disk;
+    LoadDataFiles(files, disk);
     EXPECT_EQ(table[0].score, 77u) << "the score reached the file";
     EXPECT_EQ(table[0].difficultyText, "Normal");
 }

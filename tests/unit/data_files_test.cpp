@@ -1,15 +1,17 @@
-// The two data files, each test in a fresh temporary folder: the exact bytes of a first
-// save, a full round trip, the length check, damaged settings, a plain high-score file left
-// by a crash, and saves that fail or find a stale temporary file.
+// The two data files through the system's file store, each test in a fresh temporary
+// folder: the exact bytes of a first save, a full round trip, the length check, damaged
+// settings, a plain high-score file left by a crash, saves that fail or find a stale
+// temporary file, files that cannot be read and files far too large to read.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "shell/data_files.h"
+#include "support/data_folder.h"
+#include "support/shell_data.h"
 
 namespace {
 
@@ -17,6 +19,8 @@ namespace fs = std::filesystem;
 
 const std::string Marker = "\x01\x02\x03\x04\x05\x06\x07\x08\x09\n";
 const std::string HeaderLines = "11\nQuickfigure\n101\n0\n";
+// Far beyond any data file the program writes.
+constexpr std::uintmax_t HugeFileBytes = 100u << 20;
 
 std::string Inverted(std::string bytes) {
     for (char& byte : bytes) {
@@ -35,210 +39,213 @@ std::string PlainTable(char lastScore = '0') {
     return bytes;
 }
 
-// What the shell and its game keep in the files: the game transfers four operation
-// switches and the chosen difficulty.
-struct State {
-    HighScoreEntry table[HighScoreCount];
-    bool sound = true;
-    bool ops[4] = {true, true, true, true};
-    int difficulty = 1;
-
-    DataFileSet Files() {
-        DataFileSet files{"Quickfigure", 101, table, &sound, nullptr};
-        files.serializeSettings = [this](DataArchive& archive) {
-            for (bool& op : ops) {
-                archive.TransferBool(op);
-            }
-            archive.TransferInt(difficulty);
-        };
-        return files;
-    }
-};
-
-State FilledState() {
-    State state;
-    const char* difficulties[] = {"Hard", "Normal", "Easy", "Normal", "Hard"};
-    for (int i = 0; i < HighScoreCount; ++i) {
-        state.table[i] = {i == 2 ? "spare" : "", " +  x " + std::to_string(i), difficulties[i],
-                          5000u - 1000u * static_cast<unsigned>(i), 9 - i};
-    }
-    state.table[0].score = 3000000000u; // above the int range: stored as a negative line
-    state.sound = false;
-    state.ops[0] = false;
-    state.difficulty = 0;
-    return state;
-}
-
-void ExpectSameState(const State& got, const State& expected) {
-    for (int i = 0; i < HighScoreCount; ++i) {
-        EXPECT_EQ(got.table[i].spareText, expected.table[i].spareText) << "entry " << i;
-        EXPECT_EQ(got.table[i].modeText, expected.table[i].modeText) << "entry " << i;
-        EXPECT_EQ(got.table[i].difficultyText, expected.table[i].difficultyText) << "entry " << i;
-        EXPECT_EQ(got.table[i].score, expected.table[i].score) << "entry " << i;
-        EXPECT_EQ(got.table[i].level, expected.table[i].level) << "entry " << i;
-    }
-    EXPECT_EQ(got.sound, expected.sound);
-    EXPECT_TRUE(std::equal(got.ops, got.ops + 4, expected.ops));
-    EXPECT_EQ(got.difficulty, expected.difficulty);
-}
-
 class DataFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("quickfigure-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        ASSERT_TRUE(fs::create_directories(folder));
-        SetDataFolderForTests(folder.string() + "\\");
+    DataFiles() : data(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+
+    // A start: what is on disk into a fresh copy of the shell's data.
+    ShellData Load() {
+        ShellData loaded;
+        DataFileState state;
+        LoadDataFiles(loaded.Files(), state);
+        return loaded;
     }
-    void TearDown() override {
-        SetDataFolderForTests(std::string());
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
+    // A whole session that ends with saved in memory: load at start, save at exit.
+    void Session(ShellData saved) {
+        ShellData scratch;
+        DataFileState state;
+        LoadDataFiles(scratch.Files(), state);
+        SaveDataFiles(saved.Files(), state);
     }
 
     std::string ReadFile(const char* name) const {
-        std::ifstream in(folder / name, std::ios::binary);
+        std::ifstream in(data.File(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     void WriteFile(const char* name, const std::string& bytes) const {
-        std::ofstream(folder / name, std::ios::binary) << bytes;
+        std::ofstream(data.File(name), std::ios::binary) << bytes;
     }
+    bool Exists(const char* name) const { return fs::exists(data.File(name)); }
 
-    fs::path folder;
+    TemporaryDataFolder data;
 };
 
 } // namespace
 
 TEST_F(DataFiles, FirstRunFindsNothingAndWritesTheExactBytesOfBothFiles) {
-    State state;
+    ShellData state;
     state.ops[2] = false;
-    LoadDataFiles(state.Files());
+    DataFileState disk;
+    LoadDataFiles(state.Files(), disk);
     EXPECT_TRUE(state.sound);
-    EXPECT_TRUE(fs::is_empty(folder)) << "nothing is created before the save";
+    EXPECT_TRUE(fs::is_empty(data.File(""))) << "nothing is created before the save";
+    EXPECT_EQ(fs::path(DataFolderPath(disk)), data.File(""));
 
-    SaveDataFiles(state.Files());
+    SaveDataFiles(state.Files(), disk);
     EXPECT_EQ(ReadFile("highscores.dat"), Inverted(PlainTable())) << "71 bytes, inverted";
     EXPECT_EQ(ReadFile("settings.dat"),
               HeaderLines + Marker + "1\n1\n0\n1\n1\n" + Marker + "1\n71\n");
-    EXPECT_FALSE(fs::exists(folder / "highscores.dat.tmp"));
+    EXPECT_FALSE(Exists("highscores.dat.tmp"));
+    EXPECT_FALSE(Exists("settings.dat.tmp"));
 }
 
 TEST_F(DataFiles, RoundTripKeepsEverythingAndLeavesTheFilesAsWritten) {
-    // Temporary files a crash left behind are simply overwritten.
+    // Temporary files a crash left behind are cleared away at the start.
     WriteFile("highscores.dat.tmp", std::string(500, 'x'));
     WriteFile("settings.dat.tmp", "junk");
-    State saved = FilledState();
-    SaveDataFiles(saved.Files());
-    EXPECT_FALSE(fs::exists(folder / "highscores.dat.tmp"));
-    EXPECT_FALSE(fs::exists(folder / "settings.dat.tmp"));
+    const ShellData saved = FilledShellData();
+    Session(saved);
+    EXPECT_FALSE(Exists("highscores.dat.tmp"));
+    EXPECT_FALSE(Exists("settings.dat.tmp"));
     const std::string written = ReadFile("highscores.dat");
-    State loaded;
-    LoadDataFiles(loaded.Files());
-    ExpectSameState(loaded, saved);
+    ExpectSameData(Load(), saved);
     EXPECT_EQ(ReadFile("highscores.dat"), written) << "loading never rewrites the file";
 }
 
 TEST_F(DataFiles, LengthCheckEmptiesScoresOnlyWhenTheLengthChanges) {
-    State saved = FilledState();
-    SaveDataFiles(saved.Files());
+    Session(FilledShellData());
     std::string plain = Inverted(ReadFile("highscores.dat"));
     plain[plain.rfind("1000\n")] = '7';
     WriteFile("highscores.dat", Inverted(plain));
-    State edited;
-    LoadDataFiles(edited.Files());
-    EXPECT_EQ(edited.table[4].score, 7000u) << "same length: the edit is loaded";
+    EXPECT_EQ(Load().table[4].score, 7000u) << "same length: the edit is loaded";
 
     WriteFile("highscores.dat", Inverted(plain + "0\n"));
-    State grown;
-    LoadDataFiles(grown.Files());
-    State expected = FilledState();
+    ShellData expected = FilledShellData();
     for (HighScoreEntry& entry : expected.table) {
         entry.score = 0;
     }
-    ExpectSameState(grown, expected);
+    ExpectSameData(Load(), expected);
 
-    fs::remove(folder / "settings.dat");
-    State withoutSettings;
-    LoadDataFiles(withoutSettings.Files());
+    fs::remove(data.File("settings.dat"));
+    const ShellData withoutSettings = Load();
     EXPECT_EQ(withoutSettings.table[1].score, 0u);
     EXPECT_EQ(withoutSettings.table[1].level, 8);
 }
 
 TEST_F(DataFiles, PlainFileLeftByACrashIsRecovered) {
-    State saved = FilledState();
-    SaveDataFiles(saved.Files());
+    const ShellData saved = FilledShellData();
+    Session(saved);
     WriteFile("highscores.dat", Inverted(ReadFile("highscores.dat")));
-    State loaded;
-    LoadDataFiles(loaded.Files());
-    ExpectSameState(loaded, saved);
+    ExpectSameData(Load(), saved);
 }
 
 TEST_F(DataFiles, FailedHighScoreSaveKeepsThePreviousTableLoadable) {
-    State first = FilledState();
-    SaveDataFiles(first.Files());
+    ShellData first = FilledShellData();
+    Session(first);
     const std::string previous = ReadFile("highscores.dat");
 
-    // The temporary file cannot be created, as on a full disk or a crash mid-write.
-    fs::create_directory(folder / "highscores.dat.tmp");
-    State second = FilledState();
+    // The temporary file cannot be created, as on a full disk.
+    fs::create_directory(data.File("highscores.dat.tmp"));
+    ShellData second = FilledShellData();
     second.table[0].modeText = "a longer mode text than before";
     second.sound = true;
-    SaveDataFiles(second.Files());
+    Session(second);
     EXPECT_EQ(ReadFile("highscores.dat"), previous);
 
-    State loaded;
-    LoadDataFiles(loaded.Files());
     first.sound = true; // the settings file was still written
-    ExpectSameState(loaded, first);
+    ExpectSameData(Load(), first);
 }
 
-TEST_F(DataFiles, UnwritableFilesAreSkippedAndTheOtherIsStillWritten) {
-    fs::create_directory(folder / "settings.dat");
-    State state;
-    SaveDataFiles(state.Files());
-    EXPECT_TRUE(fs::is_directory(folder / "settings.dat"));
-    EXPECT_EQ(ReadFile("highscores.dat"), Inverted(PlainTable()));
+TEST_F(DataFiles, BlockedSettingsTemporaryFileKeepsThePairAsItWas) {
+    Session(FilledShellData());
+    const std::string table = ReadFile("highscores.dat");
+    const std::string settings = ReadFile("settings.dat");
+    fs::create_directory(data.File("settings.dat.tmp"));
+    ShellData longer = FilledShellData();
+    longer.table[3].modeText = "a mode text that makes the table longer";
+    Session(longer);
+    EXPECT_EQ(ReadFile("highscores.dat"), table);
+    EXPECT_EQ(ReadFile("settings.dat"), settings);
+    EXPECT_FALSE(Exists("highscores.dat.tmp"));
+    ExpectSameData(Load(), FilledShellData());
 
-    SetDataFolderForTests((folder / "absent").string() + "\\");
-    State kept = FilledState();
-    SaveDataFiles(kept.Files());
-    LoadDataFiles(kept.Files());
-    EXPECT_FALSE(fs::exists(folder / "absent"));
-    ExpectSameState(kept, FilledState());
+    fs::remove(data.File("settings.dat.tmp"));
+    Session(longer);
+    ExpectSameData(Load(), longer);
+}
+
+TEST_F(DataFiles, FilesThatCannotBeReadAreLeftAsTheyAre) {
+    // A folder in a file's place reads as there but unreadable, as a locked file does.
+    fs::create_directory(data.File("settings.dat"));
+    Session(FilledShellData());
+    EXPECT_TRUE(fs::is_directory(data.File("settings.dat")));
+    EXPECT_FALSE(Exists("highscores.dat")) << "without the settings' length nothing is saved";
+    fs::remove(data.File("settings.dat"));
+
+    Session(FilledShellData());
+    const std::string table = ReadFile("highscores.dat");
+    fs::rename(data.File("highscores.dat"), data.File("moved"));
+    fs::create_directory(data.File("highscores.dat"));
+    ShellData changed = FilledShellData();
+    changed.table[0].modeText = "a longer mode text than before";
+    changed.sound = true;
+    Session(changed);
+    fs::remove(data.File("highscores.dat"));
+    fs::rename(data.File("moved"), data.File("highscores.dat"));
+    ShellData expected = FilledShellData();
+    expected.sound = true; // the settings were saved alone, with the length read at start
+    ExpectSameData(Load(), expected);
+    EXPECT_EQ(ReadFile("highscores.dat"), table);
+}
+
+TEST_F(DataFiles, HugeFilesDoNotStopTheStartAndAreReplaced) {
+    WriteFile("settings.dat", HeaderLines);
+    WriteFile("highscores.dat", Inverted(PlainTable('5')));
+    fs::resize_file(data.File("settings.dat"), HugeFileBytes);
+    fs::resize_file(data.File("highscores.dat"), HugeFileBytes);
+    ShellData loaded;
+    loaded.sound = false;
+    DataFileState disk;
+    LoadDataFiles(loaded.Files(), disk);
+    ShellData expected;
+    expected.sound = false; // damaged settings keep what is in memory
+    ExpectSameData(loaded, expected);
+
+    SaveDataFiles(loaded.Files(), disk);
+    EXPECT_EQ(ReadFile("highscores.dat"), Inverted(PlainTable()));
+    ExpectSameData(Load(), expected);
+}
+
+TEST_F(DataFiles, AFolderThatDoesNotExistIsNotCreatedNorWritten) {
+    SetDataFolderForTests(data.File("absent").string() + "\\");
+    ShellData kept = FilledShellData();
+    Session(kept);
+    DataFileState disk;
+    LoadDataFiles(kept.Files(), disk);
+    EXPECT_FALSE(Exists("absent"));
+    ExpectSameData(kept, FilledShellData());
 }
 
 TEST(DataBytes, SectionEndingEarlyKeepsTheGamesLaterDefaults) {
-    State state;
+    ShellData state;
     LoadDataBytes(HeaderLines + Marker + "0\n1\n" + Marker + "0\n71\n", Inverted(PlainTable('5')),
                   state.Files());
-    State expected;
+    ShellData expected;
     expected.ops[0] = false;
     expected.sound = false;
     expected.table[4].score = 5; // the length after the section still matches
-    ExpectSameState(state, expected);
+    ExpectSameData(state, expected);
 }
 
 TEST(DataBytes, SectionWithOneExtraValueMisreadsTheSoundSwitchAndLength) {
     // The extra value takes the closing marker's place; the marker reads as sound 0 and the
     // sound line as the length, which no longer matches.
-    State state;
+    ShellData state;
     LoadDataBytes(HeaderLines + Marker + "0\n0\n0\n0\n2\n9\n" + Marker + "1\n71\n",
                   Inverted(PlainTable('5')), state.Files());
-    State expected;
+    ShellData expected;
     std::fill(expected.ops, expected.ops + 4, false);
     expected.difficulty = 2;
     expected.sound = false;
-    ExpectSameState(state, expected);
+    ExpectSameData(state, expected);
 }
 
 TEST(DataBytes, MissingMarkerKeepsSettingsSoundAndLength) {
-    State state;
+    ShellData state;
     state.sound = false;
     LoadDataBytes(HeaderLines + "0\n0\n0\n0\n2\n" + Marker + "1\n71\n", Inverted(PlainTable('5')),
                   state.Files());
-    State expected;
+    ShellData expected;
     expected.sound = false;
-    ExpectSameState(state, expected); // length 0 against 71: the score is dropped
+    ExpectSameData(state, expected); // length 0 against 71: the score is dropped
 }

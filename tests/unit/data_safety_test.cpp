@@ -1,0 +1,404 @@
+// The data files against an in-memory store with faults: a failure or a power cut at any
+// step of a save (and of the start that follows one) leaves the old or the new table and
+// settings, never an emptied table; files that cannot be read are left alone; oversized
+// files are damaged, not fatal; and a program folder that cannot be written moves the
+// files to the per-user folder.
+#include <gtest/gtest.h>
+
+#include <new>
+#include <string>
+
+#include "shell/data_files.h"
+#include "support/memory_file_store.h"
+#include "support/shell_data.h"
+
+namespace {
+
+const std::string ProgramFolder = "D:\\games\\quickfigure\\";
+const std::string UserFolder = "C:\\users\\player\\AppData\\Local\\Quickfigure\\";
+const std::string HighScores = ProgramFolder + "highscores.dat";
+const std::string Settings = ProgramFolder + "settings.dat";
+
+enum class Fault { Failure, Crash, FailureThenCrash };
+
+const char* FaultName(Fault fault) {
+    switch (fault) {
+    case Fault::Failure: return "failure";
+    case Fault::Crash: return "crash";
+    case Fault::FailureThenCrash: return "failure then crash";
+    }
+    return "";
+}
+
+// A start against the store: its files into a fresh copy of the shell's data.
+ShellData Load(FileStore& store, const DataFolders& folders, DataFileState& state) {
+    ShellData loaded;
+    LoadDataFilesWith(store, folders, loaded.Files(), state);
+    return loaded;
+}
+
+ShellData Load(FileStore& store, const DataFolders& folders) {
+    DataFileState state;
+    return Load(store, folders, state);
+}
+
+// A whole session ending with saved in memory: load at start, save at exit.
+void Session(FileStore& store, const DataFolders& folders, ShellData saved) {
+    DataFileState state;
+    Load(store, folders, state);
+    SaveDataFilesWith(store, saved.Files(), state);
+}
+
+ShellData Changed(bool sameLength) {
+    ShellData data = FilledShellData();
+    data.sound = true;
+    data.ops[3] = false;
+    data.difficulty = 2;
+    if (sameLength) {
+        data.table[1].score += 1000; // 4000 becomes 5000
+    } else {
+        data.table[4].modeText = "a longer mode text";
+    }
+    return data;
+}
+
+MemoryFileStore StoreWithProgramFolder() {
+    MemoryFileStore store;
+    store.folders.insert(ProgramFolder);
+    return store;
+}
+
+class FaultedSave : public ::testing::Test {
+  protected:
+    const DataFolders folders{ProgramFolder, std::string()};
+
+    // The store after a session saved before, and the steps a clean save then takes.
+    MemoryFileStore Before(bool firstSave) {
+        MemoryFileStore store = StoreWithProgramFolder();
+        if (!firstSave) {
+            Session(store, folders, before);
+        }
+        store.Restart();
+        return store;
+    }
+
+    int StepsOfSave(MemoryFileStore store) {
+        DataFileState state;
+        Load(store, folders, state);
+        const int start = store.steps;
+        SaveDataFilesWith(store, after.Files(), state);
+        return store.steps - start;
+    }
+
+    // The session saving after with the faults set in store, then the next start.
+    void Check(MemoryFileStore store, int failStep, int crashStep) {
+        DataFileState state;
+        Load(store, folders, state);
+        const int start = store.steps;
+        store.failStep = failStep < 0 ? -1 : start + failStep;
+        store.crashStep = crashStep < 0 ? -1 : start + crashStep;
+        SaveDataFilesWith(store, after.Files(), state);
+        store.Restart();
+        ExpectOldOrNew(store, "the start after the save");
+        CheckStartsCrashingToo(store);
+        // A clean save afterwards works.
+        Session(store, folders, after);
+        ExpectSameData(Load(store, folders), after);
+    }
+
+    // A start that finishes a cut-short save may itself be cut short by a crash.
+    void CheckStartsCrashingToo(const MemoryFileStore& crashed) {
+        for (int step = 0; step < 3; ++step) {
+            MemoryFileStore store = crashed;
+            store.crashStep = step;
+            Load(store, folders);
+            store.Restart();
+            ExpectOldOrNew(store, ("a start cut at its step " + std::to_string(step)).c_str());
+        }
+    }
+
+    void ExpectOldOrNew(MemoryFileStore& store, const char* what) {
+        const ShellData loaded = Load(store, folders);
+        EXPECT_TRUE(loaded.SameTable(before) || loaded.SameTable(after))
+            << what << ": the table is neither the old nor the new one (first score "
+            << loaded.table[0].score << ")";
+        EXPECT_TRUE(loaded.SameSettings(before) || loaded.SameSettings(after))
+            << what << ": the settings are neither the old nor the new ones";
+    }
+
+    void CheckEveryStep(bool firstSave, bool sameLength) {
+        if (firstSave) {
+            before = ShellData();
+        }
+        after = Changed(sameLength);
+        const MemoryFileStore initial = Before(firstSave);
+        const int steps = StepsOfSave(initial);
+        ASSERT_EQ(steps, 6) << "two writes, two flushes, two moves";
+        for (Fault fault : {Fault::Failure, Fault::Crash, Fault::FailureThenCrash}) {
+            for (int k = 0; k < steps; ++k) {
+                for (int crash = k + 1; crash <= steps + 4; ++crash) {
+                    SCOPED_TRACE(std::string(FaultName(fault)) + " at step " + std::to_string(k) +
+                                 (fault == Fault::FailureThenCrash
+                                      ? ", crash at step " + std::to_string(crash)
+                                      : std::string()));
+                    if (fault == Fault::Failure) {
+                        Check(initial, k, -1);
+                    } else if (fault == Fault::Crash) {
+                        Check(initial, -1, k);
+                    } else {
+                        Check(initial, k, crash);
+                    }
+                    if (fault != Fault::FailureThenCrash) {
+                        break;
+                    }
+                }
+            }
+        }
+    }
+
+    ShellData before = FilledShellData();
+    ShellData after;
+};
+
+} // namespace
+
+TEST_F(FaultedSave, ATableOfAnotherLengthIsNeverLost) {
+    CheckEveryStep(false, false);
+}
+
+TEST_F(FaultedSave, ATableOfTheSameLengthIsNeverLost) {
+    CheckEveryStep(false, true);
+}
+
+TEST_F(FaultedSave, AFirstSaveLeavesNothingOrTheNewFiles) {
+    CheckEveryStep(true, false);
+}
+
+TEST(DataRecovery, ACrashAfterTheTableMovedIsFinishedAtTheNextStart) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders folders{ProgramFolder, std::string()};
+    Session(store, folders, FilledShellData());
+    ShellData changed = Changed(false);
+    DataFileState state;
+    Load(store, folders, state);
+    store.crashStep = store.steps + 5; // the move of the settings
+    SaveDataFilesWith(store, changed.Files(), state);
+    store.Restart();
+    ASSERT_TRUE(store.Has(Settings + ".tmp"));
+
+    ExpectSameData(Load(store, folders), changed);
+    EXPECT_FALSE(store.Has(Settings + ".tmp"));
+    EXPECT_FALSE(store.Has(HighScores + ".tmp"));
+}
+
+TEST(DataRecovery, LeftoversOfASaveThatNeverMovedAreDiscarded) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders folders{ProgramFolder, std::string()};
+    Session(store, folders, FilledShellData());
+    const std::string table = store.Bytes(HighScores);
+    const std::string settings = store.Bytes(Settings);
+    DataFileState state;
+    Load(store, folders, state);
+    store.crashStep = store.steps + 4; // the move of the table
+    SaveDataFilesWith(store, Changed(false).Files(), state);
+    store.Restart();
+    ASSERT_TRUE(store.Has(Settings + ".tmp"));
+
+    ExpectSameData(Load(store, folders), FilledShellData());
+    EXPECT_FALSE(store.Has(Settings + ".tmp")) << "it records a table that never arrived";
+    EXPECT_FALSE(store.Has(HighScores + ".tmp"));
+    EXPECT_EQ(store.Bytes(HighScores), table);
+    EXPECT_EQ(store.Bytes(Settings), settings);
+}
+
+TEST(DataRecovery, AReplaceThatNeverMovedItsTableIsDiscardedEvenWhenTheLengthsAgree) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders folders{ProgramFolder, std::string()};
+    Session(store, folders, FilledShellData());
+    // Settings from elsewhere: their length disowns the table, which shows no scores.
+    const int length = static_cast<int>(store.Bytes(HighScores).size());
+    store.files[Settings].bytes = SettingsFileBytes(FilledShellData().Files(), length + 1);
+    const ShellData shown = Load(store, folders);
+    EXPECT_EQ(shown.table[1].score, 0u);
+
+    DataFileState state;
+    Load(store, folders, state);
+    store.crashStep = store.steps + 4; // the move of the table
+    SaveDataFilesWith(store, Changed(true).Files(), state);
+    store.Restart();
+    ExpectSameData(Load(store, folders), shown);
+}
+
+TEST(DataRecovery, SettingsThatCannotBeReplacedYetAreFinishedWhenTheyCanBe) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders folders{ProgramFolder, std::string()};
+    Session(store, folders, FilledShellData());
+    const std::string settings = store.Bytes(Settings);
+    ShellData changed = Changed(false);
+    DataFileState state;
+    Load(store, folders, state);
+    store.locked.insert(Settings); // held by another program from now on
+    SaveDataFilesWith(store, changed.Files(), state);
+    EXPECT_TRUE(store.Has(Settings + ".tmp"));
+
+    // While it is held, every start shows the new state and saves nothing over it.
+    Load(store, folders, state);
+    ExpectSameData(Load(store, folders), changed);
+    SaveDataFilesWith(store, FilledShellData().Files(), state);
+    store.locked.clear();
+    EXPECT_EQ(store.Bytes(Settings), settings);
+
+    ExpectSameData(Load(store, folders), changed);
+    EXPECT_FALSE(store.Has(Settings + ".tmp"));
+    EXPECT_EQ(store.Bytes(Settings),
+              SettingsFileBytes(changed.Files(), static_cast<int>(store.Bytes(HighScores).size())));
+}
+
+TEST(DataUnreadable, ALockedTableIsKeptAndTheSettingsAreSavedAlone) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders folders{ProgramFolder, std::string()};
+    Session(store, folders, FilledShellData());
+    const std::string table = store.Bytes(HighScores);
+    store.locked.insert(HighScores);
+    DataFileState state;
+    ShellData session = Load(store, folders, state);
+    session.sound = true;
+    SaveDataFilesWith(store, session.Files(), state);
+
+    store.locked.clear();
+    EXPECT_EQ(store.Bytes(HighScores), table);
+    ShellData expected = FilledShellData();
+    expected.sound = true;
+    ExpectSameData(Load(store, folders), expected);
+}
+
+TEST(DataUnreadable, LockedSettingsKeepBothFiles) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders folders{ProgramFolder, std::string()};
+    Session(store, folders, FilledShellData());
+    const auto files = store.files;
+    store.locked.insert(Settings);
+    Session(store, folders, Changed(false));
+    store.locked.clear();
+    EXPECT_EQ(store.files.size(), files.size());
+    EXPECT_EQ(store.Bytes(HighScores), files.at(HighScores).bytes);
+    EXPECT_EQ(store.Bytes(Settings), files.at(Settings).bytes);
+}
+
+TEST(DataUnreadable, ATableLockedAtExitKeepsTheLengthReadAtStart) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders folders{ProgramFolder, std::string()};
+    Session(store, folders, FilledShellData());
+    DataFileState state;
+    Load(store, folders, state);
+    store.locked.insert(HighScores); // taken by another program during the session
+    SaveDataFilesWith(store, Changed(false).Files(), state);
+    store.locked.clear();
+    const ShellData loaded = Load(store, folders);
+    EXPECT_TRUE(loaded.SameTable(FilledShellData()));
+    EXPECT_TRUE(loaded.SameSettings(Changed(false)));
+}
+
+TEST(DataOversized, FilesBeyondTheLimitLoadAsDamagedAndAreReplaced) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders folders{ProgramFolder, std::string()};
+    Session(store, folders, FilledShellData());
+    // Valid files with a long tail: read whole they would load.
+    store.files[Settings].bytes += std::string(MaxDataFileBytes, '\n');
+    store.files[HighScores].bytes += std::string(MaxDataFileBytes, static_cast<char>(0xF5));
+    ExpectSameData(Load(store, folders), ShellData());
+
+    ShellData changed = Changed(false);
+    Session(store, folders, changed);
+    ExpectSameData(Load(store, folders), changed);
+}
+
+TEST(DataFolderChoice, AWritableProgramFolderKeepsTheFiles) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    store.userFolder = UserFolder;
+    const DataFolders folders = ChooseDataFolders(store, ProgramFolder);
+    EXPECT_EQ(folders.save, ProgramFolder);
+    EXPECT_EQ(folders.fallback, "");
+    DataFileState state;
+    Load(store, folders, state);
+    EXPECT_EQ(DataFolderPath(state), ProgramFolder);
+    SaveDataFilesWith(store, FilledShellData().Files(), state);
+    EXPECT_TRUE(store.Has(HighScores));
+    EXPECT_EQ(store.folders.count(UserFolder), 0u);
+}
+
+TEST(DataFolderChoice, AReadOnlyProgramFolderMovesTheFilesToTheUserFolder) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    const DataFolders own{ProgramFolder, std::string()};
+    Session(store, own, FilledShellData());
+    store.readOnlyFolders.insert(ProgramFolder);
+    EXPECT_EQ(ChooseDataFolders(store, ProgramFolder).save, ProgramFolder)
+        << "without a per-user folder there is nowhere else";
+    store.userFolder = UserFolder;
+    const DataFolders folders = ChooseDataFolders(store, ProgramFolder);
+    EXPECT_EQ(folders.save, UserFolder);
+    EXPECT_EQ(folders.fallback, ProgramFolder);
+
+    DataFileState state;
+    ShellData first = Load(store, folders, state);
+    ExpectSameData(first, FilledShellData());
+    EXPECT_EQ(DataFolderPath(state), UserFolder);
+    first.table[4].modeText = "recorded in the user folder";
+    SaveDataFilesWith(store, first.Files(), state);
+    EXPECT_TRUE(store.Has(UserFolder + "settings.dat"));
+
+    // From now on the user folder's files are the ones loaded.
+    store.files.erase(HighScores);
+    ExpectSameData(Load(store, folders), first);
+}
+
+TEST(DataFolderChoice, AUserFolderHoldingOneFileIsLoadedAsItIs) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    Session(store, {ProgramFolder, std::string()}, FilledShellData());
+    store.folders.insert(UserFolder);
+    store.files[UserFolder + "settings.dat"] = store.files[Settings];
+    const ShellData loaded = Load(store, {UserFolder, ProgramFolder});
+    EXPECT_TRUE(loaded.SameSettings(FilledShellData()));
+    EXPECT_TRUE(loaded.SameTable(ShellData())) << "the program folder's table is not read";
+}
+
+TEST(DataFolderChoice, AFirstRunThereNeverSavesSettingsWithoutTheTable) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    Session(store, {ProgramFolder, std::string()}, FilledShellData());
+    const DataFolders folders{UserFolder, ProgramFolder};
+    DataFileState state;
+    Load(store, folders, state);
+    store.failStep = store.steps + 1; // the table's write, after the folder is created
+    SaveDataFilesWith(store, Changed(false).Files(), state);
+    store.Restart();
+    EXPECT_FALSE(store.Has(UserFolder + "settings.dat"));
+    ExpectSameData(Load(store, folders), FilledShellData());
+}
+
+namespace {
+
+// A store whose every read and write runs out of memory.
+class ThrowingStore : public MemoryFileStore {
+  public:
+    ReadStatus Read(const std::string&, std::size_t, std::string&) override {
+        throw std::bad_alloc();
+    }
+    bool Write(const std::string&, const std::string&) override { throw std::bad_alloc(); }
+};
+
+} // namespace
+
+TEST(DataExceptions, NeitherTheLoadNorTheSaveLetsOneOut) {
+    ThrowingStore store;
+    store.folders.insert(ProgramFolder);
+    const DataFolders folders{ProgramFolder, std::string()};
+    ShellData data = FilledShellData();
+    DataFileState state;
+    EXPECT_NO_THROW(LoadDataFilesWith(store, folders, data.Files(), state));
+    EXPECT_FALSE(state.loaded);
+    state.loaded = true;
+    state.settingsWritable = true;
+    state.highScoresWritable = true;
+    EXPECT_NO_THROW(SaveDataFilesWith(store, data.Files(), state));
+    EXPECT_TRUE(store.files.empty());
+}
