@@ -1,16 +1,22 @@
-// libFuzzer target for the data files: arbitrary bytes as settings.dat and highscores.dat
-// go through the load sequence, a finished game is entered into the table, and the state
-// is saved and loaded again. Beyond the sanitizers it checks that the entry lands where
-// the ranking rule says and that a save reads back exactly.
+// libFuzzer target for the data files: arbitrary bytes as settings.dat, highscores.dat
+// and the temporary files of a cut-short save, in an in-memory store, go through the
+// start (recovery and load), a finished game is entered into the table, and the state is
+// saved, once cleanly in memory and once with a failure or power cut at a chosen step.
+// Beyond the sanitizers it checks that the entry lands where the ranking rule says, that
+// a save reads back exactly, and that a faulted one leaves the old or the new state.
 #include <cstdio>
 #include <cstdlib>
 
 #include "fuzz/fuzz_harness.h"
+#include "support/memory_file_store.h"
 
 namespace {
 
 // Mode texts as the game describes them, including the division sign's code 0x89.
 const char* const ModeTexts[] = {"Add", " +  - ", " +  -  x  \x89 ", ""};
+const char Folder[] = "C:\\game\\";
+// Fault steps are taken modulo this, a little beyond the longest save.
+constexpr int FaultSteps = 16;
 
 void Fail(const char* what) {
     std::fprintf(stderr, "data files fuzzer: %s\n", what);
@@ -51,19 +57,23 @@ void CheckRecorded(const FuzzShellState& before, const FuzzShellState& after, co
     }
 }
 
-} // namespace
+MemoryFileStore StoreOf(const FuzzInput& input) {
+    MemoryFileStore store;
+    store.folders.insert(Folder);
+    const FilePairPaths paths = FilePairPathsIn(Folder);
+    store.files[paths.settings].bytes = input.settingsBytes;
+    store.files[paths.highScores].bytes = input.highScoreBytes;
+    if (input.settingsTemp) {
+        store.files[paths.settingsTemp].bytes = input.settingsTempBytes;
+    }
+    if (input.highScoreTemp) {
+        store.files[paths.highScoresTemp].bytes = "left over";
+    }
+    return store;
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const FuzzInput input = DecodeFuzzInput(data, size);
-    FuzzShellState state;
-    LoadDataBytes(input.settingsBytes, input.highScoreBytes, FilesOf(state));
-
-    const FuzzShellState loaded = state;
-    const char* mode = ModeTexts[input.modeChoice % 4];
-    const int index =
-        RecordHighScore(state.table, input.score, input.level, input.difficulty, mode);
-    CheckRecorded(loaded, state, input, index, mode);
-
+// The state saved again in memory must load back exactly.
+void CheckRoundTrip(FuzzShellState& state) {
     const DataFileSet files = FilesOf(state);
     const std::string highScoreBytes = HighScoreFileBytes(files);
     const std::string settingsBytes =
@@ -81,5 +91,44 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!SameState(reloaded, state)) {
         Fail("a save did not load back as saved");
     }
+}
+
+// Saves state with the input's fault; the next start must find the old or the new state.
+void CheckFaultedSave(MemoryFileStore& store, DataFileState& disk, const FuzzInput& input,
+                      const FuzzShellState& loaded, FuzzShellState& state) {
+    const DataFolders folders{Folder, std::string()};
+    if (input.faultStep != FuzzInput::NoFault) {
+        const int step = store.steps + input.faultStep % FaultSteps;
+        (input.crash ? store.crashStep : store.failStep) = step;
+    }
+    SaveDataFilesWith(store, FilesOf(state), disk);
+    store.Restart();
+    FuzzShellState next;
+    DataFileState nextDisk;
+    LoadDataFilesWith(store, folders, FilesOf(next), nextDisk);
+    if (!SameTable(next, loaded) && !SameTable(next, state)) {
+        Fail("after a faulted save the table is neither the old nor the new one");
+    }
+    if (!SameSettings(next, loaded) && !SameSettings(next, state)) {
+        Fail("after a faulted save the settings are neither the old nor the new ones");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input = DecodeFuzzInput(data, size);
+    MemoryFileStore store = StoreOf(input);
+    FuzzShellState state;
+    DataFileState disk;
+    LoadDataFilesWith(store, {Folder, std::string()}, FilesOf(state), disk);
+
+    const FuzzShellState loaded = state;
+    const char* mode = ModeTexts[input.modeChoice % 4];
+    const int index =
+        RecordHighScore(state.table, input.score, input.level, input.difficulty, mode);
+    CheckRecorded(loaded, state, input, index, mode);
+    CheckRoundTrip(state);
+    CheckFaultedSave(store, disk, input, loaded, state);
     return 0;
 }

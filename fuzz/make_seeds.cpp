@@ -1,6 +1,7 @@
 // Writes the fuzzer's seed inputs from files the save sequence itself produces: each state
 // below is saved into a temporary folder with the portable file store, loaded back (the
-// run fails if anything differs), and the two files are packed into one seed.
+// run fails if anything differs), and the two files are packed into one seed. Further
+// seeds add the temporary files of a cut-short save and faults injected into the next.
 // Usage: data_files_seeds <output folder>
 #include <cstdio>
 #include <filesystem>
@@ -38,15 +39,24 @@ FuzzShellState PartlyFilled() {
     return state;
 }
 
-// Saves state, loads it back and returns both files' bytes as found on disk.
+// Reads one file of folder into bytes.
+void ReadSaved(const fs::path& folder, const char* name, std::string& bytes) {
+    SystemFileStore().Read((folder / name).string(), MaxDataFileBytes, bytes);
+}
+
+// Saves state in a session (load, then save), loads it back and returns both files' bytes
+// as found on disk.
 bool SaveAndCheck(FuzzShellState state, const fs::path& folder, FuzzInput& input) {
     SetDataFolderForTests(folder.string() + "/");
-    SaveDataFiles(FilesOf(state));
+    FuzzShellState scratch;
+    DataFileState disk;
+    LoadDataFiles(FilesOf(scratch), disk);
+    SaveDataFiles(FilesOf(state), disk);
     FuzzShellState loaded;
-    LoadDataFiles(FilesOf(loaded));
+    LoadDataFiles(FilesOf(loaded), disk);
     const bool same = SameState(loaded, state);
-    ReadWholeFile((folder / "settings.dat").string(), input.settingsBytes);
-    ReadWholeFile((folder / "highscores.dat").string(), input.highScoreBytes);
+    ReadSaved(folder, "settings.dat", input.settingsBytes);
+    ReadSaved(folder, "highscores.dat", input.highScoreBytes);
     SetDataFolderForTests(std::string());
     return same;
 }
@@ -80,14 +90,35 @@ int main(int argc, char** argv) {
         return 1;
     }
     seeds[0].score = 0;
-    seeds[1] = {seeds[1].settingsBytes, seeds[1].highScoreBytes, 6000, 4, 1, 1};
-    seeds[2] = {seeds[2].settingsBytes, seeds[2].highScoreBytes, 40, 3, -1, 2};
+    seeds[1].score = 6000;
+    seeds[1].level = 4;
+    seeds[1].difficulty = 1;
+    seeds[1].modeChoice = 1;
+    seeds[2].score = 40;
+    seeds[2].level = 3;
+    seeds[2].difficulty = -1;
+    seeds[2].modeChoice = 2;
     // A plain high-score file as an older, crashed run left it.
     FuzzInput plain = seeds[1];
     for (char& byte : plain.highScoreBytes) {
         byte = static_cast<char>(~static_cast<unsigned char>(byte));
     }
     seeds.push_back(plain);
+    // A save cut short after its table moved: the settings wait in their temporary file.
+    FuzzInput pending = seeds[1];
+    pending.settingsTempBytes = pending.settingsBytes;
+    pending.settingsBytes = seeds[0].settingsBytes;
+    pending.settingsTemp = true;
+    pending.highScoreTemp = true;
+    seeds.push_back(pending);
+    // The next save fails at the move of its table, or the power fails before its settings.
+    FuzzInput failing = seeds[1];
+    failing.faultStep = 4;
+    seeds.push_back(failing);
+    FuzzInput crashing = seeds[2];
+    crashing.faultStep = 5;
+    crashing.crash = true;
+    seeds.push_back(crashing);
     bool written = true;
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         written = WriteSeed(output / ("saved-" + std::to_string(i)), seeds[i]) && written;
