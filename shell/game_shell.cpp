@@ -77,7 +77,7 @@ void GameShell::OnStart() {
     for (const char* entry : SelectorEntries) {
         highScoreSelector.AddChoice(entry);
     }
-    LoadDataFiles(ShellDataFiles());
+    LoadDataFiles(ShellDataFiles(), dataFileState);
 }
 
 void GameShell::OnExit() {
@@ -86,7 +86,7 @@ void GameShell::OnExit() {
         gameOver = false;
         RecordHighScore();
     }
-    SaveDataFiles(ShellDataFiles());
+    SaveDataFiles(ShellDataFiles(), dataFileState);
     FreeGameResources();
     FreeShellResources();
 }
@@ -202,6 +202,10 @@ void GameShell::DismissGameOver() {
 }
 
 void GameShell::OnMouseDown(int, int) {
+    EndPause();
+}
+
+void GameShell::EndPause() {
     if (paused) {
         OnResume();
         paused = false;
@@ -270,6 +274,9 @@ bool GameShell::OnHighScoresKey(int key) {
 }
 
 bool GameShell::ReturnToMenu() {
+    // A pause left set would greet the next "Play" with the pause screen; end it as a
+    // press would, so the game's clock runs again as well.
+    EndPause();
     screen = ScreenState::MainMenu;
     return true;
 }

@@ -95,6 +95,9 @@ class GameShell : public Application {
     Sprite* sidePictureLower = nullptr;
     ScreenState screen = ScreenState::MainMenu;
     HighScoreEntry highScores[HighScoreCount];
+    // What the load at start learned about the data files (and the folder they live in,
+    // DataFolderPath); the save at exit relies on it.
+    DataFileState dataFileState;
     bool paused = false;
     bool gameOver = false;
 
@@ -109,6 +112,8 @@ class GameShell : public Application {
     void DrawGameOverScreen();
 
   private:
+    // Ends a pause as a press on the pause screen does: the game resumes first.
+    void EndPause();
     void CreateSheetSprites();
     void FreeShellResources();
     void ReadButtonLatches();
