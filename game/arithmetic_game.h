@@ -22,6 +22,8 @@ class ArithmeticGame : public GameShell {
 
     // Application slot 7: relabels the keypad for the window's new shape.
     void OnResize(int newWidth, int newHeight) override;
+    // A game under way pauses, as the "Pause" button would, while the player is away.
+    void OnDeactivate() override;
     // GameShell slots 17 to 27 (24, GetGameMode, keeps the shell's default).
     void LoadGameResources() override;
     void FreeGameResources() override;
@@ -54,6 +56,8 @@ class ArithmeticGame : public GameShell {
                      ColorRef colour, const char* caption, bool framed);
     void DrawStatus(const Box& box, bool showScore, bool showLevel, bool showProblem, bool framed);
     void DrawSetupScreen();
+    // Says why "Start Game" does nothing, below it, where the layout leaves room.
+    void DrawNoOperationHint(int area);
 
     ButtonGrid keypad;
     ButtonGrid commandBar;

@@ -117,6 +117,12 @@ void ArithmeticGame::RunCommand(const std::string& command) {
     }
 }
 
+void ArithmeticGame::OnDeactivate() {
+    if (!setupMode && GameScreenShown()) {
+        Pause();
+    }
+}
+
 bool ArithmeticGame::GameScreenShown() const {
     return IsInGame() && !paused && !gameOver;
 }

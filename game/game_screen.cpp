@@ -18,6 +18,9 @@ constexpr ColorRef ScoreFill = 0xF0FFF0;
 constexpr ColorRef Ink = 0x000000;
 constexpr ColorRef CaptionColour = 0xFF0000;
 constexpr ColorRef RuleColour = 0x969696;
+constexpr ColorRef HintColour = 0x0000C0;
+// Shown under "Start Game" while it can start nothing.
+constexpr char NoOperationHint[] = "Choose at least one operation.";
 constexpr int FadeStep = 10;
 
 void DrawBoxedLine(const char* text, int x, int y, int boxWidth, int boxHeight) {
@@ -242,4 +245,16 @@ void ArithmeticGame::DrawSetupScreen() {
     multiplyToggle.Draw();
     divideToggle.Draw();
     startGameButton.Draw();
+    if (!operations.Any()) {
+        DrawNoOperationHint(area);
+    }
+}
+
+void ArithmeticGame::DrawNoOperationHint(int area) {
+    const int y = startGameButton.y + startGameButton.GetHeight() + FontHeight();
+    const int bottom = width < height ? keypad.y : height;
+    if (y + FontHeight() <= bottom) {
+        DrawPlainText(NoOperationHint, CenterOffset(area, TextWidth(NoOperationHint)), y,
+                      HintColour);
+    }
 }

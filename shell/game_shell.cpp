@@ -78,6 +78,7 @@ void GameShell::OnStart() {
         highScoreSelector.AddChoice(entry);
     }
     LoadDataFiles(ShellDataFiles(), dataFileState);
+    savedSettings = SettingsFileBytes(ShellDataFiles(), 0);
 }
 
 void GameShell::OnExit() {
@@ -147,6 +148,20 @@ void GameShell::DrawFrame() {
     ReadButtonLatches();
     DrawCurrentScreen();
     PollMainMenu();
+    SaveIfSettingsChanged();
+}
+
+void GameShell::SaveDataNow() {
+    savedSettings = SettingsFileBytes(ShellDataFiles(), 0);
+    SaveDataFiles(ShellDataFiles(), dataFileState);
+}
+
+void GameShell::SaveIfSettingsChanged() {
+    // Settings change through keys and controls alike; comparing what the file would hold
+    // catches every way, and only a real change writes.
+    if (SettingsFileBytes(ShellDataFiles(), 0) != savedSettings) {
+        SaveDataNow();
+    }
 }
 
 void GameShell::ReadButtonLatches() {
@@ -198,6 +213,7 @@ void GameShell::DismissGameOver() {
     gameOver = false;
     screen = ScreenState::Game;
     RecordHighScore();
+    SaveDataNow(); // a crash or a killed process later must not lose this game
     StartNewGame();
 }
 

@@ -98,6 +98,9 @@ class GameShell : public Application {
     // What the load at start learned about the data files (and the folder they live in,
     // DataFolderPath); the save at exit relies on it.
     DataFileState dataFileState;
+    // settings.dat's settings as last loaded or saved (recorded length left at 0), to
+    // notice a change.
+    std::string savedSettings;
     bool paused = false;
     bool gameOver = false;
 
@@ -112,6 +115,9 @@ class GameShell : public Application {
     void DrawGameOverScreen();
 
   private:
+    // Saves both files now, as at exit; and when the settings differ from the last save.
+    void SaveDataNow();
+    void SaveIfSettingsChanged();
     // Ends a pause as a press on the pause screen does: the game resumes first.
     void EndPause();
     void CreateSheetSprites();

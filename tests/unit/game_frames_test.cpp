@@ -4,11 +4,15 @@
 // offered to the controls the last frame drew and time from the driven tick source.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/key_translation.h"
 #include "game/arithmetic_game.h"
+#include "shell/data_files.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
 #include "support/sound_recorder.h"
@@ -259,4 +263,86 @@ TEST_F(FrameFixture, ANonDigitAnswerIsWrongEvenWhenItReadsAsTheResult) {
     EXPECT_EQ(game.score, 0u);
     EXPECT_EQ(Played().back(), WrongSoundId);
     EXPECT_EQ(game.typedAnswer, "");
+}
+
+TEST_F(FrameFixture, GoingAwayPausesAGameUnderWayAndNothingElse) {
+    Key('1');
+    Frame();
+    game.OnDeactivate(); // on the setup screen: no pause
+    EXPECT_FALSE(game.paused);
+    Key('1');
+    Frame();
+    const int before = game.clock.RemainingSeconds();
+    game.OnDeactivate();
+    EXPECT_TRUE(game.paused) << "the player is away: the game pauses as Pause would";
+    clock.Advance(20000);
+    Frame();
+    game.OnDeactivate(); // a second notice (minimise after deactivation) changes nothing
+    EXPECT_EQ(game.clock.RemainingSeconds(), before);
+    game.OnMouseDown(10, 10); // a click resumes, as on the pause screen
+    Frame();
+    EXPECT_FALSE(game.paused);
+    EXPECT_EQ(game.clock.RemainingSeconds(), before) << "the clock goes on from where it was";
+    clock.Advance(40000);
+    Frame();
+    ASSERT_TRUE(game.gameOver);
+    game.OnDeactivate();
+    EXPECT_FALSE(game.paused) << "a finished game is not paused";
+}
+
+namespace {
+
+bool FileExists(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(path, ignored);
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// What the two files in the folder hold, read back as the game would read them.
+struct SavedFiles {
+    HighScoreEntry table[HighScoreCount];
+    bool ops[4] = {};
+    int difficulty = -1;
+};
+
+SavedFiles ReadSavedFiles(const TemporaryDataFolder& folder) {
+    SavedFiles saved;
+    bool sound = true;
+    DataFileSet files{"Quickfigure", 101, saved.table, &sound, nullptr};
+    files.serializeSettings = [&saved](DataArchive& archive) {
+        for (bool& op : saved.ops) {
+            archive.TransferBool(op);
+        }
+        archive.TransferInt(saved.difficulty);
+    };
+    LoadDataBytes(FileBytes(folder.File("settings.dat")), FileBytes(folder.File("highscores.dat")),
+                  files);
+    return saved;
+}
+
+} // namespace
+
+TEST_F(FrameFixture, SettingsAndRecordedScoresReachTheDiskAtOnce) {
+    Frame();
+    EXPECT_FALSE(FileExists(folder.File("settings.dat"))) << "nothing changed, nothing written";
+    Key('1');
+    Frame();
+    Key('4'); // Hard
+    Frame();
+    SavedFiles saved = ReadSavedFiles(folder);
+    EXPECT_EQ(saved.difficulty, 2) << "the changed difficulty is on disk at once";
+    Key('1');
+    Frame();
+    Answer();
+    clock.Advance(70000);
+    Frame();
+    ASSERT_TRUE(game.gameOver);
+    Key(KeyCode::Space);
+    saved = ReadSavedFiles(folder);
+    EXPECT_GT(saved.table[0].score, 0u);
+    EXPECT_EQ(saved.table[0].score, game.highScores[0].score) << "the recorded game is on disk";
 }
