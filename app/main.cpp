@@ -1,8 +1,11 @@
 // The Windows GUI entry point: creates the one application object, runs it, deletes it.
-// No argument is read.
+// No argument is read. A copy already running on the same data folder is brought to the
+// front instead.
 #include "app/application.h"
+#include "app/single_instance.h"
 #include "app/win32.h"
 #include "app/window.h"
+#include "shell/data_files.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application* application = CreateApplication();
@@ -10,7 +13,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         ShowErrorBox("Failed to start the program.");
         return 0;
     }
-    application->Run();
+    SingleInstance instance;
+    if (instance.Claim(DataFolderForThisRun(), WindowClassName(application->title))) {
+        application->Run();
+    }
     delete application;
     return 0;
 }

@@ -69,7 +69,7 @@ bool Application::CreateAppWindow(const std::string& caption, int x, int y, int 
     // Titles are limited to 80 characters so the class name fits its 101-byte buffer.
     char captionBuffer[100];
     std::snprintf(captionBuffer, sizeof captionBuffer, "%s", caption.c_str());
-    std::snprintf(className, sizeof className, "%s%s", captionBuffer, ClassSuffix);
+    std::snprintf(className, sizeof className, "%s", WindowClassName(captionBuffer).c_str());
     fullscreen = fullscreenMode;
     instance = GetModuleHandleA(nullptr);
     HINSTANCE module = static_cast<HINSTANCE>(instance);
@@ -277,6 +277,10 @@ void Application::CloseWindow() {
     animating = false;
     quitRequested = true;
     PostQuitMessage(0);
+}
+
+std::string WindowClassName(const std::string& title) {
+    return title + ClassSuffix;
 }
 
 PumpResult PumpOneMessage(std::uintptr_t& lastWParam) {

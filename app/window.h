@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/platform_types.h"
 
@@ -11,6 +12,8 @@ enum class PumpResult { Dispatched, Quit, Empty };
 // Takes one waiting message of the thread, if any, and dispatches it (unless it is the
 // quit message). lastWParam receives the wParam of every message taken.
 PumpResult PumpOneMessage(std::uintptr_t& lastWParam);
+// The window class name of a program with this title.
+std::string WindowClassName(const std::string& title);
 // Size of the window's client rectangle.
 void ReadClientSize(WindowHandle window, int& width, int& height);
 // Size of the primary display.

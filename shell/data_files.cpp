@@ -214,6 +214,10 @@ DataFolders ChooseDataFolders(FileStore& store, const std::string& programFolder
     return {userFolder, programFolder};
 }
 
+std::string DataFolderForThisRun() {
+    return SystemDataFolders().save;
+}
+
 void LoadDataFiles(const DataFileSet& files, DataFileState& state) {
     LoadDataFilesWith(SystemFileStore(), SystemDataFolders(), files, state);
 }

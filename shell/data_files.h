@@ -64,6 +64,10 @@ inline const std::string& DataFolderPath(const DataFileState& state) {
     return state.folder;
 }
 
+// The folder this run's files live in: the program's, or the per-user one when the
+// program's folder cannot be written (or the test folder, when one is set).
+std::string DataFolderForThisRun();
+
 // Reads both files into files, finishing first a save a crash cut short. Missing,
 // unreadable or oversized files keep what is in memory.
 void LoadDataFiles(const DataFileSet& files, DataFileState& state);
