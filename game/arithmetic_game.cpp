@@ -177,5 +177,11 @@ std::string DescribeOperations(const OperationChoice& operations) {
 }
 
 Application* CreateApplication() {
-    return new (std::nothrow) ArithmeticGame();
+    // The object and the strings its members make may each run out of memory; either way
+    // the entry point reports it in its message box instead of the program dying.
+    try {
+        return new ArithmeticGame();
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
 }
