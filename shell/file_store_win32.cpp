@@ -112,8 +112,11 @@ class Win32FileStore : public FileStore {
         if (GetTempFileNameA(folder.c_str(), "qfw", 0, probe) == 0) {
             return false;
         }
+        // Wine reports a name even when it could not create the file: only a file that is
+        // there counts.
+        const bool created = GetFileAttributesA(probe) != INVALID_FILE_ATTRIBUTES;
         DeleteFileA(probe);
-        return true;
+        return created;
     }
 
     bool CreateFolder(const std::string& folder) override {
