@@ -6,7 +6,11 @@ Each file opens with the header string "Quickfigure", the version 101 and a fals
 settings.dat holds the game's settings between two section markers (bytes 1..9), then the
 sound switch and the length of the high-score file; highscores.dat holds five entries
 (spare text, difficulty, mode, score, level) and is stored with every byte inverted.
+When the program's folder cannot be written, both live in %LOCALAPPDATA%\\Quickfigure.
 """
+
+import glob
+import os
 
 MARKER = bytes(range(1, 10))
 TITLE = b"Quickfigure"
@@ -128,3 +132,27 @@ class Settings:
         self.sound = reader.bool()
         self.stored_length = reader.int()
         reader.end()
+
+
+def read_pair(folder):
+    """Both files of a folder after an exit, checked against each other (the settings
+    record the high-score file's length): the decoded table and the settings."""
+    with open(os.path.join(folder, "highscores.dat"), "rb") as f:
+        stored = f.read()
+    with open(os.path.join(folder, "settings.dat"), "rb") as f:
+        settings = Settings(f.read())
+    if settings.stored_length != len(stored):
+        raise FormatError("settings.dat records %d bytes for a high-score file of %d"
+                          % (settings.stored_length, len(stored)))
+    return read_high_scores(invert(stored)), settings
+
+
+def user_data_folder(prefix):
+    """Where the program keeps its files under the Wine prefix when its own folder cannot
+    be written: the user's local application data folder and Quickfigure in it."""
+    found = [path for path in glob.glob(os.path.join(prefix, "drive_c", "users", "*",
+                                                     "AppData", "Local"))
+             if os.path.basename(os.path.dirname(os.path.dirname(path))) != "Public"]
+    if len(found) != 1:
+        raise FormatError("no single user's AppData\\Local in %s: %r" % (prefix, found))
+    return os.path.join(found[0], "Quickfigure")
