@@ -1,5 +1,6 @@
 // BackBuffer: a top-down 16-bit BI_BITFIELDS DIB section selected into a memory context.
-// The masks match Color565, so drawing writes straight into the memory GDI blits from.
+// The masks match Color565, so drawing writes straight into the memory GDI blits from;
+// presenting blits only the areas that changed since the last present.
 #include "render/back_buffer.h"
 
 #include <cstdint>
@@ -91,8 +92,19 @@ bool BackBuffer::Clear(Color565 value) {
 }
 
 bool BackBuffer::Present(int) {
-    BitBlt(static_cast<HDC>(windowDC), 0, 0, width, height, static_cast<HDC>(memoryDC), 0, 0,
-           SRCCOPY);
+    if (pixels == nullptr) {
+        return true;
+    }
+    // GDI may still hold batched text drawing for the DIB; its pixels are read directly.
+    GdiFlush();
+    lastPresented = presented.Update(pixels, width, height, pitch);
+    for (int i = 0; i < lastPresented.count; ++i) {
+        const Rect& area = lastPresented.areas[i];
+        BitBlt(static_cast<HDC>(windowDC), area.left, area.top, area.right - area.left,
+               area.bottom - area.top, static_cast<HDC>(memoryDC), area.left, area.top, SRCCOPY);
+    }
+    // Sends the copies on now rather than with the next batch.
+    GdiFlush();
     return true;
 }
 

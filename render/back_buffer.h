@@ -1,9 +1,11 @@
 // The off-screen 16-bit surface every frame is drawn into, held in a GDI DIB section so
-// that presenting is one block copy to the window with no format conversion.
+// that presenting is a block copy to the window with no format conversion. Presenting
+// copies only the areas that differ from the frame last presented.
 // Rows are PitchForWidth(width) pixels apart, so odd client widths address correctly.
 #pragma once
 
 #include "app/platform_types.h"
+#include "render/changed_rows.h"
 #include "render/color.h"
 
 class BackBuffer {
@@ -14,8 +16,10 @@ class BackBuffer {
     void Destroy();
     // Sets every pixel (row padding included) to value.
     bool Clear(Color565 value);
-    // Copies the whole surface to the window.
+    // Copies to the window what changed since the last present (nothing when nothing did).
     bool Present(int unused);
+    // Makes the next present copy the whole surface: the window lost what it showed.
+    void PresentWholeNext() { presented.Forget(); }
     // Publishes this buffer as the program-wide drawing surface.
     void Publish() const;
 
@@ -28,6 +32,11 @@ class BackBuffer {
     DeviceContext windowDC = nullptr;
     DeviceContext memoryDC = nullptr;
     WindowHandle window = nullptr;
+    // What the last present copied.
+    ChangedAreas lastPresented;
+
+  private:
+    PresentedFrame presented;
 };
 
 // Test seam, off by default: the next count back buffers are made without pixels, as a
