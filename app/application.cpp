@@ -1,8 +1,10 @@
-// Application: construction, start-up, the 25 ms frame loop, rendering and frame statistics.
+// Application: construction, start-up, the 25 ms frame loop (a frame at once for an input,
+// otherwise one a period), rendering and frame statistics.
 #include "app/application.h"
 
 #include <new>
 
+#include "app/frame_pacer.h"
 #include "app/random.h"
 #include "app/system_clock.h"
 #include "app/window.h"
@@ -91,7 +93,9 @@ int Application::Run() {
     Render(true);
 
     std::uintptr_t lastWParam = 0;
+    BeginFineTimer();
     RunFrameLoop(lastWParam);
+    EndFineTimer();
     Shutdown();
     // The buffer's device contexts belong to the window, so they go before it.
     FreeBackBuffer();
@@ -109,13 +113,17 @@ void Application::Shutdown() {
 }
 
 void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
+    FramePacer pacer;
     for (;;) {
         active = true;
         const PumpResult pumped = PumpOneMessage(lastWParam);
         if (pumped == PumpResult::Quit) {
             return;
         }
-        if (pumped == PumpResult::Dispatched) {
+        if (pumped == PumpResult::Prompt) {
+            pacer.RequestPromptFrame();
+        }
+        if (pumped != PumpResult::Empty) {
             continue; // all waiting messages are handled before the next frame
         }
         if (quitRequested) {
@@ -125,15 +133,18 @@ void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
             animating = true;
         }
         if (!active || !animating) {
-            SleepMilliseconds(framePeriodMs);
+            WaitForMessages(framePeriodMs);
+            continue;
+        }
+        const std::int64_t nowUs = PreciseMicroseconds();
+        if (!pacer.FrameDue(nowUs)) {
+            // Woken early by a message, the loop takes it and waits again for the rest.
+            WaitForMessages(pacer.WaitMs(nowUs));
             continue;
         }
         loopTimer.Restart();
         Render(false);
-        const int sleepMs = FrameSleepMs(framePeriodMs, static_cast<int>(loopTimer.Elapsed()));
-        if (sleepMs > 0) {
-            SleepMilliseconds(sleepMs);
-        }
+        pacer.OnFrame(nowUs, std::int64_t{framePeriodMs} * 1000);
     }
 }
 

@@ -121,6 +121,7 @@ class Application {
     bool RebuildBackBuffer();
     void RunFrameLoop(std::uintptr_t& lastWParam);
     void HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intptr_t lParam);
+    void HandlePaint(WindowHandle hwnd);
     void HandleLeftPress(int x, int y);
     void HandleLeftRelease(int x, int y);
     void CloseWindow();
@@ -135,11 +136,6 @@ class Application {
 
 // The one application object, set by its constructor and cleared by its destructor.
 extern Application* CurrentApplication;
-
-// Milliseconds the frame loop sleeps after a frame that took elapsedMs of periodMs.
-constexpr int FrameSleepMs(int periodMs, int elapsedMs) {
-    return periodMs - elapsedMs > 0 ? periodMs - elapsedMs : 0;
-}
 
 // Allocates the one application object (game/arithmetic_game.cpp); null on failure.
 Application* CreateApplication();

@@ -1,9 +1,14 @@
-// The kernel32 clock and sleep calls behind TickTimer and the frame loop.
+// The kernel32 clocks behind TickTimer and the frame loop, and winmm's timer resolution.
 #include "app/system_clock.h"
 
 #include <ctime>
 
 #include "app/win32.h"
+
+namespace {
+// The finest timer resolution the loop asks for, in milliseconds.
+constexpr UINT FineTimerMs = 1;
+} // namespace
 
 std::uint32_t SystemTickCount() {
     return GetTickCount();
@@ -13,6 +18,23 @@ std::uint32_t CalendarSeconds() {
     return static_cast<std::uint32_t>(std::time(nullptr));
 }
 
-void SleepMilliseconds(int ms) {
-    Sleep(static_cast<DWORD>(ms));
+std::int64_t PreciseMicroseconds() {
+    static const std::int64_t ticksPerSecond = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<std::int64_t>(frequency.QuadPart);
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    const std::int64_t ticks = now.QuadPart;
+    // Whole seconds and the remainder apart, so the product cannot overflow.
+    return ticks / ticksPerSecond * 1000000 + ticks % ticksPerSecond * 1000000 / ticksPerSecond;
+}
+
+void BeginFineTimer() {
+    timeBeginPeriod(FineTimerMs);
+}
+
+void EndFineTimer() {
+    timeEndPeriod(FineTimerMs);
 }

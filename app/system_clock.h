@@ -1,4 +1,5 @@
-// The system's millisecond tick count, the calendar clock and sleeping.
+// The system's millisecond tick count, the calendar clock, the performance counter the
+// frame loop paces itself by, and the system timer resolution raised for the run.
 #pragma once
 
 #include <cstdint>
@@ -7,4 +8,9 @@
 std::uint32_t SystemTickCount();
 // Current calendar time in whole seconds.
 std::uint32_t CalendarSeconds();
-void SleepMilliseconds(int ms);
+// Microseconds on the performance counter: steady, finer than the tick count.
+std::int64_t PreciseMicroseconds();
+// Raises the system timer resolution to 1 ms, so waits end on time rather than in the
+// system's default steps of about 15.6 ms; EndFineTimer undoes it.
+void BeginFineTimer();
+void EndFineTimer();

@@ -10,6 +10,7 @@
 #include "app/key_translation.h"
 #include "app/mouse_state.h"
 #include "app/win32.h"
+#include "render/back_buffer.h"
 #include "ui/widget.h"
 
 namespace {
@@ -156,6 +157,7 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
         return 0;
     case WM_ERASEBKGND:
     case WM_MOUSEWHEEL: return 0;
+    case WM_PAINT: HandlePaint(hwnd); return 0;
     case WM_GETMINMAXINFO: {
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
         limits->ptMinTrackSize.x = minWidth + FrameAllowanceX;
@@ -255,6 +257,18 @@ void Application::HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intp
     }
 }
 
+// The window was uncovered or restored: it no longer shows the frame presented last, so
+// the next present copies it whole (the pump answers a repaint with a frame at once).
+void Application::HandlePaint(WindowHandle hwnd) {
+    PAINTSTRUCT paint;
+    BeginPaint(static_cast<HWND>(hwnd), &paint);
+    EndPaint(static_cast<HWND>(hwnd), &paint);
+    if (backBuffer != nullptr) {
+        backBuffer->PresentWholeNext();
+    }
+    Render(true);
+}
+
 void Application::HandleLeftPress(int x, int y) {
     MouseState.buttonDown = true;
     MouseState.x = x;
@@ -279,6 +293,18 @@ void Application::CloseWindow() {
     PostQuitMessage(0);
 }
 
+namespace {
+
+// Keys, mouse buttons and repaints are answered with a frame at once; mouse motion and
+// everything else wait for the period's frame.
+bool IsPromptMessage(UINT message) {
+    const bool key = message >= WM_KEYFIRST && message <= WM_KEYLAST;
+    const bool button = message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK;
+    return key || button || message == WM_PAINT;
+}
+
+} // namespace
+
 std::string WindowClassName(const std::string& title) {
     return title + ClassSuffix;
 }
@@ -294,7 +320,14 @@ PumpResult PumpOneMessage(std::uintptr_t& lastWParam) {
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
-    return PumpResult::Dispatched;
+    return IsPromptMessage(message.message) ? PumpResult::Prompt : PumpResult::Dispatched;
+}
+
+void WaitForMessages(int timeoutMs) {
+    // MWMO_INPUTAVAILABLE: also return for messages already queued but not yet taken.
+    // Under Wine this wait is also what sends a presented frame on to the X server.
+    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(timeoutMs), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
 }
 
 void ReadClientSize(WindowHandle window, int& width, int& height) {

@@ -7,11 +7,15 @@
 
 #include "app/platform_types.h"
 
-enum class PumpResult { Dispatched, Quit, Empty };
+// Prompt: a message the player should see answered in the very next frame (a key, a mouse
+// button, a repaint); Dispatched: any other message, mouse motion among them.
+enum class PumpResult { Prompt, Dispatched, Quit, Empty };
 
 // Takes one waiting message of the thread, if any, and dispatches it (unless it is the
 // quit message). lastWParam receives the wParam of every message taken.
 PumpResult PumpOneMessage(std::uintptr_t& lastWParam);
+// Waits until a message arrives for the thread or timeoutMs have passed, whichever is first.
+void WaitForMessages(int timeoutMs);
 // The window class name of a program with this title.
 std::string WindowClassName(const std::string& title);
 // Size of the window's client rectangle.

@@ -1,5 +1,5 @@
-// Application without a window: defaults, frame statistics, the loop's sleep rule,
-// screen classes and the default right-press slot; and the configured game object.
+// Application without a window: defaults, frame statistics, screen classes and the
+// default right-press slot; and the configured game object.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -54,13 +54,6 @@ TEST(FrameStatistics, ExactlyOneSecondDoesNotCloseTheWindow) {
     EXPECT_EQ(app.msThisSecond, 0);
     EXPECT_EQ(app.framesThisSecond, 0);
     EXPECT_EQ(app.frameCount, 41);
-}
-
-TEST(FrameLoop, SleepsOnlyTheRestOfThePeriod) {
-    EXPECT_EQ(FrameSleepMs(25, 10), 15);
-    EXPECT_EQ(FrameSleepMs(25, 25), 0);
-    EXPECT_EQ(FrameSleepMs(25, 30), 0);
-    EXPECT_EQ(FrameSleepMs(25, 0), 25);
 }
 
 TEST(ScreenClass, CompactTinyAndNearlySquare) {
