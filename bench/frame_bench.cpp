@@ -1,8 +1,10 @@
 // Frame benchmark: the real game in a 640 x 480 window, driven to each screen, renders that
 // screen many times through Application::Render (clear, draw, present to the window) and
-// prints per screen the median and 99th-percentile frame time in microseconds and the share
-// of the 25 ms frame period the median uses, and first the same for a frame that only
-// clears and presents, the floor every screen pays. Fixed seed, a stopped clock, no sound.
+// prints per screen the median and 99th-percentile frame time in microseconds, the share of
+// the 25 ms frame period the median uses and the pixels the last present copied. With the
+// clock stopped the frames repeat, so nothing is copied; the play screen is timed again
+// with its clock text changing every frame. First come the floors: a clear and an unchanged
+// present, and a clear and a whole present. Fixed seed, a driven clock, no sound.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -44,23 +46,55 @@ template <typename Frame> FrameTimes TimeFrames(Frame frame) {
     return FrameTimes{us[us.size() / 2], us[p99]};
 }
 
-void PrintRow(const char* name, const FrameTimes& t) {
-    std::printf("%-16s %8d %12.1f %12.1f %13.2f%%\n", name, TimedFrames, t.medianUs, t.p99Us,
-                100.0 * t.medianUs / FramePeriodUs);
+// Pixels the last present copied to the window.
+int CopiedPixels(const BackBuffer& buffer) {
+    int pixels = 0;
+    for (int i = 0; i < buffer.lastPresented.count; ++i) {
+        const Rect& r = buffer.lastPresented.areas[i];
+        pixels += (r.right - r.left) * (r.bottom - r.top);
+    }
+    return pixels;
+}
+
+void PrintRow(const char* name, const FrameTimes& t, const BackBuffer& buffer) {
+    std::printf("%-18s %8d %12.1f %12.1f %13.2f%% %10d\n", name, TimedFrames, t.medianUs, t.p99Us,
+                100.0 * t.medianUs / FramePeriodUs, CopiedPixels(buffer));
+}
+
+void TimeFloors(TourGame& game) {
+    BackBuffer& buffer = *game.backBuffer;
+    PrintRow("clear+present", TimeFrames([&] {
+                 game.ClearToBackground();
+                 buffer.Present(0);
+             }),
+             buffer);
+    PrintRow("clear+whole", TimeFrames([&] {
+                 game.ClearToBackground();
+                 buffer.PresentWholeNext();
+                 buffer.Present(0);
+             }),
+             buffer);
 }
 
 // Times the game's current screen; the tour's hook is held meanwhile so the nested frames
-// do not move the game on. Before the first screen, times the bare clear and present.
-void TimeScreen(TourGame& game, const TourStop& stop, bool& floorDone) {
+// do not move the game on. Play is timed a second time with the clock moving one second
+// forward and back on alternate frames, so each frame changes the clock's text.
+void TimeScreen(TourGame& game, FakeClock& clock, const TourStop& stop, bool& floorDone) {
     game.holdScript = true;
     if (!floorDone) {
-        PrintRow("clear+present", TimeFrames([&] {
-                     game.ClearToBackground();
-                     game.backBuffer->Present(0);
-                 }));
+        TimeFloors(game);
         floorDone = true;
     }
-    PrintRow(stop.name.c_str(), TimeFrames([&] { game.Render(false); }));
+    PrintRow(stop.name.c_str(), TimeFrames([&] { game.Render(false); }), *game.backBuffer);
+    if (stop.name == "play") {
+        bool forward = true;
+        PrintRow("play, clock text", TimeFrames([&] {
+                     clock.Advance(forward ? 1000u : 0u - 1000u);
+                     forward = !forward;
+                     game.Render(false);
+                 }),
+                 *game.backBuffer);
+    }
     game.holdScript = false;
 }
 
@@ -72,10 +106,10 @@ int main() {
     FakeClock clock;
     TourGame game;
     bool floorDone = false;
-    std::printf("%-16s %8s %12s %12s %14s\n", "screen", "frames", "median us", "p99 us",
-                "median/25ms");
+    std::printf("%-18s %8s %12s %12s %14s %10s\n", "screen", "frames", "median us", "p99 us",
+                "median/25ms", "copied px");
     ScreenTour tour(game, EveryScreen(game, clock),
-                    [&](const TourStop& stop) { TimeScreen(game, stop, floorDone); });
+                    [&](const TourStop& stop) { TimeScreen(game, clock, stop, floorDone); });
     game.Run();
     for (const std::string& name : tour.missed) {
         std::printf("%s: the screen shown was not the one expected\n", name.c_str());
