@@ -1,5 +1,5 @@
 // The shell in the real window: a menu click takes effect in the frame after it, Back
-// returns to the menu, "Quit" ends the program with both files written exactly once, and
+// returns to the menu, "Quit" ends the program with both files written, and only then, and
 // a game whose game-over screen is still up when the program ends keeps its score.
 #include <gtest/gtest.h>
 
@@ -10,16 +10,15 @@
 
 namespace {
 
-// Counts the game's settings transfers: one read at start, one write at exit.
+// Counts the game's settings reads: one at start.
 class ShellProbe : public ScriptedGame {
   public:
     ShellProbe() { frameLimit = 400; }
     bool SerializeSettings(DataArchive& archive) override {
-        ++(archive.IsWriting() ? saves : loads);
+        loads += archive.IsWriting() ? 0 : 1;
         return ArithmeticGame::SerializeSettings(archive);
     }
 
-    int saves = 0;
     int loads = 0;
 };
 
@@ -33,7 +32,10 @@ TEST(WindowShell, MenuClicksAndBackTakeEffectInTheNextFrame) {
     int optionsAt = 0;
     int backClickedAt = 0;
     int menuAgainAt = 0;
+    bool savedBeforeQuit = false;
     game.script = [&] {
+        // Nothing changed, so nothing is written before the program ends.
+        savedBeforeQuit = savedBeforeQuit || std::filesystem::exists(folder.File("settings.dat"));
         if (game.frames == 3) {
             PostClick(game, game.mainMenu.items[1]); // "Options"
             clickedAt = game.frames;
@@ -53,7 +55,7 @@ TEST(WindowShell, MenuClicksAndBackTakeEffectInTheNextFrame) {
     EXPECT_EQ(game.screen, ScreenState::Quit);
     EXPECT_LT(game.frames, 400) << "Quit ended the program";
     EXPECT_EQ(game.loads, 1);
-    EXPECT_EQ(game.saves, 1) << "both files are saved exactly once";
+    EXPECT_FALSE(savedBeforeQuit) << "a menu visit changed no setting, so wrote nothing";
     EXPECT_TRUE(std::filesystem::exists(folder.File("settings.dat")));
     EXPECT_TRUE(std::filesystem::exists(folder.File("highscores.dat")));
 }
