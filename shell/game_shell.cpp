@@ -157,8 +157,13 @@ void GameShell::SaveDataNow() {
 }
 
 void GameShell::SaveIfSettingsChanged() {
-    // Settings change through keys and controls alike; comparing what the file would hold
-    // catches every way, and only a real change writes.
+    // Settings change only by input, through keys and controls alike, so idle frames skip
+    // the check; comparing what the file would hold catches every way, and only a real
+    // change writes.
+    if (!inputSinceSettingsCheck) {
+        return;
+    }
+    inputSinceSettingsCheck = false;
     if (SettingsFileBytes(ShellDataFiles(), 0) != savedSettings) {
         SaveDataNow();
     }
@@ -218,7 +223,12 @@ void GameShell::DismissGameOver() {
 }
 
 void GameShell::OnMouseDown(int, int) {
+    inputSinceSettingsCheck = true;
     EndPause();
+}
+
+void GameShell::OnMouseUp(int, int) {
+    inputSinceSettingsCheck = true; // a control's click lands with its release
 }
 
 void GameShell::EndPause() {
@@ -229,6 +239,7 @@ void GameShell::EndPause() {
 }
 
 bool GameShell::OnKeyDown(int key, KeyBindings* bindings) {
+    inputSinceSettingsCheck = true;
     switch (screen) {
     case ScreenState::MainMenu:
         return OnMainMenuKey(key); // unknown keys are not passed to the game here

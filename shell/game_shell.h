@@ -35,6 +35,7 @@ class GameShell : public Application {
     void OnExit() override;
     void DrawFrame() override;
     void OnMouseDown(int x, int y) override;
+    void OnMouseUp(int x, int y) override;
     bool OnKeyDown(int key, KeyBindings* bindings) override;
 
     // Slot 17: the game loads its resources; it must call LoadShellImages and LoadShellSounds.
@@ -101,6 +102,8 @@ class GameShell : public Application {
     // settings.dat's settings as last loaded or saved (recorded length left at 0), to
     // notice a change.
     std::string savedSettings;
+    // Set by every key, press and release; cleared by the settings check at a frame's end.
+    bool inputSinceSettingsCheck = false;
     bool paused = false;
     bool gameOver = false;
 

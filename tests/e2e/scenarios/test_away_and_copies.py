@@ -31,14 +31,20 @@ class AwayAndCopies(Scenario):
         time.sleep(HOLD_SECONDS)
         _run(["xdotool", "keyup", key])
 
+    def near_thirty_seconds(self, shot):
+        """A game in play whose lamps show about 30 seconds (25 to 34)."""
+        return self.screens.is_play(shot) and clock_range(self.screens.lamps(shot)) == (25, 34)
+
+    def close_in_play(self, game):
+        game.close_box()
+        self.quit_and_wait(game, "the close request in play")
+
     def start_playing(self, game):
         screens = self.screens
         game.keys("1")
         self.wait_screen(game, "the setup screen", screens.is_setup)
         game.keys("1")
-        return game.wait_for("a new game's lamps",
-                             lambda s: screens.is_play(s) and
-                             clock_range(screens.lamps(s)) == (25, 34))
+        return game.wait_for("a new game's lamps", self.near_thirty_seconds)
 
     def test_a_held_key_acts_once_on_the_menu_and_in_play(self):
         game = self.start_game()
@@ -48,10 +54,8 @@ class AwayAndCopies(Scenario):
         game.keys("1")
         game.wait_for("a new game", screens.is_play)
         self.hold_key(game, "1")  # one wrong answer costs 3 s; repeats would drain the clock
-        game.hold("the game still running with about 30 s",
-                  lambda s: screens.is_play(s) and clock_range(screens.lamps(s)) == (25, 34), 1.0)
-        game.close_box()
-        self.quit_and_wait(game, "the close request in play")
+        game.hold("the game still running with about 30 s", self.near_thirty_seconds, 1.0)
+        self.close_in_play(game)
 
     def test_leaving_the_window_pauses_a_game_until_a_click(self):
         game = self.start_game()
@@ -65,10 +69,8 @@ class AwayAndCopies(Scenario):
         game.focus()
         game.wait_for("the pause screen after coming back", screens.is_paused)
         game.click_and_park(320, 400)
-        game.wait_for("the game running again with its time",
-                      lambda s: screens.is_play(s) and clock_range(screens.lamps(s)) == (25, 34))
-        game.close_box()
-        self.quit_and_wait(game, "the close request in play")
+        game.wait_for("the game running again with its time", self.near_thirty_seconds)
+        self.close_in_play(game)
 
     def test_a_recorded_score_survives_a_killed_process(self):
         game = self.start_game()
