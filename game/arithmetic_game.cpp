@@ -6,6 +6,7 @@
 
 #include "app/delete_and_clear.h"
 #include "app/sound.h"
+#include "resources/version.h"
 #include "shell/data_archive.h"
 #include "shell/shell_artwork.h"
 #include "text/font.h"
@@ -32,7 +33,8 @@ constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
 ArithmeticGame::ArithmeticGame() {
     title = "Quickfigure";
     iconId = IconGroupId;
-    versionMinor = 1;
+    versionMajor = QF_VERSION_MAJOR;
+    versionMinor = QF_VERSION_MINOR;
 }
 
 ArithmeticGame::~ArithmeticGame() {
