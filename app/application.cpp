@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "app/display_scale.h"
 #include "app/frame_pacer.h"
 #include "app/random.h"
 #include "app/system_clock.h"
@@ -46,6 +47,10 @@ ColorRef Application::GetBackgroundColor() {
 }
 
 void Application::OnResize(int, int) {}
+
+int Application::DisplayScale() const {
+    return ::DisplayScale(width, height);
+}
 void Application::OnMouseDown(int, int) {}
 void Application::OnMouseUp(int, int) {}
 void Application::OnDoubleClick(int, int) {}
@@ -69,6 +74,13 @@ int Application::Run() {
     if (width == 0 || height == 0) {
         width = FallbackWidth;
         height = FallbackHeight;
+    }
+    if (!fullscreen) {
+        // The size is given for a 96 DPI screen; on a scaled screen the window grows with it
+        // and the game draws larger instead of being stretched.
+        const int dotsPerInch = ScreenDotsPerInch();
+        width = ScaledForDotsPerInch(width, dotsPerInch);
+        height = ScaledForDotsPerInch(height, dotsPerInch);
     }
     keys = KeyBindings{};
     if (!CreateAppWindow(title, WindowX, WindowY, width, height, FullscreenBitsPerPixel,
@@ -156,15 +168,7 @@ void Application::Render(bool onEvent) {
     int clientWidth = width;
     int clientHeight = height;
     ReadClientSize(window, clientWidth, clientHeight);
-    // A minimised window reads 0 x 0; keeping the last real size means a restore to it
-    // needs no new back buffer.
-    if (clientWidth > 0 && clientHeight > 0) {
-        width = clientWidth;
-        height = clientHeight;
-    }
-    if (!BackBufferFits()) {
-        RebuildBackBuffer(); // a rebuild that failed at the size message is tried again
-    }
+    AdoptClientSize(clientWidth, clientHeight);
     ClearInputList();
     ClearToBackground();
     if (backBuffer != nullptr) {
@@ -172,6 +176,23 @@ void Application::Render(bool onEvent) {
         backBuffer->Present(0);
     }
     UpdateFrameStatistics();
+}
+
+void Application::AdoptClientSize(int clientWidth, int clientHeight) {
+    // A minimised window reads 0 x 0; keeping the last real size means a restore to it
+    // needs no new back buffer.
+    if (clientWidth <= 0 || clientHeight <= 0) {
+        return;
+    }
+    const bool changed = clientWidth != width || clientHeight != height;
+    width = clientWidth;
+    height = clientHeight;
+    if (!BackBufferFits()) {
+        RebuildBackBuffer(); // also retries a rebuild that failed earlier
+    }
+    if (changed) {
+        OnResize(clientWidth, clientHeight);
+    }
 }
 
 void Application::ClearToBackground() {

@@ -71,6 +71,8 @@ class Application {
     void UpdateFrameStatistics();
 
     bool IsCompactScreen() const { return width <= 320; }
+    // How large to draw for the client size, in thousandths of the 640 x 480 layout.
+    int DisplayScale() const;
     bool IsTinyScreen() const { return width <= 176 && height <= 220; }
     bool IsNearlySquare() const {
         return width == height || (width > height && width < height + (width >> 3));
@@ -103,7 +105,7 @@ class Application {
     int minHeight = 320;
     bool fullscreen = false;
     bool quitRequested = false;
-    // Set by a maximise; with leftButtonHeld it holds off size handling until the mouse moves.
+    // Set by a maximise until its echoed size message has been passed over.
     bool maximizeEcho = false;
     bool active = false;
     bool running = false;
@@ -119,6 +121,9 @@ class Application {
     // Replaces the back buffer with one of the client size; on failure the old one stays
     // in use and false is returned, so a later size message or frame can try again.
     bool RebuildBackBuffer();
+    // Takes the client size read from the window: a new size rebuilds the back buffer and
+    // tells the game (OnResize); a minimised window's 0 x 0 is ignored.
+    void AdoptClientSize(int clientWidth, int clientHeight);
     void RunFrameLoop(std::uintptr_t& lastWParam);
     void HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intptr_t lParam);
     void HandlePaint(WindowHandle hwnd);

@@ -27,8 +27,9 @@ int ScaledSize(int size, int scale, int minimum) {
     return std::max(minimum, static_cast<int>(scaled));
 }
 
-void ScaledWindowSize(int dotsPerInch, int& width, int& height) {
-    const int dpi = dotsPerInch > 0 ? dotsPerInch : ReferenceDotsPerInch;
-    width = LongSide * dpi / ReferenceDotsPerInch;
-    height = ShortSide * dpi / ReferenceDotsPerInch;
+int ScaledForDotsPerInch(int size, int dotsPerInch) {
+    if (dotsPerInch <= 0) {
+        return size; // no reading: as on a 96 DPI screen
+    }
+    return static_cast<int>(static_cast<long long>(size) * dotsPerInch / ReferenceDotsPerInch);
 }

@@ -12,5 +12,5 @@ int DisplayScale(int width, int height);
 // A size given for scale 1000, at the given scale, rounded to the nearest pixel and never
 // below minimum.
 int ScaledSize(int size, int scale, int minimum);
-// The client size a window opens with on a screen of dotsPerInch (96: 640 x 480).
-void ScaledWindowSize(int dotsPerInch, int& width, int& height);
+// A window size given for a 96 DPI screen, for a screen of dotsPerInch (144: 1.5 times).
+int ScaledForDotsPerInch(int size, int dotsPerInch);

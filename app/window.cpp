@@ -17,9 +17,10 @@ namespace {
 
 constexpr char ClassSuffix[] = " by Bramblewood Apps";
 constexpr UINT ClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
-// Outer size beyond the client area the minimum tracking size allows for.
-constexpr int FrameAllowanceX = 8;
+// The height the maximise rule allows for beyond the screen.
 constexpr int FrameAllowanceY = 26;
+// Sent to a window whose monitor scale changed (older headers may lack the name).
+constexpr UINT DpiChangedMessage = 0x02E0;
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (CurrentApplication == nullptr) {
@@ -54,6 +55,22 @@ bool EnterFullscreen(int width, int height, int bitsPerPixel, bool& fullscreen) 
     }
     ShowBox("Program will close", "ERROR", MB_ICONSTOP);
     return false;
+}
+
+// The outer size of a window of this style around a client area of the given size.
+SIZE OuterSize(HWND hwnd, int clientWidth, int clientHeight) {
+    RECT outer = {0, 0, clientWidth, clientHeight};
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE));
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+// The window moved to a monitor of another scale: take the size the system proposes, which
+// keeps the window as large to the eye; the size message that follows re-scales the drawing.
+void MoveToSuggestedRect(HWND hwnd, const RECT& suggested) {
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int SignedLow(std::intptr_t value) {
@@ -159,11 +176,14 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
     case WM_MOUSEWHEEL: return 0;
     case WM_PAINT: HandlePaint(hwnd); return 0;
     case WM_GETMINMAXINFO: {
+        // The frame's real thickness, so the client area never gets below the minimum.
+        const SIZE outer = OuterSize(hwnd, minWidth, minHeight);
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        limits->ptMinTrackSize.x = minWidth + FrameAllowanceX;
-        limits->ptMinTrackSize.y = minHeight + FrameAllowanceY;
+        limits->ptMinTrackSize.x = outer.cx;
+        limits->ptMinTrackSize.y = outer.cy;
         return 0;
     }
+    case DpiChangedMessage: MoveToSuggestedRect(hwnd, *reinterpret_cast<RECT*>(lParam)); return 0;
     case WM_WINDOWPOSCHANGING: Render(true); return 0;
     case WM_KEYDOWN: {
         const bool shift = GetKeyState(VK_SHIFT) < 0;
@@ -187,10 +207,6 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
         MouseState.y = y;
         OnMouseMove(x, y);
         Render(true);
-        if (leftButtonHeld && maximizeEcho) {
-            leftButtonHeld = false;
-            maximizeEcho = false;
-        }
         return 0;
     case WM_LBUTTONDOWN:
         SetCapture(hwnd);
@@ -233,23 +249,16 @@ void Application::HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intp
         return;
     }
     if (maximizeEcho) {
-        leftButtonHeld = true; // the echo of a maximise: wait for the mouse to move
+        // Only the maximise's own echo is passed over: a restore or resize that follows
+        // before the mouse moves must still reach the drawing.
+        maximizeEcho = false;
         return;
     }
     active = true;
     int newWidth = 0;
     int newHeight = 0;
     ReadClientSize(hwnd, newWidth, newHeight);
-    if (newWidth != width || newHeight != height) {
-        width = newWidth;
-        height = newHeight;
-        if (!BackBufferFits()) {
-            RebuildBackBuffer();
-        }
-        OnResize(newWidth, newHeight);
-    } else if (!BackBufferFits()) {
-        RebuildBackBuffer(); // an earlier rebuild failed: try again
-    }
+    AdoptClientSize(newWidth, newHeight);
     Render(false);
     if (wParam == SIZE_MAXIMIZED) {
         maximizeEcho = true;
@@ -336,6 +345,16 @@ void ReadClientSize(WindowHandle window, int& width, int& height) {
         width = client.right - client.left;
         height = client.bottom - client.top;
     }
+}
+
+int ScreenDotsPerInch() {
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) {
+        return 0;
+    }
+    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dotsPerInch;
 }
 
 void ReadScreenSize(int& width, int& height) {

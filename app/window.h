@@ -20,6 +20,8 @@ void WaitForMessages(int timeoutMs);
 std::string WindowClassName(const std::string& title);
 // Size of the window's client rectangle.
 void ReadClientSize(WindowHandle window, int& width, int& height);
+// The dots per inch of the screen the window opens on (96 at 100 % scaling).
+int ScreenDotsPerInch();
 // Size of the primary display.
 void ReadScreenSize(int& width, int& height);
 // A start-up failure message box with caption "ERROR".

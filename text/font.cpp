@@ -47,8 +47,9 @@ Font::Font() : layoutBuffer(new (std::nothrow) LayoutRecord[LayoutCapacity]) {
     breakCharCount = BreakCharCount;
 }
 
-Font::Font(const char* faceName, int pixelSize) : Font() {
-    CreateGdiFont(faceName, pixelSize);
+Font::Font(const char* faceName, int size) : Font() {
+    pixelSize = size;
+    CreateGdiFont(faceName, size);
 }
 
 Font::Font(const int (&advanceWidths)[256], int ascent, int shift) : Font() {
@@ -69,14 +70,14 @@ Font::~Font() {
     }
 }
 
-void Font::CreateGdiFont(const char* faceName, int pixelSize) {
+void Font::CreateGdiFont(const char* faceName, int size) {
     HWND window = static_cast<HWND>(GetMainWindow());
     HDC dc = GetDC(window);
     if (dc == nullptr) {
         window = nullptr; // no usable window (none yet, or already gone): measure on the screen
         dc = GetDC(nullptr);
     }
-    const LOGFONTA description = DescribeFont(faceName, pixelSize);
+    const LOGFONTA description = DescribeFont(faceName, size);
     const HFONT font = CreateFontIndirectA(&description);
     const HGDIOBJ previous = SelectObject(dc, font);
 
@@ -175,4 +176,30 @@ bool Font::OutputGlyphs(const char* text, int length, int x, int y, ColorRef col
     SetTextColor(Surface(), colour);
     return ExtTextOutA(Surface(), x, y - baselineShift, ETO_CLIPPED, nullptr, text,
                        static_cast<UINT>(length), nullptr) != FALSE;
+}
+
+Font* MakeDigitFont(const char* faceName, int pixelSize) {
+    Font* font = new (std::nothrow) Font(faceName, pixelSize);
+    if (font != nullptr) {
+        font->SetFixedAdvance(font->CharWidth('0'));
+    }
+    return font;
+}
+
+void ResizeDigitFont(Font*& font, const char* faceName, int pixelSize) {
+    if (font != nullptr && font->pixelSize == pixelSize) {
+        return;
+    }
+    Font* resized = MakeDigitFont(faceName, pixelSize);
+    if (resized == nullptr) {
+        return;
+    }
+    if (font != nullptr) {
+        if (CurrentFont() == font) {
+            SetCurrentFont(resized);
+        }
+        font->Destroy();
+        delete font;
+    }
+    font = resized;
 }

@@ -33,8 +33,8 @@ constexpr int FirstSymbolCode = 0x80;
 
 class Font {
   public:
-    // Creates the GDI font and measures all 256 codes. pixelSize is the character height.
-    Font(const char* faceName, int pixelSize);
+    // Creates the GDI font and measures all 256 codes. size is the character height in pixels.
+    Font(const char* faceName, int size);
     // A font with no GDI font behind it whose metrics are given: it lays text out and draws
     // symbols exactly as a real one, but draws no glyphs. spaceWidth is widths[32].
     static Font FromMetrics(const int (&advanceWidths)[256], int ascent, int shift);
@@ -88,13 +88,15 @@ class Font {
     // True only while a fixed-advance layout runs inside DrawStyled.
     bool fixedMode = false;
     int fixedAdvance = 0;
+    // The pixel size the font was made at.
+    int pixelSize = 0;
 
   private:
     // Resets the fields and allocates the layout buffer, without a GDI font.
     Font();
     Font(const int (&advanceWidths)[256], int ascent, int shift);
     // Measures all 256 codes with GDI (font.cpp).
-    void CreateGdiFont(const char* faceName, int pixelSize);
+    void CreateGdiFont(const char* faceName, int size);
     // Draws the laid-out records: glyphs through GDI, symbols from primitives.
     void DrawRecords();
     // Puts this font into SurfaceDC for a run of glyphs; returns what it replaced.
@@ -104,3 +106,10 @@ class Font {
     // surface or no GDI font.
     bool OutputGlyphs(const char* text, int length, int x, int y, ColorRef colour) const;
 };
+
+// A font whose fixed-advance cell is the width of "0", as the program's fonts use for
+// numbers; null when it cannot be made.
+Font* MakeDigitFont(const char* faceName, int size);
+// Replaces font with one of the same face at pixelSize, keeping it current if it was; the
+// old font stays when the new one cannot be made. Nothing changes at the same size.
+void ResizeDigitFont(Font*& font, const char* faceName, int pixelSize);

@@ -145,18 +145,23 @@ TEST(WindowApplication, AHeldKeyActsOnceButClearingKeysRepeat) {
     EXPECT_EQ(app.lastKey, VK_BACK);
 }
 
-TEST(WindowApplication, MinimumTrackingSizeAddsTheFrameAllowance) {
+TEST(WindowApplication, MinimumTrackingSizeKeepsTheMinimumClientArea) {
     ProbeApp app("Probe Seven");
-    app.minWidth = 0;
-    app.minHeight = 0;
+    app.resizable = true;
+    app.minWidth = 240;
+    app.minHeight = 240;
     MINMAXINFO limits = {};
+    RECT outer = {0, 0, 240, 240};
     app.script = [&](ProbeApp& a) {
         SendMessageA(Hwnd(a), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(Hwnd(a), GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongA(Hwnd(a), GWL_EXSTYLE)));
         a.RequestQuit();
     };
     app.Run();
-    EXPECT_EQ(limits.ptMinTrackSize.x, 8);
-    EXPECT_EQ(limits.ptMinTrackSize.y, 26);
+    EXPECT_EQ(limits.ptMinTrackSize.x, outer.right - outer.left);
+    EXPECT_EQ(limits.ptMinTrackSize.y, outer.bottom - outer.top);
+    EXPECT_GT(limits.ptMinTrackSize.x, 240) << "the frame is added to the client area";
 }
 
 namespace {

@@ -22,17 +22,17 @@ TEST(Application, ConstructorDefaultsAndCurrentPointer) {
     EXPECT_EQ(GetMainWindow(), nullptr);
 }
 
-TEST(Application, TheGameConfiguresAFixedWindow) {
+TEST(Application, TheGameConfiguresAResizableWindow) {
     std::unique_ptr<Application> app(CreateApplication());
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(app->title, "Quickfigure");
     EXPECT_EQ(app->iconId, 118);
     EXPECT_EQ(app->width, 640);
     EXPECT_EQ(app->height, 480);
-    EXPECT_FALSE(app->resizable);
+    EXPECT_TRUE(app->resizable);
     EXPECT_FALSE(app->doubleClickEvents);
-    EXPECT_EQ(app->minWidth, 0);
-    EXPECT_EQ(app->minHeight, 0);
+    EXPECT_EQ(app->minWidth, 240) << "240 x 320 and 320 x 240 both fit";
+    EXPECT_EQ(app->minHeight, 240);
 }
 
 TEST(FrameStatistics, ExactlyOneSecondDoesNotCloseTheWindow) {
