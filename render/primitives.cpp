@@ -18,6 +18,8 @@ constexpr int LumaRed = 306;
 constexpr int LumaGreen = 601;
 constexpr int LumaBlue = 116;
 
+BoxObserver WatchBoxes = nullptr;
+
 bool Inside(int x, int y) {
     return ClipRect.left <= x && x < ClipRect.right && ClipRect.top <= y && y < ClipRect.bottom;
 }
@@ -289,11 +291,18 @@ void FillBox(int x, int y, int w, int h, ColorRef colour) {
 }
 
 void DrawBox(int x, int y, int w, int h, ColorRef outline, int thickness, ColorRef fill) {
+    if (WatchBoxes != nullptr) {
+        WatchBoxes(x, y, w, h, thickness);
+    }
     const Rect box{x, y, x + w, y + h};
     if (fill != NoColor) {
         FillRect(&box, fill);
     }
     FrameRect(&box, thickness, outline);
+}
+
+void SetBoxObserver(BoxObserver observer) {
+    WatchBoxes = observer;
 }
 
 void FillCircle(int cx, int cy, int r, ColorRef colour) {

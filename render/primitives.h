@@ -24,6 +24,10 @@ void FillBox(int x, int y, int w, int h, ColorRef colour);
 // Fills (x, y, x + w, y + h) unless fill is NoColor, then frames it: the outline reaches one
 // pixel further right and down than the fill.
 void DrawBox(int x, int y, int w, int h, ColorRef outline, int thickness, ColorRef fill);
+// Test seam, off by default: told of every DrawBox with its position, size and outline
+// thickness, so layout tests can see the panels a frame drew.
+using BoxObserver = void (*)(int x, int y, int w, int h, int thickness);
+void SetBoxObserver(BoxObserver observer);
 // A filled disc (midpoint method); a negative radius draws nothing.
 void FillCircle(int cx, int cy, int r, ColorRef colour);
 // A one-pixel circle (midpoint method); a negative radius draws nothing.

@@ -1,8 +1,10 @@
 // The current font and the global text operations over it, plus the viewport that styled
-// layout wraps against (the client size, or a test's stand-in). The current font is only
-// borrowed; a Font resets it when it dies while current.
+// layout wraps against (the client size, or a test's stand-in) and the observer tests
+// watch drawn text through. The current font is only borrowed; a Font resets it when it
+// dies while current.
 #include "text/text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -14,12 +16,38 @@ Font* Current = nullptr;
 // Stand-in client size for tests; 0 means the window's.
 int ViewportWidthOverride = 0;
 int ViewportHeightOverride = 0;
+TextObserver WatchText = nullptr;
 
 // |value| capped at 33: every shift of a font height by more has long saturated, and the
 // cap keeps the shifts below the 64-bit width.
 int ShiftCount(int value) {
     const std::int64_t magnitude = value < 0 ? -std::int64_t{value} : value;
     return static_cast<int>(magnitude > 33 ? 33 : magnitude);
+}
+
+// The band the last styled layout of font covered: from the leftmost glyph cell to the
+// end of the rightmost advance, and from the first line's top to the last line's bottom.
+TextRun LaidOutRun(const Font& font, const char* text) {
+    TextRun run{text, 0, 0, 0, 0};
+    if (!font.layoutBuffer) {
+        return run;
+    }
+    bool first = true;
+    int right = 0;
+    int bottom = 0;
+    for (int i = 0; i < font.layoutCount && font.layoutBuffer[i].code != 0; ++i) {
+        const LayoutRecord& record = font.layoutBuffer[i];
+        const int recordRight = record.x + record.width - 1; // width is the advance plus 1
+        const int recordBottom = record.y + font.height;
+        run.x = first ? record.x : std::min(run.x, record.x);
+        run.y = first ? record.y : std::min(run.y, record.y);
+        right = first ? recordRight : std::max(right, recordRight);
+        bottom = first ? recordBottom : std::max(bottom, recordBottom);
+        first = false;
+    }
+    run.width = right - run.x;
+    run.height = bottom - run.y;
+    return run;
 }
 
 int ClampToInt(std::int64_t value) {
@@ -47,11 +75,24 @@ Font* CurrentFont() {
 void DrawPlainText(const char* text, int x, int y, ColorRef colour) {
     if (Current != nullptr) {
         Current->DrawString(text, x, y, colour);
+        if (WatchText != nullptr && text != nullptr && text[0] != '\0') {
+            WatchText(TextRun{text, x, y, Current->MeasureText(text), Current->height});
+        }
     }
 }
 
 int DrawText(const char* text, int x, int y, TextStyle& style) {
-    return Current != nullptr ? Current->DrawStyled(text, x, y, style) : 0;
+    if (Current == nullptr) {
+        return 0;
+    }
+    const int lines = Current->DrawStyled(text, x, y, style);
+    if (WatchText != nullptr && text != nullptr && text[0] != '\0') {
+        const TextRun run = LaidOutRun(*Current, text);
+        if (run.width > 0) {
+            WatchText(run);
+        }
+    }
+    return lines;
 }
 
 int FontHeight() {
@@ -95,4 +136,8 @@ int LayoutViewportHeight() {
 void SetLayoutViewportForTests(int width, int height) {
     ViewportWidthOverride = width;
     ViewportHeightOverride = height;
+}
+
+void SetTextObserver(TextObserver observer) {
+    WatchText = observer;
 }

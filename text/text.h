@@ -34,3 +34,18 @@ int LayoutViewportHeight();
 // Test seam, off by default: a width and height that replace the client size for layout;
 // (0, 0) goes back to the window.
 void SetLayoutViewportForTests(int width, int height);
+
+// Where one DrawPlainText or DrawText put its text: the left and top of its first line
+// and the width and height its lines take, a font height per line (the glyph cells reach
+// the font's baselineShift beyond that band, above and below).
+struct TextRun {
+    const char* text;
+    int x;
+    int y;
+    int width;
+    int height;
+};
+// Test seam, off by default: told of every text draw that lays out at least one glyph,
+// after it is drawn, so layout tests can see where each text went.
+using TextObserver = void (*)(const TextRun& run);
+void SetTextObserver(TextObserver observer);

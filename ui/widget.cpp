@@ -117,6 +117,14 @@ void ClearInputList() {
     InputCount = 0;
 }
 
+int RegisteredWidgetCount() {
+    return InputCount;
+}
+
+Widget* RegisteredWidget(int index) {
+    return index >= 0 && index < InputCount ? InputList[index] : nullptr;
+}
+
 bool DispatchPress(Point point) {
     LetGoOfHeldPress();
     for (int i = 0; i < InputCount; ++i) {

@@ -103,6 +103,10 @@ class Widget {
 
 // Empties the input list (start of every frame).
 void ClearInputList();
+// The input list as the last frame left it, in drawing order, for tests and tools that
+// check what a frame laid out.
+int RegisteredWidgetCount();
+Widget* RegisteredWidget(int index);
 // Offers a left press to the widgets drawn in the last frame, in drawing order: the first
 // one hit is pressed and, unless it passes the press on, takes it (true). Widgets still
 // held by an earlier press whose release never came are let go first, without a release.
