@@ -25,6 +25,8 @@ LARGE = {"banner": (0, 0, 420, 90), "tile": (210, 206, 40, 50), "swirl": (422, 9
 COMPACT = {"banner": (0, 0, 210, 45), "tile": (105, 103, 20, 25), "swirl": (211, 45, 45, 45),
            "tl": (244, 0, 6, 6), "tr": (250, 0, 6, 6), "bl": (244, 6, 6, 6),
            "br": (250, 6, 6, 6), "upper": (0, 45, 96, 83), "lower": (132, 45, 79, 50)}
+# The double sheet holds the large artwork at twice the size, every rectangle doubled.
+DOUBLE = {name: tuple(2 * v for v in r) for name, r in LARGE.items()}
 
 failures = []
 
@@ -211,9 +213,12 @@ def main(argv):
     small = Bitmap(os.path.join(RES, "sheet_130.bmp"), 256, 128)
     t106 = Bitmap(os.path.join(RES, "title_106.bmp"), 256, 64)
     t120 = Bitmap(os.path.join(RES, "title_120.bmp"), 128, 32)
+    double = Bitmap(os.path.join(RES, "sheet_140.bmp"), 1024, 512)
+    t141 = Bitmap(os.path.join(RES, "title_141.bmp"), 512, 128)
     check_sheet(big, LARGE, 47, 2)
     check_sheet(small, COMPACT, 24, 1)
-    for t in (t106, t120):
+    check_sheet(double, DOUBLE, 94, 4)
+    for t in (t106, t120, t141):
         if to565(t.rgb(0, 0)) != to565(WHITE):
             fail(t.name + ": corner is not the white key")
     lengths = {}
@@ -231,14 +236,16 @@ def main(argv):
     if preview_dir:
         for sheet, rects, off, W, H, line, title, tag in (
                 (big, LARGE, 47, 640, 480, 2, t106, "large"),
-                (small, COMPACT, 24, 320, 240, 1, t120, "compact")):
+                (small, COMPACT, 24, 320, 240, 1, t120, "compact"),
+                (double, DOUBLE, 94, 1280, 960, 4, t141, "double")):
             canvas, (l, t, r, b) = menu_preview(sheet, rects, off, W, H, line)
+            shrink = 2 if tag == "double" else 1   # the double set needs no enlarging
             title.blit(canvas, (0, 0, title.w, title.h), W // 2 - title.w // 2, t + title.h // 3, WHITE)
             save_png(canvas, os.path.join(preview_dir, "menu_%s.png" % tag), 2 if tag == "compact" else 1)
             whole = {"size": (sheet.w, sheet.h), "px": [sheet.rgb(x, y) for y in range(sheet.h) for x in range(sheet.w)]}
-            save_png(whole, os.path.join(preview_dir, "sheet_%s.png" % tag), 2)
+            save_png(whole, os.path.join(preview_dir, "sheet_%s.png" % tag), 2 // shrink)
             logo = {"size": (title.w, title.h), "px": [title.rgb(x, y) for y in range(title.h) for x in range(title.w)]}
-            save_png(logo, os.path.join(preview_dir, "title_%s.png" % tag), 3)
+            save_png(logo, os.path.join(preview_dir, "title_%s.png" % tag), 3 // shrink)
         from PIL import Image
         ico = Image.open(os.path.join(RES, "quickfigure.ico"))
         sizes = sorted(ico.info.get("sizes", []), reverse=True)

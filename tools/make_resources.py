@@ -314,35 +314,48 @@ def over(dst_rgb, src_rgba, pos=(0, 0)):
 
 # -------------------------------------------------------------- the band ---
 
-class Geometry:
-    """Everything about the sheet that depends on the scale: 1 for the large
-    sheet, 2 for the compact one drawn at half size."""
+# Sheet rectangles (x, y, width, height) of the large sheet; the compact and the
+# double sheets hold the same artwork at half and twice the size.
+LARGE_RECTS = {
+    "banner": (0, 0, 420, 90), "tile": (210, 206, 40, 50),
+    "swirl": (422, 90, 90, 90), "tl": (488, 0, 12, 12), "tr": (500, 0, 12, 12),
+    "bl": (488, 12, 12, 12), "br": (500, 12, 12, 12),
+    "upper": (0, 91, 192, 165), "lower": (261, 90, 161, 100),
+}
+# Halving does not round every rectangle the same way, so the compact ones are listed.
+COMPACT_RECTS = {
+    "banner": (0, 0, 210, 45), "tile": (105, 103, 20, 25),
+    "swirl": (211, 45, 45, 45), "tl": (244, 0, 6, 6), "tr": (250, 0, 6, 6),
+    "bl": (244, 6, 6, 6), "br": (250, 6, 6, 6),
+    "upper": (0, 45, 96, 83), "lower": (132, 45, 79, 50),
+}
 
-    def __init__(self, div):
-        self.div = div
-        self.band_offset = 47 if div == 1 else 24
-        # Rows of the band measured from the band offset, top stripe first.
-        if div == 1:
-            self.band_top = 6
-            self.stripes = (5, 8, 5)
-        else:
+
+class Geometry:
+    """Everything about the sheet that depends on its scale relative to the large
+    sheet: 1 for the large sheet, 0.5 for the compact one, 2 for the double one."""
+
+    def __init__(self, scale):
+        self.s = scale
+        if scale == 0.5:
+            self.band_offset = 24
+            # Rows of the band measured from the band offset, top stripe first.
             self.band_top = 3
             self.stripes = (2, 4, 3)
+            self.rects = COMPACT_RECTS
+        else:
+            n = int(scale)
+            self.band_offset = 47 * n
+            self.band_top = 6 * n
+            self.stripes = (5, 8, 5)
+            self.rects = {k: tuple(v * n for v in r) for k, r in LARGE_RECTS.items()}
+        # Frame lines the program draws per colour, which the corners continue.
+        self.line = max(1, int(2 * scale))
+        self.size = (int(512 * scale), int(256 * scale))
         self.band_rows = self.profile()
-        s = 1.0 / div
-        self.rects = {
-            "banner": (0, 0, 420, 90), "tile": (210, 206, 40, 50),
-            "swirl": (422, 90, 90, 90), "tl": (488, 0, 12, 12), "tr": (500, 0, 12, 12),
-            "bl": (488, 12, 12, 12), "br": (500, 12, 12, 12),
-            "upper": (0, 91, 192, 165), "lower": (261, 90, 161, 100),
-        } if div == 1 else {
-            "banner": (0, 0, 210, 45), "tile": (105, 103, 20, 25),
-            "swirl": (211, 45, 45, 45), "tl": (244, 0, 6, 6), "tr": (250, 0, 6, 6),
-            "bl": (244, 6, 6, 6), "br": (250, 6, 6, 6),
-            "upper": (0, 45, 96, 83), "lower": (132, 45, 79, 50),
-        }
-        self.size = (512, 256) if div == 1 else (256, 128)
-        self.s = s
+        if scale > 1:
+            # The large ribbon with every row repeated: the same shading, not a new one.
+            self.band_rows = [c for c in self.band_rows for _ in range(int(scale))]
 
     def profile(self):
         """Colour of each band row: flat stripes with a little shading so the
@@ -450,9 +463,10 @@ def make_swirl(g):
 
 def make_corners(g):
     """Quarter circles of the frame's three colours, one band per line the
-    program draws (two lines each on large screens, one on compact)."""
+    program draws (two lines each on large screens, one on compact, four on the
+    double sheet)."""
     _, _, c, _ = g.rects["tl"]
-    line = 2 if g.div == 1 else 1
+    line = g.line
     cols = (DARK_RED, ORANGE, GOLD)
     big = Image.new("RGB", (c * SS, c * SS), SHEET_KEY)
     px = big.load()
@@ -678,8 +692,8 @@ def make_lower_picture(g):
 
 # ------------------------------------------------------------ the sheet ---
 
-def make_sheet(div):
-    g = Geometry(div)
+def make_sheet(scale):
+    g = Geometry(scale)
     sheet = Image.new("RGB", g.size, SHEET_KEY)
 
     def put(name, picture):
@@ -852,10 +866,13 @@ def main():
     os.makedirs(RES, exist_ok=True)
     make_sounds()
     fixed = [WHITE, DARK_RED, ORANGE, GOLD]
+    logo_fixed = [DARK_RED, ORANGE, GOLD]
     save_bitmap(os.path.join(RES, "sheet_107.bmp"), make_sheet(1), SHEET_KEY, fixed)
-    save_bitmap(os.path.join(RES, "sheet_130.bmp"), make_sheet(2), SHEET_KEY, fixed)
-    save_bitmap(os.path.join(RES, "title_106.bmp"), make_logo(256, 64), WHITE, [DARK_RED, ORANGE, GOLD])
-    save_bitmap(os.path.join(RES, "title_120.bmp"), make_logo(128, 32), WHITE, [DARK_RED, ORANGE, GOLD])
+    save_bitmap(os.path.join(RES, "sheet_130.bmp"), make_sheet(0.5), SHEET_KEY, fixed)
+    save_bitmap(os.path.join(RES, "sheet_140.bmp"), make_sheet(2), SHEET_KEY, fixed)
+    save_bitmap(os.path.join(RES, "title_106.bmp"), make_logo(256, 64), WHITE, logo_fixed)
+    save_bitmap(os.path.join(RES, "title_120.bmp"), make_logo(128, 32), WHITE, logo_fixed)
+    save_bitmap(os.path.join(RES, "title_141.bmp"), make_logo(512, 128), WHITE, logo_fixed)
     write_ico(os.path.join(RES, "quickfigure.ico"), [make_icon_image(n) for n in (64, 48, 32, 24, 16)])
     return 0
 
