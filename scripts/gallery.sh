@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the screen gallery for Windows, runs it under Wine on a virtual X display (the
-# real game, driven through every screen at 640 x 480 and at 240 x 320) and converts the
-# saved frames to PNG in docs/gallery/. Uses the same build folder and Wine prefix as test.sh.
+# real game, driven through every screen at 640 x 480 and at the other window sizes of
+# tools/gallery/gallery_main.cpp) and converts the saved frames to PNG in docs/gallery/.
+# Uses the same build folder and Wine prefix as test.sh. The display is larger than the
+# largest window, which the system would otherwise shrink to the screen.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -11,7 +13,7 @@ frames="$(mktemp -d)"
 trap 'rm -rf "$frames"' EXIT
 exe="$PWD/$build/tools/gallery/quickfigure_gallery.exe"
 # The program saves into its current folder, which Wine sees through drive Z:.
-(cd "$frames" && xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+(cd "$frames" && xvfb-run -a -s "-screen 0 2560x1600x24 -nolisten tcp" \
     "$OLDPWD/scripts/wine-run.sh" "$exe")
 
 mkdir -p docs/gallery

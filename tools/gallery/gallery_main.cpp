@@ -1,7 +1,9 @@
-// The screen gallery: plays the real game in a real window through every screen, once at
-// 640 x 480 and once in a tall 240 x 320 window, and saves each settled frame as a BMP
-// named after its screen (tall ones prefixed "tall_") in the folder given as the first
-// argument (default: the current folder). Exits non-zero when a screen was not reached.
+// The screen gallery: plays the real game in a real window through every screen at each
+// window size below (640 x 480, the small 240 x 320 and 320 x 240, the tall 480 x 640 and
+// the large 1280 x 960 and 1920 x 1080), and saves each settled frame as a BMP named after
+// its screen, prefixed by its size (none at 640 x 480, "tall_" at 240 x 320), in the folder
+// given as the first argument (default: the current folder). Exits non-zero when a screen
+// was not reached.
 #include <cstdio>
 #include <string>
 
@@ -19,7 +21,11 @@ struct WindowShape {
     const char* prefix;
 };
 
-constexpr WindowShape Shapes[] = {{640, 480, ""}, {240, 320, "tall_"}};
+// "w" wide, "t" tall, then the client size.
+constexpr WindowShape Shapes[] = {
+    {640, 480, ""},          {240, 320, "tall_"},       {320, 240, "w320x240_"},
+    {480, 640, "t480x640_"}, {1280, 960, "w1280x960_"}, {1920, 1080, "w1920x1080_"},
+};
 
 // Runs one game through every screen; returns the number of screens not saved.
 int SaveEveryScreen(const WindowShape& shape, const std::string& folder) {
