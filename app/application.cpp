@@ -132,6 +132,9 @@ void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
         if (pumped == PumpResult::Quit) {
             return;
         }
+        if (pumped != PumpResult::Empty) {
+            pacer.OnMessage();
+        }
         if (pumped == PumpResult::Prompt) {
             pacer.RequestPromptFrame();
         }
@@ -155,8 +158,12 @@ void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
             continue;
         }
         loopTimer.Restart();
+        stillScreen = false;
         Render(false);
         pacer.OnFrame(nowUs, std::int64_t{framePeriodMs} * 1000);
+        if (restWhenStill && stillScreen && LastFrameChangedNothing()) {
+            pacer.Rest();
+        }
     }
 }
 
@@ -193,6 +200,10 @@ void Application::AdoptClientSize(int clientWidth, int clientHeight) {
     if (changed) {
         OnResize(clientWidth, clientHeight);
     }
+}
+
+bool Application::LastFrameChangedNothing() const {
+    return backBuffer != nullptr && backBuffer->lastPresented.count == 0;
 }
 
 void Application::ClearToBackground() {

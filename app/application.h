@@ -112,6 +112,12 @@ class Application {
     char className[101] = {};
     BackBuffer* backBuffer = nullptr;
     bool leftButtonHeld = false;
+    // Set by DrawFrame when what it drew changes only with input (no clock, no fade): once
+    // such a frame presents nothing new, the loop rests until the next message.
+    bool stillScreen = false;
+    // Whether the loop may rest on a still screen; tests whose scripts count frames turn it
+    // off so that every period still draws one.
+    bool restWhenStill = true;
 
   private:
     bool CreateBackBuffer();
@@ -125,6 +131,8 @@ class Application {
     // tells the game (OnResize); a minimised window's 0 x 0 is ignored.
     void AdoptClientSize(int clientWidth, int clientHeight);
     void RunFrameLoop(std::uintptr_t& lastWParam);
+    // Whether the last present found nothing that differed from the frame before.
+    bool LastFrameChangedNothing() const;
     void HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intptr_t lParam);
     void HandlePaint(WindowHandle hwnd);
     void HandleLeftPress(int x, int y);

@@ -15,6 +15,9 @@ int FramePacer::WaitMs(std::int64_t nowUs) const {
 void FramePacer::OnFrame(std::int64_t nowUs, std::int64_t periodUs) {
     const bool periodic = nowUs >= nextDueUs;
     promptPending = false;
+    resting = false;
+    lastFrameUs = nowUs;
+    lastPeriodUs = periodUs;
     // A periodic frame keeps to the grid of due times, so waits rounded up to whole
     // milliseconds do not stretch the period; a frame more than a period late (a stall)
     // starts a new grid instead of catching up with a burst. A prompt frame restarts the
@@ -23,5 +26,17 @@ void FramePacer::OnFrame(std::int64_t nowUs, std::int64_t periodUs) {
         nextDueUs += periodUs;
     } else {
         nextDueUs = nowUs + periodUs;
+    }
+}
+
+void FramePacer::Rest() {
+    resting = true;
+    nextDueUs = lastFrameUs + RestUs;
+}
+
+void FramePacer::OnMessage() {
+    if (resting) {
+        resting = false;
+        nextDueUs = lastFrameUs + lastPeriodUs; // never sooner than a period after the last
     }
 }

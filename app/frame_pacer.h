@@ -1,8 +1,10 @@
 // FramePacer: when the frame loop draws. An animating screen gets a frame every period;
 // a prompt input (a key, a button press or release, a repaint) gets one at once, and the
 // period then runs from that frame. Other messages, mouse motion among them, wait for the
-// period's frame, so they never raise the rate. Plain arithmetic on microsecond times the
-// loop passes in, so it runs the same under a driven clock.
+// period's frame, so they never raise the rate. A still screen whose last frame changed
+// nothing rests: no frame until a message arrives (or the rest period ends), so an idle
+// menu costs nothing. Plain arithmetic on microsecond times the loop passes in, so it runs
+// the same under a driven clock.
 #pragma once
 
 #include <cstdint>
@@ -18,10 +20,23 @@ class FramePacer {
     int WaitMs(std::int64_t nowUs) const;
     // A frame was drawn, starting at nowUs, with a period of periodUs.
     void OnFrame(std::int64_t nowUs, std::int64_t periodUs);
+    // The frame just drawn showed a screen that changes only with input, and nothing on it
+    // changed: the next frame waits for a message, or at most RestUs after this one.
+    void Rest();
+    // A message arrived; a resting loop draws again at the next period's time.
+    void OnMessage();
+    bool Resting() const { return resting; }
+
+    // Longest a resting screen goes without a frame, in case it changes by itself after all.
+    static constexpr std::int64_t RestUs = 500000;
 
   private:
     // Start time the next periodic frame is due at; 0 before the first frame.
     std::int64_t nextDueUs = 0;
     // Set by a prompt input, cleared by the frame that follows it.
     bool promptPending = false;
+    // Start and period of the last frame drawn.
+    std::int64_t lastFrameUs = 0;
+    std::int64_t lastPeriodUs = 0;
+    bool resting = false;
 };

@@ -172,6 +172,7 @@ void ArithmeticGame::DrawGame() {
     } else {
         DrawPlayScreen();
     }
+    stillScreen = setupMode; // play has its clock, lamps and fades
 }
 
 bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {

@@ -144,6 +144,9 @@ DataFileSet GameShell::ShellDataFiles() {
 
 void GameShell::DrawFrame() {
     animating = true;
+    // The menus, the pause and the game-over screens change only with input; the game
+    // says so for its own screens.
+    stillScreen = screen != ScreenState::Game || paused || gameOver;
     backButton.SetWidth(4 * FontHeight());
     ReadButtonLatches();
     DrawCurrentScreen();

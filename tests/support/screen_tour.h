@@ -18,6 +18,9 @@
 // The game with a hook run after every frame it draws.
 class TourGame : public ArithmeticGame {
   public:
+    // The tour counts frames, so every pass draws one, still screen or not.
+    TourGame() { restWhenStill = false; }
+
     // A fixed seed deals the same problems on every run; a zero frame period keeps the
     // loop from sleeping (the driven clock, not the loop's pace, sets the game's time).
     void OnStart() override {

@@ -9,6 +9,9 @@
 
 class ScriptedGame : public ArithmeticGame {
   public:
+    // Scripts count frames, so every period draws one, still screen or not.
+    ScriptedGame() { restWhenStill = false; }
+
     void DrawFrame() override {
         ArithmeticGame::DrawFrame();
         ++frames;

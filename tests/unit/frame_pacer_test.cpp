@@ -1,6 +1,6 @@
 // FramePacer, the frame loop's timing decisions, driven by a simulated loop on a driven
 // microsecond clock: frames at once after prompt inputs, one a period otherwise, mouse
-// motion never raising the rate, and the waits between frames.
+// motion never raising the rate, the waits between frames, and a still screen resting.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -28,6 +28,8 @@ class SimulatedLoop {
         std::int64_t now = startUs;
         while (now < untilUs) {
             for (; next < messages.size() && messages[next].atUs <= now; ++next) {
+                pacer.OnMessage();
+                inputSinceFrame = true;
                 if (messages[next].prompt) {
                     pacer.RequestPromptFrame();
                 }
@@ -35,6 +37,13 @@ class SimulatedLoop {
             if (pacer.FrameDue(now)) {
                 frames.push_back(now);
                 pacer.OnFrame(now, PeriodUs);
+                // On a still screen a frame changes something only after input (the first
+                // frame is always new).
+                const bool changed = frames.size() == 1 || inputSinceFrame;
+                if (still && !changed) {
+                    pacer.Rest();
+                }
+                inputSinceFrame = false;
                 now += frameUs;
                 continue;
             }
@@ -50,6 +59,11 @@ class SimulatedLoop {
     FramePacer pacer;
     std::int64_t startUs = 1000000;
     std::int64_t frameUs = 500;
+    // The screen changes only with input (a menu), so an unchanged frame lets the loop rest.
+    bool still = false;
+
+  private:
+    bool inputSinceFrame = false;
 };
 
 // Waits are whole milliseconds rounded up, so a frame may come up to 1 ms after it is due,
@@ -148,4 +162,32 @@ TEST(FramePacer, AZeroPeriodDrawsOnEveryPass) {
     pacer.OnFrame(5000, 0);
     EXPECT_TRUE(pacer.FrameDue(5000));
     EXPECT_EQ(pacer.WaitMs(5000), 0);
+}
+
+TEST(FramePacer, AStillScreenRestsOnceAFrameChangedNothing) {
+    SimulatedLoop loop;
+    loop.still = true;
+    const std::vector<std::int64_t> frames = loop.Run({}, loop.startUs + 1000000);
+    // The first frame, the unchanged second one, then one per rest period: at 0, 25 and
+    // 525 ms of the second, against 40 for an animating screen.
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_TRUE(OnTime(frames[1], loop.startUs + PeriodUs));
+    EXPECT_TRUE(OnTime(frames[2], frames[1] + FramePacer::RestUs));
+}
+
+TEST(FramePacer, InputWakesARestingScreenWithinAPeriodAndNeverFaster) {
+    SimulatedLoop loop;
+    loop.still = true;
+    const std::int64_t keyAt = loop.startUs + 200000;
+    std::vector<SimulatedLoop::Message> messages = {{keyAt, true}};
+    for (std::int64_t t = loop.startUs + 300000; t < loop.startUs + 400000; t += 700) {
+        messages.push_back({t, false}); // the mouse moving for 100 ms
+    }
+    const std::vector<std::int64_t> frames = loop.Run(messages, loop.startUs + 600000);
+    EXPECT_EQ(FramesBetween(frames, keyAt, keyAt + 1), 1) << "a key is drawn at once";
+    const int moving = FramesBetween(frames, loop.startUs + 300000, loop.startUs + 400000);
+    EXPECT_GE(moving, 3) << "motion wakes the screen";
+    EXPECT_LE(moving, 4) << "at most one frame a period while it moves";
+    EXPECT_LE(FramesBetween(frames, loop.startUs + 430000, loop.startUs + 600000), 1)
+        << "rests again once the motion stops";
 }
