@@ -107,6 +107,16 @@ class ArithmeticGame : public GameShell {
     void ApplyLayout();
     void DrawPlayScreen();
     void DrawSetupFrame();
+    // The setup screen's area: the window's width, or the left area beside the keypad.
+    int SetupArea() const;
+    // The narrowest left area the setup rows fit in, with the current (shell) font.
+    int SetupAreaNeeded();
+    // The step between the setup screen's rows of switches and captions.
+    int SetupLineHeight();
+    // Positions and sizes the setup screen's controls for this frame.
+    void PlaceSetupControls();
+    // Where the setup screen shows the title; empty where there is no room for it.
+    Box SetupTitleBox();
     void DrawControlColumn();
     void DrawCaption(const char* caption, const Box& box, int& y);
     const char* ShortOrLong(const char* shortText, const char* longText) const;

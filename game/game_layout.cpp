@@ -1,13 +1,23 @@
-// The two game layouts.
+// The two game layouts. The keypad of a wide window is four fifths as wide as it is tall
+// unless that leaves the left area narrower than its rows need (nearly square windows);
+// "Skip" never gets wider than the problem it sits in.
 #include "game/game_layout.h"
+
+#include <algorithm>
 
 namespace {
 
-GameLayout WideLayout(int w, int h, int f, bool nearlySquare) {
+// Its default width at the reference tall size (F = 18) is the button's own 96.
+int TallSkipWidth(int f) {
+    return 16 * f / 3;
+}
+
+GameLayout WideLayout(int w, int h, int f, bool nearlySquare, int minimumLeftWidth) {
     GameLayout layout;
     const int panelHeight = nearlySquare ? 3 * f : (f >> 1) + 4 * f;
     const int keypadHeight = h - 7 * f - 2 * f;
-    const int keypadWidth = keypadHeight - keypadHeight / 5; // four fifths of its height
+    // Four fifths of its height, as long as the left area keeps the room it needs.
+    const int keypadWidth = std::min(keypadHeight - keypadHeight / 5, w - minimumLeftWidth);
     layout.commandBar = {w - keypadWidth, 0, keypadWidth, 2 * f};
     layout.keypad = {w - keypadWidth, 2 * f + 7 * f, keypadWidth, keypadHeight};
     const int rest = w - keypadWidth;
@@ -18,7 +28,7 @@ GameLayout WideLayout(int w, int h, int f, bool nearlySquare) {
     layout.statusBox = {w - keypadWidth, 2 * f - 1, keypadWidth - 1, 7 * f + 1};
     layout.problemBox = {0, panelHeight + 2 * f, rest, h - panelHeight - 2 * f};
     layout.skipHeight = 3 * f;
-    layout.skipWidth = 8 * f;
+    layout.skipWidth = std::min(8 * f, rest);
     return layout;
 }
 
@@ -32,14 +42,16 @@ GameLayout TallLayout(int w, int h, int f) {
     layout.statusBox = {f, 10 * f, 2 * w / 5 + f, h - keypadHeight - 11 * f};
     layout.problemBox = {w >> 1, 2 * f, w - (w >> 1), h - keypadHeight - 2 * f};
     layout.skipHeight = 3 * f;
+    layout.skipWidth = std::min(TallSkipWidth(f), layout.problemBox.width);
     return layout;
 }
 
 } // namespace
 
-GameLayout ComputeGameLayout(int windowWidth, int windowHeight, int fontHeight, bool nearlySquare) {
+GameLayout ComputeGameLayout(int windowWidth, int windowHeight, int fontHeight, bool nearlySquare,
+                             int minimumLeftWidth) {
     if (windowWidth < windowHeight) {
         return TallLayout(windowWidth, windowHeight, fontHeight);
     }
-    return WideLayout(windowWidth, windowHeight, fontHeight, nearlySquare);
+    return WideLayout(windowWidth, windowHeight, fontHeight, nearlySquare, minimumLeftWidth);
 }

@@ -19,7 +19,10 @@ struct GameLayout {
     Box statusBox;
     Box problemBox;
     int skipHeight = 0;
-    int skipWidth = 0; // 0: the button keeps the width it has
+    int skipWidth = 0;
 };
 
-GameLayout ComputeGameLayout(int windowWidth, int windowHeight, int fontHeight, bool nearlySquare);
+// minimumLeftWidth: the width the left area of a wide window must keep (what the setup
+// screen's rows need); the keypad column gives way to it, never the other way round.
+GameLayout ComputeGameLayout(int windowWidth, int windowHeight, int fontHeight, bool nearlySquare,
+                             int minimumLeftWidth);

@@ -1,7 +1,9 @@
 // The game and setup screens: the time panel with its lamps, the preview, the score box,
 // the problem as a right-aligned column sum with the typed answer under the bar, the
 // command bar and keypad, and the setup screen's difficulty row, operation switches and
-// start button.
+// start button. Where the window is too small for today's proportions the lamps shrink
+// to the panel's height and the keypad column to what leaves the setup rows room.
+#include <algorithm>
 #include <string>
 
 #include "game/arithmetic_game.h"
@@ -45,15 +47,29 @@ const char* ArithmeticGame::ShortOrLong(const char* shortText, const char* longT
 
 void ArithmeticGame::ApplyLayout() {
     SelectShellFont();
-    layout = ComputeGameLayout(width, height, FontHeight(), IsNearlySquare());
+    layout = ComputeGameLayout(width, height, FontHeight(), IsNearlySquare(), SetupAreaNeeded());
     commandBar.SetPosition(layout.commandBar.x, layout.commandBar.y);
     commandBar.SetSize(layout.commandBar.width, layout.commandBar.height);
     keypad.SetPosition(layout.keypad.x, layout.keypad.y);
     keypad.SetSize(layout.keypad.width, layout.keypad.height);
     skipButton.SetHeight(layout.skipHeight);
-    if (layout.skipWidth > 0) {
-        skipButton.SetWidth(layout.skipWidth);
+    skipButton.SetWidth(layout.skipWidth);
+}
+
+int ArithmeticGame::SetupAreaNeeded() {
+    int row = 0;
+    for (int i = 0; i < difficultyChoice.count; ++i) {
+        row += difficultyChoice.items[i].GetWidth();
     }
+    // A column of switches: the box, a space, the longer label and a space before the next.
+    const int box = addToggle.GetWidth() + 2 * SpaceWidth();
+    const int first =
+        box + std::max(TextWidth(addToggle.label.c_str()), TextWidth(subtractToggle.label.c_str()));
+    const int second = box + std::max(TextWidth(multiplyToggle.label.c_str()),
+                                      TextWidth(divideToggle.label.c_str()));
+    // The row gets seven eighths of the area, each column half the row; the second column
+    // starts at the area's middle, less a sixteenth.
+    return std::max({row * 8 / 7, first * 16 / 7, second * 2}) + 1;
 }
 
 void ArithmeticGame::DrawCaption(const char* caption, const Box& box, int& y) {
@@ -75,15 +91,20 @@ void ArithmeticGame::DrawTimePanel(const Box& box, const char* caption, bool fra
     if (framed) {
         DrawBox(box.x, y, box.width, box.height, Ink, 1, PanelFill);
     }
-    const int lampSize = box.width / 4;
+    // A quarter of the width, or smaller where the clock, the lamps and the three gaps of a
+    // quarter lamp each would not fit in the height; a smaller row is centred.
+    const int wideLamp = box.width / 4;
+    const int lampSize = std::max(0, std::min(wideLamp, 4 * (box.height - FontHeight()) / 7));
     const int gap = lampSize / 4;
+    const int rowLeft =
+        lampSize < wideLamp ? box.x + CenterOffset(box.width, 3 * lampSize + 4 * gap) : box.x;
     clock.SetPosition(box.x, y + gap);
     clock.SetWidth(box.width);
     clock.Draw();
     ColorRef lamps[3];
     LampColours(clock.RemainingSeconds(), clock.BlinkPhase(), lamps);
     for (int i = 0; i < 3; ++i) {
-        DrawBox(box.x + gap + i * (lampSize + gap), y + box.height - lampSize - gap, lampSize,
+        DrawBox(rowLeft + gap + i * (lampSize + gap), y + box.height - lampSize - gap, lampSize,
                 lampSize, Ink, 1, lamps[i]);
     }
 }
@@ -208,37 +229,71 @@ void ArithmeticGame::DrawPlayScreen() {
 }
 
 void ArithmeticGame::DrawSetupFrame() {
-    DrawStatus(layout.statusBox, false, false, false, true);
+    SelectShellFont();
+    PlaceSetupControls();
+    const Box titleBox = SetupTitleBox();
+    if (titleBox.height > 0) {
+        DrawStatus(titleBox, false, false, false, true);
+    }
     DrawControlColumn();
     DrawSetupScreen();
 }
 
-void ArithmeticGame::DrawSetupScreen() {
-    SelectShellFont();
+int ArithmeticGame::SetupArea() const {
+    return width < height ? width : keypad.x;
+}
+
+int ArithmeticGame::SetupLineHeight() {
+    // The switches' height, or a line and a half where the font outgrows them.
+    return std::max(addToggle.GetHeight(), FontHeightMultiple(1, 1));
+}
+
+void ArithmeticGame::PlaceSetupControls() {
     const int f = FontHeight();
-    const int area = width < height ? width : keypad.x;
-    const int toggleHeight = addToggle.GetHeight();
+    const int area = SetupArea();
+    const int line = SetupLineHeight();
     difficultyChoice.SetWidth(area - area / 8);
     difficultyChoice.SetPosition(CenterOffset(area, difficultyChoice.GetWidth()), 4 * f);
     const int left = difficultyChoice.x;
-    const int rowRight = left + difficultyChoice.GetWidth();
     const int secondColumn = left + difficultyChoice.GetWidth() / 2;
-    const int secondRow = 9 * f + toggleHeight + toggleHeight / 2;
+    const int secondRow = 9 * f + line + line / 2;
     addToggle.SetPosition(left, 9 * f);
     subtractToggle.SetPosition(left, secondRow);
     multiplyToggle.SetPosition(secondColumn, 9 * f);
     divideToggle.SetPosition(secondColumn, secondRow);
+    startGameButton.SetSize(area / 2, 4 * f);
+    startGameButton.SetPosition(CenterOffset(area, startGameButton.GetWidth()),
+                                divideToggle.y + 2 * line + f);
+}
 
-    const int captionX = left - SpaceWidth();
-    const int captionRows[2] = {difficultyChoice.y - toggleHeight, addToggle.y - toggleHeight};
+Box ArithmeticGame::SetupTitleBox() {
+    if (width >= height) {
+        return layout.statusBox;
+    }
+    // Taller than wide, the setup rows take the score box's place: the title goes between
+    // "Start Game" and the keypad, and only where it has two lines of room.
+    const int f = FontHeight();
+    const int top = startGameButton.y + startGameButton.GetHeight() + f;
+    const int roomHeight = keypad.y - f - top;
+    if (roomHeight < 2 * f) {
+        return Box{};
+    }
+    return Box{f, top, width - 2 * f, roomHeight};
+}
+
+void ArithmeticGame::DrawSetupScreen() {
+    SelectShellFont();
+    PlaceSetupControls();
+    const int f = FontHeight();
+    const int line = SetupLineHeight();
+    const int captionX = difficultyChoice.x - SpaceWidth();
+    const int rowRight = difficultyChoice.x + difficultyChoice.GetWidth();
+    const int captionRows[2] = {difficultyChoice.y - line, addToggle.y - line};
     const char* captions[2] = {"Difficulty", "Options"};
     for (int i = 0; i < 2; ++i) {
         DrawPlainText(captions[i], captionX, captionRows[i], CaptionColour);
         HLine(captionX, captionRows[i] + f, rowRight, RuleColour);
     }
-    startGameButton.SetSize(area / 2, 4 * f);
-    startGameButton.SetPosition(CenterOffset(area, startGameButton.GetWidth()),
-                                divideToggle.y + 2 * toggleHeight + f);
     difficultyChoice.Draw();
     addToggle.Draw();
     subtractToggle.Draw();
@@ -246,14 +301,14 @@ void ArithmeticGame::DrawSetupScreen() {
     divideToggle.Draw();
     startGameButton.Draw();
     if (!operations.Any()) {
-        DrawNoOperationHint(area);
+        DrawNoOperationHint(SetupArea());
     }
 }
 
 void ArithmeticGame::DrawNoOperationHint(int area) {
     const int y = startGameButton.y + startGameButton.GetHeight() + FontHeight();
     const int bottom = width < height ? keypad.y : height;
-    if (y + FontHeight() <= bottom) {
+    if (y + FontHeight() <= bottom && TextWidth(NoOperationHint) <= area) {
         DrawPlainText(NoOperationHint, CenterOffset(area, TextWidth(NoOperationHint)), y,
                       HintColour);
     }
