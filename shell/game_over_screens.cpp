@@ -2,6 +2,7 @@
 // "Game Over" with the score and an OK button. Every line is centred across the window.
 #include <string>
 
+#include "app/display_scale.h"
 #include "shell/game_shell.h"
 #include "text/number_text.h"
 #include "text/text.h"
@@ -9,6 +10,8 @@
 namespace {
 constexpr ColorRef HeadingColour = 0xFF0000;
 constexpr ColorRef BodyColour = 0x000000;
+// The OK button's width at scale 1000 (the Button default); it grows with the window.
+constexpr int OkButtonWidth = 96;
 } // namespace
 
 void GameShell::DrawCentredLine(const char* text, int y, ColorRef colour) {
@@ -35,6 +38,7 @@ void GameShell::DrawGameOverScreen() {
     scoreLine += ".";
     DrawCentredLine(scoreLine.c_str(), y + 2 * lineHeight, BodyColour);
     okButton.SetHeight(3 * lineHeight);
+    okButton.SetWidth(ScaledSize(OkButtonWidth, DisplayScale(), OkButtonWidth));
     okButton.SetPosition((width >> 1) - (okButton.GetWidth() >> 1), y + 4 * lineHeight);
     okButton.Draw();
 }

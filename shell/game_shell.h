@@ -139,6 +139,6 @@ class GameShell : public Application {
     void DrawTinyMenuLayout(int titleWidth, int titleHeight);
     void DrawPanelContents(const Rect& panel, int menuX, int menuY, int menuWidth);
     void DrawBands();
-    void DrawWebLink(bool standardLayout);
+    void PlaceWebLink(bool standardLayout);
     void DrawCentredLine(const char* text, int y, ColorRef colour);
 };

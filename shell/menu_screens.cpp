@@ -1,7 +1,9 @@
 // The main menu, options and high-score screens: artwork cut from the sprite sheet, the
 // title logo, and a white panel inside a decorated border holding the screen's contents.
 // Layout is integer arithmetic on the window size and the shell font's height H, each
-// halving taken on its own term.
+// halving taken on its own term; a panel grows past its standard size only when its
+// contents need more, and the link moves only when the panel reaches over it.
+#include <algorithm>
 #include <string>
 
 #include "app/sound.h"
@@ -24,6 +26,8 @@ constexpr ColorRef FrameColours[3] = {0x242DAD, 0x0354FB, 0x48CFFF};
 // The credit is split over two lines: at the shell font's size it is wider than the panel.
 constexpr const char* CreditLines[2] = {"Quickfigure by", "Bramblewood Apps"};
 constexpr const char* NoticeLine = "Quick answers score more!";
+constexpr const char* SoundOnLabel = "Sound On";
+constexpr const char* SoundOffLabel = "Sound Off";
 
 void DrawSpriteAt(Sprite* sprite, int x, int y) {
     sprite->SetPosition(x, y);
@@ -42,12 +46,192 @@ Rect Shrunk(const Rect& r, int n) {
     return inner;
 }
 
+// The standard layout's panel and where the title and the menu sit in it.
+struct PanelLayout {
+    Rect panel;
+    int titleY;
+    int menuY;
+};
+
+void ShiftDown(PanelLayout& layout, int dy) {
+    layout.panel.top += dy;
+    layout.panel.bottom += dy;
+    layout.titleY += dy;
+    layout.menuY += dy;
+}
+
+// The least room kept between neighbours in a panel: a quarter line.
+int ContentGap() {
+    return FontHeightMultiple(0, 2);
+}
+
+// The step between the panel's lines, L.
+int LineStep() {
+    return FontHeightMultiple(1, 1);
+}
+
+// How far the contents keep from the panel's edge: half a step, and never under the
+// frame's corners, which a small font with large artwork would otherwise reach.
+int PanelInset(Sprite* corner) {
+    return std::max(LineStep() >> 1, corner->GetFrameWidth());
+}
+
+// Grows span [low, high) to at least size, the growth split between its two ends, so a
+// panel that already holds its contents keeps its place.
+void GrowSpan(int& low, int& high, int size) {
+    const int more = size - (high - low);
+    if (more > 0) {
+        low -= more >> 1;
+        high += more - (more >> 1);
+    }
+}
+
+// Moves span [low, high) inside [0, limit), its low end first where it is longer; a
+// span longer than the room is cut at the far end.
+void KeepSpanInside(int& low, int& high, int limit) {
+    int shift = high > limit ? limit - high : 0;
+    shift = low + shift < 0 ? -low : shift;
+    low += shift;
+    high = std::min(high + shift, limit);
+}
+
+// The widest of the lines a high-score entry shows, over all entries, so the panel does
+// not change size between them.
+int WidestHighScoreLine(const HighScoreEntry* entries) {
+    int widest = TextWidth("- Empty -");
+    for (int i = 0; i < HighScoreCount; ++i) {
+        std::string levelLine = "Level: ";
+        AppendDecimal(levelLine, entries[i].level);
+        std::string scoreLine = "Score: ";
+        AppendDecimal(scoreLine, static_cast<int>(entries[i].score));
+        const std::string* lines[] = {&entries[i].difficultyText, &levelLine, &entries[i].modeText,
+                                      &scoreLine};
+        for (const std::string* line : lines) {
+            widest = std::max(widest, TextWidth(line->c_str()));
+        }
+    }
+    return widest;
+}
+
+// The width the selector's entries take with at least a space between neighbours.
+int SelectorWidth(ChoiceGroup& selector) {
+    int entries = (selector.count + 1) * SpaceWidth();
+    for (int i = 0; i < selector.count; ++i) {
+        entries += selector.items[i].GetWidth();
+    }
+    return entries;
+}
+
+// A row that has the centred Back button with the version text at its right end needs
+// the version's width and a gap on both sides of the button.
+int BackRowWidth(Button& back, int versionWidth) {
+    return back.GetWidth() + 2 * (versionWidth + ContentGap());
+}
+
+int WidestMenuEntry(MenuList& menu) {
+    int widest = 0;
+    for (int i = 0; i < menu.count; ++i) {
+        widest = std::max(widest, TextWidth(menu.items[i].label.c_str()) + 2 * SpaceWidth());
+    }
+    return widest;
+}
+
+// The panel size the current screen's contents need, margins included (0 where the
+// standard panel is built around them).
+void PanelContentSize(GameShell& shell, int& contentWidth, int& contentHeight) {
+    const int margin = 2 * PanelInset(shell.frameCorners[0]);
+    const int step = LineStep();
+    if (shell.screen == ScreenState::Options) {
+        const int versionWidth =
+            TextWidth(VersionText(shell.versionMajor, shell.versionMinor).c_str());
+        const int checkboxWidth = shell.soundCheckbox.GetWidth() + SpaceWidth() +
+                                  std::max(TextWidth(SoundOnLabel), TextWidth(SoundOffLabel));
+        contentWidth =
+            std::max({TextWidth(NoticeLine), TextWidth(CreditLines[0]), TextWidth(CreditLines[1]),
+                      checkboxWidth, BackRowWidth(shell.backButton, versionWidth)}) +
+            margin;
+        // Back, the checkbox with a gap above and below, and the three lines at the foot.
+        contentHeight = FontHeightMultiple(1, 1) + shell.soundCheckbox.GetHeight() +
+                        2 * ContentGap() + 3 * step + margin;
+    } else if (shell.screen == ScreenState::HighScores) {
+        contentWidth =
+            std::max({WidestHighScoreLine(shell.highScores), SelectorWidth(shell.highScoreSelector),
+                      shell.backButton.GetWidth()}) +
+            margin;
+        // Back, four lines a step apart, a gap and the selector.
+        contentHeight = shell.backButton.GetHeight() + (step >> 1) + 3 * step + FontHeight() +
+                        ContentGap() + shell.highScoreSelector.GetHeight() + margin;
+    } else {
+        contentWidth = WidestMenuEntry(shell.mainMenu) + 2;
+        contentHeight = 0;
+    }
+}
+
+// Today's panel around the title and the menu, grown to what the screen's contents need
+// and kept inside the window.
+PanelLayout StandardPanelLayout(GameShell& shell, int titleWidth, int titleHeight) {
+    const int width = shell.width;
+    const int height = shell.height;
+    const int menuHeight = shell.mainMenu.GetHeight();
+    // The title keeps clear of the frame's corners, as the contents do.
+    const int pad = std::max(FontHeightMultiple(0, 2) + FontHeightMultiple(0, 1),
+                             shell.frameCorners[0]->GetFrameWidth());
+    const int titleX = (width >> 1) - (titleWidth >> 1);
+    PanelLayout layout;
+    layout.menuY = (height >> 1) - (menuHeight >> 1) + (titleHeight >> 1);
+    layout.titleY = layout.menuY - (titleHeight >> 2) - titleHeight;
+    Rect& panel = layout.panel;
+    panel.left = titleX - pad;
+    panel.top = layout.titleY - pad;
+    panel.right = panel.left + titleWidth + 2 * pad;
+    panel.bottom = layout.menuY + menuHeight + 2 * pad + (pad >> 1);
+    int contentWidth = 0;
+    int contentHeight = 0;
+    PanelContentSize(shell, contentWidth, contentHeight);
+    GrowSpan(panel.left, panel.right, std::max(contentWidth, titleWidth + 2 * pad));
+    const int top = panel.top;
+    GrowSpan(panel.top, panel.bottom, contentHeight);
+    KeepSpanInside(panel.left, panel.right, width);
+    KeepSpanInside(panel.top, panel.bottom, height);
+    // The title and the menu move with the panel's top, as the main menu never grows.
+    layout.titleY += panel.top - top;
+    layout.menuY += panel.top - top;
+    return layout;
+}
+
+// Moves the web link off the panel where the panel reaches over its place.
+void KeepLinkClearOfPanel(GameShell& shell, PanelLayout& layout) {
+    LinkLabel& webLink = shell.webLink;
+    const Rect& panel = layout.panel;
+    const int linkBoxHeight = webLink.GetHeight() + 2; // the text and its underline
+    const bool overlaps = webLink.y < panel.bottom && webLink.y + linkBoxHeight > panel.top &&
+                          webLink.x < panel.right && webLink.x + webLink.GetWidth() > panel.left;
+    if (!overlaps) {
+        return;
+    }
+    // The link goes into the middle of the room below the panel; where that is too small,
+    // the panel moves up (but not past the window's top) to make it.
+    const int shortfall = linkBoxHeight - (shell.height - panel.bottom);
+    if (shortfall > 0) {
+        ShiftDown(layout, -std::min(shortfall, panel.top));
+    }
+    const int room = shell.height - panel.bottom;
+    webLink.SetPosition(webLink.x, panel.bottom + (room >> 1) - (linkBoxHeight >> 1));
+}
+
 } // namespace
 
 void GameShell::DrawMenuScreens() {
     SelectShellFont();
     if (headerBanner == nullptr) {
         return; // the shell has not started yet
+    }
+    if (screen == ScreenState::HighScores) {
+        // Back keeps the height it was last given, but within one and one and a half lines
+        // of the font now in use, so a resize since then leaves it neither too small for
+        // its label nor out of proportion.
+        backButton.SetHeight(
+            std::min(std::max(backButton.GetHeight(), FontHeight()), FontHeightMultiple(1, 1)));
     }
     const int titleWidth = titleSprite != nullptr ? titleSprite->GetFrameWidth() : 0;
     const int titleHeight = titleSprite != nullptr ? titleSprite->GetHeight() : 0;
@@ -73,7 +257,7 @@ void GameShell::DrawBands() {
     }
 }
 
-void GameShell::DrawWebLink(bool standardLayout) {
+void GameShell::PlaceWebLink(bool standardLayout) {
     const int linkWidth = webLink.GetWidth();
     const int linkHeight = webLink.GetHeight();
     webLink.active = standardLayout;
@@ -87,7 +271,8 @@ void GameShell::DrawWebLink(bool standardLayout) {
         webLink.SetPosition(((width - cornerSwirl->GetFrameWidth()) >> 1) - (linkWidth >> 1),
                             bandTile->y - (linkHeight >> 1) - linkHeight);
     }
-    webLink.Draw();
+    // A window narrower than the link shows as much of it as fits from its start.
+    webLink.x = std::max(0, std::min(webLink.x, width - linkWidth));
 }
 
 void GameShell::DrawStandardMenuLayout(int titleWidth, int titleHeight) {
@@ -95,21 +280,17 @@ void GameShell::DrawStandardMenuLayout(int titleWidth, int titleHeight) {
     DrawSpriteAt(sidePictureUpper, 0, headerBanner->y + headerBanner->GetHeight());
     DrawSpriteAt(sidePictureLower, 0, sidePictureUpper->y + sidePictureUpper->GetHeight());
     DrawBands();
-    DrawWebLink(true);
+    PlaceWebLink(true);
     if (titleSprite == nullptr) {
+        webLink.Draw();
         return; // no logo, no panel
     }
-    const int menuHeight = mainMenu.GetHeight();
-    const int pad = FontHeightMultiple(0, 2) + FontHeightMultiple(0, 1);
-    const int titleX = (width >> 1) - (titleWidth >> 1);
-    const int menuY = (height >> 1) - (menuHeight >> 1) + (titleHeight >> 1);
-    titleSprite->SetPosition(titleX, menuY - (titleHeight >> 2) - titleHeight);
-    Rect panel;
-    panel.left = titleX - pad;
-    panel.top = titleSprite->y - pad;
-    panel.right = panel.left + titleWidth + 2 * pad;
-    panel.bottom = menuY + menuHeight + 2 * pad + (pad >> 1);
-    DrawPanelContents(panel, panel.left, menuY, panel.right - panel.left - 2);
+    PanelLayout layout = StandardPanelLayout(*this, titleWidth, titleHeight);
+    KeepLinkClearOfPanel(*this, layout);
+    webLink.Draw();
+    const Rect& panel = layout.panel;
+    titleSprite->SetPosition((width >> 1) - (titleWidth >> 1), layout.titleY);
+    DrawPanelContents(panel, panel.left, layout.menuY, panel.right - panel.left - 2);
 }
 
 void GameShell::DrawTinyMenuLayout(int titleWidth, int titleHeight) {
@@ -130,7 +311,8 @@ void GameShell::DrawTinyMenuLayout(int titleWidth, int titleHeight) {
     }
     DrawPanelContents(panel, panel.left, titleY + titleHeight + FontHeight(),
                       panel.right - panel.left - 2);
-    DrawWebLink(false);
+    PlaceWebLink(false);
+    webLink.Draw();
 }
 
 void GameShell::DrawPanelContents(const Rect& panel, int menuX, int menuY, int menuWidth) {
@@ -172,7 +354,7 @@ void GameShell::DrawDecoratedFrame(int left, int top, int right, int bottom) {
 void GameShell::DrawHighScoresPanel(const Rect& outer) {
     const int lineHeight = FontHeight();
     const int step = lineHeight + (lineHeight >> 1);
-    const Rect panel = Shrunk(outer, step >> 1);
+    const Rect panel = Shrunk(outer, PanelInset(frameCorners[0]));
     const int panelWidth = panel.right - panel.left;
     backButton.SetPosition((GetClientWidth() >> 1) - (backButton.GetWidth() >> 1), panel.top);
     backButton.Draw();
@@ -201,7 +383,7 @@ void GameShell::DrawHighScoresPanel(const Rect& outer) {
 void GameShell::DrawOptionsPanel(const Rect& outer) {
     const int lineHeight = FontHeight();
     const int step = lineHeight + (lineHeight >> 1);
-    const Rect panel = Shrunk(outer, step >> 1);
+    const Rect panel = Shrunk(outer, PanelInset(frameCorners[0]));
     const int panelWidth = panel.right - panel.left;
 
     const std::string version = VersionText(versionMajor, versionMinor);
@@ -216,7 +398,7 @@ void GameShell::DrawOptionsPanel(const Rect& outer) {
     DrawPanelLine(CreditLines[0], panel.left, creditY - step, panelWidth, HighlightColour);
     DrawPanelLine(CreditLines[1], panel.left, creditY, panelWidth, HighlightColour);
 
-    soundCheckbox.label = SoundEnabled ? "Sound On" : "Sound Off";
+    soundCheckbox.label = SoundEnabled ? SoundOnLabel : SoundOffLabel;
     const int backBottom = backButton.y + backButton.GetHeight();
     const int freeSpace = (creditY - 2 * step) - backBottom;
     soundCheckbox.SetPosition(panel.left,

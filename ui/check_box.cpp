@@ -1,6 +1,8 @@
 // CheckBox sizing, drawing (state box with a check mark, or an empty white box) and toggle.
 #include "ui/check_box.h"
 
+#include <algorithm>
+
 #include "render/primitives.h"
 #include "text/text.h"
 #include "text/text_style.h"
@@ -15,7 +17,10 @@ constexpr ColorRef White = 0xFFFFFF;
 } // namespace
 
 int CheckBox::BoxSize() {
-    return FontHeight() < SmallBox ? SmallBox : LargeBox;
+    // A large font keeps the large box at least one and a half lines high, so the label
+    // stays within the box's height.
+    const int h = FontHeight();
+    return h < SmallBox ? SmallBox : std::max(LargeBox, h + (h >> 1));
 }
 
 int CheckBox::GetWidth() {
@@ -50,8 +55,9 @@ void CheckBox::DrawCheckMark(int s) {
     const Point a{x + e, y + h - 3 * e};
     const Point b{x + 3 * e, y + h - e};
     const Point c{x + s - e, y + e};
-    // The large box draws each stroke three times, one pixel apart, for a bolder mark.
-    const int shifts = s > SmallBox ? 1 : 0;
+    // A large box draws each stroke more times, one pixel apart, for a bolder mark: three
+    // times at 32 pixels, two more for each further 32.
+    const int shifts = s > SmallBox ? s / LargeBox : 0;
     for (int dx = -shifts; dx <= shifts; ++dx) {
         DrawLine(a.x + dx, a.y, b.x + dx, b.y, Black);
         DrawLine(b.x + dx, b.y, c.x + dx, c.y, Black);

@@ -58,8 +58,8 @@ bool Allowed(const Widget* widget, const LayoutAllowances& allowances) {
 
 // Whether the overlap of two controls, earlier drawn before later, is the design.
 bool AllowedOverlap(Widget* earlier, Widget* later, const LayoutAllowances& allowances) {
-    if (earlier->passThrough && Contains(later->hitArea, earlier->hitArea)) {
-        return true; // a container registers after its pass-through entries
+    if (earlier->passThrough && later->passThrough && Contains(later->hitArea, earlier->hitArea)) {
+        return true; // a container registers after its entries; a press reaches both
     }
     return Allowed(later, allowances);
 }
@@ -181,8 +181,6 @@ std::vector<std::string> CheckFrameLayout(const FrameLayoutRecorder& recorder, i
 std::vector<std::string> CheckKeypad(ButtonGrid& keypad, int width, int height) {
     const Rect window{0, 0, width, height};
     std::vector<std::string> problems;
-    const bool roomForBigKeys = keypad.GetWidth() / keypad.columns >= MinimumKeySide &&
-                                keypad.GetHeight() / keypad.rows >= MinimumKeySide;
     int drawnKeys = 0;
     for (int i = 0; i < keypad.rows * keypad.columns && i < ButtonGrid::Capacity; ++i) {
         Button& key = keypad.Item(i);
@@ -193,8 +191,7 @@ std::vector<std::string> CheckKeypad(ButtonGrid& keypad, int width, int height) 
         ++drawnKeys;
         CheckKeyReachable(&key, index, window, problems);
         const Rect& hit = key.hitArea;
-        if (roomForBigKeys &&
-            (hit.right - hit.left < MinimumKeySide || hit.bottom - hit.top < MinimumKeySide)) {
+        if (hit.right - hit.left < MinimumKeySide || hit.bottom - hit.top < MinimumKeySide) {
             problems.push_back("key " + DescribeControl(&key) + " is smaller than " +
                                std::to_string(MinimumKeySide) + " px on a side");
         }

@@ -43,18 +43,18 @@ struct LayoutAllowances {
 // The rules every frame of a width x height window keeps, checked against the last frame's
 // input list and recorder:
 // - every control's hit rectangle is non-empty and inside the window;
-// - no two controls overlap, except a pass-through control inside a later one (a choice
-//   group's entries in the group) and the allowed underlays;
+// - no two controls overlap, except a pass-through control inside a later pass-through
+//   one (a choice group's entries in the group) and the allowed underlays;
 // - every text lies inside the window, overlaps no other text, and lies wholly inside any
 //   control or box it overlaps.
 std::vector<std::string> CheckFrameLayout(const FrameLayoutRecorder& recorder, int width,
                                           int height, const LayoutAllowances& allowances);
 
-// Keys smaller than this on a side are hard to hit; required whenever the keypad's share
-// per key allows it.
+// Keys smaller than this on a side are hard to hit. Even the smallest window (240 on a
+// side) leaves the keypad room for keys this large, so it holds at every size.
 constexpr int MinimumKeySide = 24;
 
 // The keypad's rules: all ten digit keys drawn, each with a hit area inside the window that
-// no other control covers (the first control under its centre is the key), and each at
-// least MinimumKeySide on both sides when the keypad's size divided by its grid allows it.
+// no control drawn before it overlaps (a press anywhere on the key reaches the key), and
+// each at least MinimumKeySide on both sides.
 std::vector<std::string> CheckKeypad(ButtonGrid& keypad, int width, int height);

@@ -1,11 +1,13 @@
 // What the game screens compute as they draw: the column sum aligned on its right edge,
-// and the version text of the options screen.
+// the time panel's lamps in tall and short panels, and the version text of the options
+// screen.
 #include <gtest/gtest.h>
 
 #include <utility>
 
 #include "game/arithmetic_game.h"
 #include "shell/version_text.h"
+#include "support/layout_checks.h"
 #include "support/sound_recorder.h"
 #include "support/table_font.h"
 #include "support/test_surface.h"
@@ -52,6 +54,38 @@ TEST(GameScreen, ColumnSumIsRightAlignedAndCentred) {
     EXPECT_EQ(two.code, '2');
     EXPECT_EQ(two.x + 20, left + 50);
     EXPECT_EQ(two.y, top);
+    SetLayoutViewportForTests(0, 0);
+    ResetCurrentFont();
+}
+
+TEST(GameScreen, LampsAreAQuarterOfThePanelUnlessItIsTooShortThenSmallerAndCentred) {
+    SoundRecorder silence;
+    TestSurface surface(400, 300);
+    ArithmeticGame game;
+    Font font = UniformFont(10, 20, 2);
+    SetCurrentFont(&font);
+    SetLayoutViewportForTests(400, 300);
+    FrameLayoutRecorder recorder;
+    // 100 high: lamps of 120/4 = 30 with gaps of 7, from the left edge, 7 above the bottom.
+    game.DrawTimePanel(Box{0, 0, 120, 100}, nullptr, true);
+    ASSERT_EQ(recorder.Boxes().size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        const Rect& lamp = recorder.Boxes()[1 + i];
+        EXPECT_EQ(lamp.left, 7 + i * 37);
+        EXPECT_EQ(lamp.top, 63);
+        EXPECT_EQ(lamp.right - lamp.left, 31) << "30 and the outline";
+    }
+    // 48 high: the clock's 20 and the gaps leave lamps of 4 * (48 - 20) / 7 = 16, gaps of 4;
+    // the row of 3 * 16 + 4 * 4 = 64 is centred in 120.
+    recorder.Clear();
+    game.DrawTimePanel(Box{0, 0, 120, 48}, nullptr, true);
+    ASSERT_EQ(recorder.Boxes().size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        const Rect& lamp = recorder.Boxes()[1 + i];
+        EXPECT_EQ(lamp.left, 28 + 4 + i * 20);
+        EXPECT_EQ(lamp.top, 28);
+        EXPECT_EQ(lamp.right - lamp.left, 17);
+    }
     SetLayoutViewportForTests(0, 0);
     ResetCurrentFont();
 }

@@ -290,6 +290,30 @@ TEST_F(WidgetClasses, CheckBoxIs32WithAFontOf16OrMoreAndThickensItsMarkOnlyThen)
     EXPECT_EQ(clean.At(17, 24), ToColor565(WidgetNormalFill));
 }
 
+TEST_F(WidgetClasses, CheckBoxGrowsWithALargeFontAndBoldensItsMarkPer32Pixels) {
+    bool checked = true;
+    CheckBox box;
+    box.SetTarget(&checked);
+    box.SetPosition(10, 10);
+    {
+        WidgetFont stillLarge(CharWidth, SpaceAdvance, 21);
+        EXPECT_EQ(box.GetWidth(), 32) << "21 + 10 is still under the large box";
+        WidgetFont grown(CharWidth, SpaceAdvance, 22);
+        EXPECT_EQ(box.GetWidth(), 33);
+    }
+    WidgetFont large(CharWidth, SpaceAdvance, 44);
+    EXPECT_EQ(box.GetWidth(), 66);
+    EXPECT_EQ(box.GetHeight(), 66);
+    MouseState = MouseStatus{300, 190, false};
+    // e = 8, B = (x + 24, y + 58): five strokes, two pixels either side of it.
+    Redraw(box);
+    for (int dx = -2; dx <= 2; ++dx) {
+        EXPECT_EQ(surface.At(34 + dx, 68), ToColor565(0)) << "stroke " << dx;
+    }
+    EXPECT_NE(surface.At(34 + 4, 68), ToColor565(0));
+    EXPECT_NE(surface.At(34 - 4, 68), ToColor565(0));
+}
+
 TEST_F(WidgetClasses, CheckBoxFlipsItsBoolOncePerCompleteClick) {
     bool sound = true;
     CheckBox box;
