@@ -271,10 +271,12 @@ Box ArithmeticGame::SetupTitleBox() {
         return layout.statusBox;
     }
     // Taller than wide, the setup rows take the score box's place: the title goes between
-    // "Start Game" and the keypad, and only where it has two lines of room.
+    // "Start Game" (and the hint under it, when shown) and the keypad, no taller than the
+    // score box of a wide window, and only where it has two lines of room.
     const int f = FontHeight();
-    const int top = startGameButton.y + startGameButton.GetHeight() + f;
-    const int roomHeight = keypad.y - f - top;
+    const int hintLines = operations.Any() ? 0 : 2 * f;
+    const int top = startGameButton.y + startGameButton.GetHeight() + f + hintLines;
+    const int roomHeight = std::min(keypad.y - f - top, 7 * f + 1);
     if (roomHeight < 2 * f) {
         return Box{};
     }

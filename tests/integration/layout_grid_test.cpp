@@ -1,9 +1,8 @@
-// The layout grid: a real game in a real window is taken to every screen once, and on each
-// the window is resized through a grid of client sizes, both orientations, from the
-// smallest allowed (240 x 240) to 3840 x 2160, by the system's resize path. Every settled
-// frame is checked from what it drew (support/layout_checks.h): controls and texts inside
-// the window and apart, texts inside their controls and boxes, keypad keys reachable and
-// large enough. The failures are printed by size, screen and item.
+// The layout grid: a real game in a real window goes to every screen once (setup also with
+// every operation off), and on each the window is resized by the system's resize path
+// through client sizes of both orientations from 240 x 240 to 3840 x 2160. Each settled
+// frame is checked from what it drew (support/layout_checks.h); failures are printed by
+// size, screen and item.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -43,7 +42,7 @@ constexpr int SettleFrames = 3;
 constexpr ClientSize TourSize = {640, 480};
 
 bool IsGameScreen(const std::string& stop) {
-    return stop == "setup" || stop == "play" || stop == "challenge";
+    return stop.compare(0, 5, "setup") == 0 || stop == "play" || stop == "challenge";
 }
 
 // The tour's game, with the recorder emptied at the start of every frame so a check sees
@@ -109,11 +108,21 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
     GridGame game;
     std::vector<std::string> failures;
     int screensChecked = 0;
+    const auto walkGrid = [&](const std::string& screen) {
+        for (const ClientSize& size : Grid) {
+            const std::vector<std::string> found = CheckAtSize(game, screen, size);
+            failures.insert(failures.end(), found.begin(), found.end());
+        }
+    };
     ScreenTour tour(game, EveryScreen(game, clock), [&](const TourStop& stop) {
         game.holdScript = true; // the frames drawn here must not step the tour
-        for (const ClientSize& size : Grid) {
-            const std::vector<std::string> found = CheckAtSize(game, stop.name, size);
-            failures.insert(failures.end(), found.begin(), found.end());
+        walkGrid(stop.name);
+        if (stop.name == "setup") {
+            // Once more with every operation off, which adds a hint under "Start Game".
+            const OperationChoice chosen = game.operations;
+            game.operations = OperationChoice{false, false, false, false};
+            walkGrid("setup_without_operations");
+            game.operations = chosen;
         }
         SetClientSize(game, TourSize.width, TourSize.height);
         game.Render(false);
