@@ -37,7 +37,7 @@ def _run(args):
 class GameSession:
     """The game started from folder (which must hold quickfigure.exe)."""
 
-    def __init__(self, folder, artifacts, name, extra_path=None):
+    def __init__(self, folder, artifacts, name, extra_path=None, size=(WIDTH, HEIGHT)):
         self.folder = folder
         self.artifacts = artifacts
         self.name = name
@@ -45,6 +45,7 @@ class GameSession:
         self.process = None
         self.window = None
         self.offset = (0, 0)
+        self.size = size  # the client area the window is expected to have, width x height
         self.shots_saved = 0
         self.classify = None  # set by the scenarios: names the screen for failure reports
 
@@ -116,8 +117,21 @@ class GameSession:
         # Without a window manager Wine's X window is the client area itself; should it
         # carry a frame drawn by Wine, the frame sits evenly round the sides and bottom.
         width, height = self.window_geometry()
-        border = max(0, (width - WIDTH) >> 1)
-        return border, max(0, height - HEIGHT - border)
+        border = max(0, (width - self.size[0]) >> 1)
+        return border, max(0, height - self.size[1] - border)
+
+    def resize(self, width, height):
+        """Gives the window a client area of width x height, as dragging its frame would,
+        and waits until the window has that size."""
+        _run(["xdotool", "windowsize", "--sync", str(self.window), str(width), str(height)])
+        self.size = (width, height)
+        self.poll("the window to become %d x %d" % self.size,
+                  lambda: self.window_geometry() == self.size)
+        self.offset = self._client_offset()
+
+    def move(self, x, y):
+        """Moves the window's top-left corner to screen point (x, y)."""
+        _run(["xdotool", "windowmove", "--sync", str(self.window), str(x), str(y)])
 
     # --- input -------------------------------------------------------------------------
 
@@ -176,9 +190,9 @@ class GameSession:
     def screenshot(self):
         data = _run(["import", "-window", str(self.window), "-depth", "8", "ppm:-"])
         shot = Shot.from_ppm(data)
-        if self.offset != (0, 0) or (shot.width, shot.height) != (WIDTH, HEIGHT):
+        if self.offset != (0, 0) or (shot.width, shot.height) != self.size:
             left, top = self.offset
-            shot = shot.crop(left, top, left + WIDTH, top + HEIGHT)
+            shot = shot.crop(left, top, left + self.size[0], top + self.size[1])
         return shot
 
     def wait_for(self, what, test, timeout=10.0):

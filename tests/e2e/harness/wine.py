@@ -56,10 +56,11 @@ def prepare_prefix():
 
 
 class PrivatePrefix:
-    """An overlay of the prepared prefix with a wine server of its own; while it exists,
-    WINEPREFIX names it."""
+    """An overlay of the prefix WINEPREFIX names (the prepared one, or another overlay)
+    with a wine server of its own; while it exists, WINEPREFIX names it. log_pixels, when
+    given, is the screen's dots per inch its programs see (96 is a scale of 100 %)."""
 
-    def __init__(self):
+    def __init__(self, log_pixels=None):
         self.shared = wine_environment()["WINEPREFIX"]
         self.path = tempfile.mkdtemp(prefix="quickfigure-e2e-wine-")
         for name in REGISTRY_FILES:
@@ -71,6 +72,16 @@ class PrivatePrefix:
         os.symlink("../drive_c", os.path.join(devices, "c:"))
         os.symlink("/", os.path.join(devices, "z:"))
         os.environ["WINEPREFIX"] = self.path
+        if log_pixels is not None:
+            self.set_log_pixels(log_pixels)
+
+    @staticmethod
+    def set_log_pixels(dots_per_inch):
+        """Sets the screen scale as the display settings do, for programs started after."""
+        subprocess.run([wine_binary(), "reg", "add", r"HKCU\Control Panel\Desktop", "/v",
+                        "LogPixels", "/t", "REG_DWORD", "/d", str(dots_per_inch), "/f"],
+                       env=wine_environment(), check=True, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
 
     def remove(self):
         """Ends this prefix's wine server (and so any program left in it) and deletes it."""
