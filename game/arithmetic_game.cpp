@@ -42,11 +42,8 @@ ArithmeticGame::~ArithmeticGame() {
 }
 
 void ArithmeticGame::LoadGameResources() {
-    if (IsCompactScreen()) {
-        LoadShellImages(CompactSheetBitmap, CompactTitleBitmap);
-    } else {
-        LoadShellImages(LargeSheetBitmap, LargeTitleBitmap);
-    }
+    const SheetLayout& wanted = CurrentArtwork();
+    LoadShellImages(wanted.sheetBitmap, wanted.titleBitmap);
     LoadShellSounds(ClickSoundId, GameOverSoundId);
     correctSound = new (std::nothrow) Sound(instance, CorrectSoundId);
     wrongSound = new (std::nothrow) Sound(instance, WrongSoundId);
@@ -112,7 +109,8 @@ void ArithmeticGame::LabelKeypad() {
     }
 }
 
-void ArithmeticGame::OnResize(int, int) {
+void ArithmeticGame::OnResize(int newWidth, int newHeight) {
+    GameShell::OnResize(newWidth, newHeight);
     LabelKeypad();
 }
 

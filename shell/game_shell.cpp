@@ -26,8 +26,18 @@ constexpr int ShellWindowHeight = 480;
 constexpr const char* MenuEntries[] = {"Play", "Options", "Highscores", "Quit"};
 constexpr const char* SelectorEntries[] = {"1", "2", "3", "4", "5"};
 
-Sprite* MakeSprite(Image* image, const SheetRect& r) {
-    return new Sprite(image, r.x, r.y, r.width, r.height, 1);
+void CutSprite(Sprite* sprite, Image* image, const SheetRect& r) {
+    sprite->Setup(image, r.x, r.y, r.width, r.height, 1);
+}
+
+// Loads a bitmap into the image, making the image the first time; a later load gives the
+// earlier bitmap back first.
+void LoadInto(Image*& image, ModuleHandle module, int resourceId, ColorRef keyColour) {
+    if (image == nullptr) {
+        image = new Image(module, resourceId, keyColour);
+    } else {
+        image->Load(module, resourceId, keyColour);
+    }
 }
 
 } // namespace
@@ -92,16 +102,46 @@ void GameShell::OnExit() {
     FreeShellResources();
 }
 
+void GameShell::OnResize(int, int) {
+    FitArtwork();
+}
+
+const SheetLayout& GameShell::CurrentArtwork() const {
+    return ChooseArtwork(IsCompactScreen(), DisplayScale());
+}
+
 void GameShell::CreateSheetSprites() {
-    const SheetLayout& sheet = IsCompactScreen() ? CompactSheet : LargeSheet;
-    headerBanner = MakeSprite(spriteSheet, sheet.headerBanner);
-    bandTile = MakeSprite(spriteSheet, sheet.bandTile);
-    cornerSwirl = MakeSprite(spriteSheet, sheet.cornerSwirl);
-    for (int i = 0; i < 4; ++i) {
-        frameCorners[i] = MakeSprite(spriteSheet, sheet.frameCorners[i]);
+    for (Sprite** sprite :
+         {&headerBanner, &bandTile, &cornerSwirl, &frameCorners[0], &frameCorners[1],
+          &frameCorners[2], &frameCorners[3], &sidePictureUpper, &sidePictureLower}) {
+        *sprite = new Sprite(spriteSheet, 0, 0, 0, 0, 1);
     }
-    sidePictureUpper = MakeSprite(spriteSheet, sheet.sidePictureUpper);
-    sidePictureLower = MakeSprite(spriteSheet, sheet.sidePictureLower);
+    CutSheetSprites(CurrentArtwork());
+}
+
+void GameShell::CutSheetSprites(const SheetLayout& sheet) {
+    artwork = &sheet;
+    CutSprite(headerBanner, spriteSheet, sheet.headerBanner);
+    CutSprite(bandTile, spriteSheet, sheet.bandTile);
+    CutSprite(cornerSwirl, spriteSheet, sheet.cornerSwirl);
+    for (int i = 0; i < 4; ++i) {
+        CutSprite(frameCorners[i], spriteSheet, sheet.frameCorners[i]);
+    }
+    CutSprite(sidePictureUpper, spriteSheet, sheet.sidePictureUpper);
+    CutSprite(sidePictureLower, spriteSheet, sheet.sidePictureLower);
+}
+
+void GameShell::FitArtwork() {
+    // Before start the images are not loaded yet, and the start loads what the size asks.
+    if (artwork == nullptr || &CurrentArtwork() == artwork) {
+        return;
+    }
+    const SheetLayout& sheet = CurrentArtwork();
+    // Only images the game had loaded are replaced; a missing bitmap draws nothing.
+    if (spriteSheet != nullptr && titleImage != nullptr) {
+        LoadShellImages(sheet.sheetBitmap, sheet.titleBitmap);
+    }
+    CutSheetSprites(sheet);
 }
 
 void GameShell::FreeShellResources() {
@@ -113,6 +153,7 @@ void GameShell::FreeShellResources() {
         DeleteAndClear(shellFont);
     }
     // Sprites go before the images they show.
+    artwork = nullptr;
     DeleteAndClear(headerBanner);
     DeleteAndClear(bandTile);
     DeleteAndClear(cornerSwirl);
@@ -328,9 +369,12 @@ void GameShell::EndGame() {
 }
 
 void GameShell::LoadShellImages(int sheetResourceId, int titleResourceId) {
-    spriteSheet = new Image(instance, sheetResourceId, SheetKeyColour);
-    titleImage = new Image(instance, titleResourceId, TitleKeyColour);
-    titleSprite = new Sprite(titleImage, 0, 0, titleImage->width, titleImage->height, 1);
+    LoadInto(spriteSheet, instance, sheetResourceId, SheetKeyColour);
+    LoadInto(titleImage, instance, titleResourceId, TitleKeyColour);
+    if (titleSprite == nullptr) {
+        titleSprite = new Sprite(titleImage, 0, 0, 0, 0, 1);
+    }
+    CutSprite(titleSprite, titleImage, {0, 0, titleImage->width, titleImage->height});
 }
 
 void GameShell::LoadShellSounds(int clickSoundId, int gameOverSoundId) {

@@ -23,6 +23,7 @@ class Font;
 class Image;
 class Sound;
 class Sprite;
+struct SheetLayout;
 
 class GameShell : public Application {
   public:
@@ -34,6 +35,8 @@ class GameShell : public Application {
     void OnStart() override;
     void OnExit() override;
     void DrawFrame() override;
+    // Fits the shell's artwork set to the new size.
+    void OnResize(int newWidth, int newHeight) override;
     void OnMouseDown(int x, int y) override;
     void OnMouseUp(int x, int y) override;
     bool OnKeyDown(int key, KeyBindings* bindings) override;
@@ -69,6 +72,8 @@ class GameShell : public Application {
     bool IsInGame() const { return screen == ScreenState::Game; }
     void LoadShellImages(int sheetResourceId, int titleResourceId);
     void LoadShellSounds(int clickSoundId, int gameOverSoundId);
+    // The artwork set the window's size asks for; its bitmaps are the ones to load.
+    const SheetLayout& CurrentArtwork() const;
     // Enters the finished game's score and level in the table.
     void RecordHighScore();
 
@@ -94,6 +99,9 @@ class GameShell : public Application {
     Sprite* frameCorners[4] = {nullptr, nullptr, nullptr, nullptr};
     Sprite* sidePictureUpper = nullptr;
     Sprite* sidePictureLower = nullptr;
+    // The set the sheet sprites were last cut for (null before start); the bands and the
+    // decorated frame follow it. Set by CreateSheetSprites and by a resize that changes it.
+    const SheetLayout* artwork = nullptr;
     ScreenState screen = ScreenState::MainMenu;
     HighScoreEntry highScores[HighScoreCount];
     // What the load at start learned about the data files (and the folder they live in,
@@ -124,6 +132,10 @@ class GameShell : public Application {
     // Ends a pause as a press on the pause screen does: the game resumes first.
     void EndPause();
     void CreateSheetSprites();
+    // Cuts the sheet sprites for a set, over the images as loaded.
+    void CutSheetSprites(const SheetLayout& sheet);
+    // After a resize: reloads the images and re-cuts the sprites when the set changes.
+    void FitArtwork();
     void FreeShellResources();
     void ReadButtonLatches();
     void DrawCurrentScreen();

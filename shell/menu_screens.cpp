@@ -243,7 +243,7 @@ void GameShell::DrawMenuScreens() {
 }
 
 void GameShell::DrawBands() {
-    const int bandOffset = (IsCompactScreen() ? CompactSheet : LargeSheet).bandOffset;
+    const int bandOffset = artwork->bandOffset;
     // A tile of no width would never reach the edge, so it draws no band at all.
     const int tileWidth = bandTile->GetFrameWidth();
     for (int x = headerBanner->x + headerBanner->GetFrameWidth(); tileWidth > 0 && x < width;
@@ -340,8 +340,8 @@ void GameShell::DrawDecoratedFrame(int left, int top, int right, int bottom) {
     DrawSpriteAt(frameCorners[1], right - cornerWidth, top);
     DrawSpriteAt(frameCorners[2], left, bottom - cornerHeight);
     DrawSpriteAt(frameCorners[3], right - cornerWidth, bottom - cornerHeight);
-    // One line of each colour on compact screens, two elsewhere, from the outside in.
-    const int linesPerColour = IsCompactScreen() ? 1 : 2;
+    // As many lines of each colour as the set's corners show, from the outside in.
+    const int linesPerColour = artwork->linesPerColour;
     for (int i = 0; i < 3 * linesPerColour; ++i) {
         const ColorRef colour = FrameColours[i / linesPerColour];
         HLine(left + cornerWidth, top + i, right - cornerWidth, colour);

@@ -1,6 +1,7 @@
-// Where the shell's decorations sit in its sprite sheet, for the large sheet (512 x 256)
-// and the compact one (256 x 128, the same artwork at half scale), and the band offset:
-// how far below the top of the banner or the swirl the band tiles continue its band.
+// The shell's three artwork sets and the choice between them: where the decorations sit in
+// each sprite sheet (large 512 x 256, compact 256 x 128 at half scale, double 1024 x 512 at
+// twice the scale), the band offset (how far below the top of the banner or the swirl the
+// band tiles continue its band), the decorated frame's lines per colour, and the bitmaps.
 #pragma once
 
 struct SheetRect {
@@ -18,9 +19,15 @@ struct SheetLayout {
     SheetRect sidePictureUpper;
     SheetRect sidePictureLower;
     int bandOffset;
+    // Lines of each colour in the decorated frame; the corner sprites are drawn to match.
+    int linesPerColour;
+    // Resource numbers of the sprite sheet and of the title logo drawn with it.
+    int sheetBitmap;
+    int titleBitmap;
 };
 
-constexpr SheetLayout LargeSheet = {
+// Inline, so that every file sees the same three objects and a set is known by its address.
+inline constexpr SheetLayout LargeSheet = {
     {0, 0, 420, 90},
     {210, 206, 40, 50},
     {422, 90, 90, 90},
@@ -28,9 +35,12 @@ constexpr SheetLayout LargeSheet = {
     {0, 91, 192, 165},
     {261, 90, 161, 100},
     47,
+    2,
+    107,
+    106,
 };
 
-constexpr SheetLayout CompactSheet = {
+inline constexpr SheetLayout CompactSheet = {
     {0, 0, 210, 45},
     {105, 103, 20, 25},
     {211, 45, 45, 45},
@@ -38,13 +48,34 @@ constexpr SheetLayout CompactSheet = {
     {0, 45, 96, 83},
     {132, 45, 79, 50},
     24,
+    1,
+    130,
+    120,
 };
 
-// Resource numbers of the shell's bitmaps and sounds.
-constexpr int LargeSheetBitmap = 107;
-constexpr int LargeTitleBitmap = 106;
-constexpr int CompactSheetBitmap = 130;
-constexpr int CompactTitleBitmap = 120;
+inline constexpr SheetLayout DoubleSheet = {
+    {0, 0, 840, 180},
+    {420, 412, 80, 100},
+    {844, 180, 180, 180},
+    {{976, 0, 24, 24}, {1000, 0, 24, 24}, {976, 24, 24, 24}, {1000, 24, 24, 24}},
+    {0, 182, 384, 330},
+    {522, 180, 322, 200},
+    94,
+    4,
+    140,
+    141,
+};
+
+// The display scale (thousandths) from which the double set is drawn.
+constexpr int DoubleArtworkScale = 1500;
+
+// The set for a window: compact on a compact screen, double from DoubleArtworkScale on,
+// large otherwise.
+constexpr const SheetLayout& ChooseArtwork(bool compactScreen, int scale) {
+    return compactScreen ? CompactSheet : (scale >= DoubleArtworkScale ? DoubleSheet : LargeSheet);
+}
+
+// Resource numbers of the shell's sounds.
 constexpr int ClickSoundId = 111;
 constexpr int GameOverSoundId = 113;
 
