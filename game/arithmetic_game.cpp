@@ -5,6 +5,7 @@
 #include <new>
 
 #include "app/delete_and_clear.h"
+#include "app/display_scale.h"
 #include "app/sound.h"
 #include "resources/version.h"
 #include "shell/data_archive.h"
@@ -14,7 +15,10 @@
 namespace {
 
 constexpr int IconGroupId = 118;
+constexpr const char* ProblemFontFace = "Verdana";
+// The problem font's size at 640 x 480, and the smallest it gets in a small window.
 constexpr int ProblemFontSize = 60;
+constexpr int MinProblemFontSize = 20;
 constexpr int CorrectSoundId = 108;
 constexpr int WrongSoundId = 110;
 constexpr int StartSoundId = 112;
@@ -50,10 +54,7 @@ void ArithmeticGame::LoadGameResources() {
     startSound = new (std::nothrow) Sound(instance, StartSoundId);
     tickSound = new (std::nothrow) Sound(instance, TickSoundId);
     challengeSound = new (std::nothrow) Sound(instance, ChallengeSoundId);
-    problemFont = new (std::nothrow) Font("Verdana", ProblemFontSize);
-    if (problemFont != nullptr) {
-        problemFont->SetFixedAdvance(problemFont->CharWidth('0'));
-    }
+    FitProblemFont();
     clock.SetTickSound(tickSound);
     commandBar.SetGrid(1, 3);
     for (int i = 0; i < 3; ++i) {
@@ -111,7 +112,13 @@ void ArithmeticGame::LabelKeypad() {
 
 void ArithmeticGame::OnResize(int newWidth, int newHeight) {
     GameShell::OnResize(newWidth, newHeight);
+    FitProblemFont();
     LabelKeypad();
+}
+
+void ArithmeticGame::FitProblemFont() {
+    const int size = ScaledSize(ProblemFontSize, DisplayScale(), MinProblemFontSize);
+    ResizeDigitFont(problemFont, ProblemFontFace, size);
 }
 
 void ArithmeticGame::StartNewGame() {

@@ -20,7 +20,8 @@ class ArithmeticGame : public GameShell {
     ArithmeticGame();
     ~ArithmeticGame() override;
 
-    // Application slot 7: relabels the keypad for the window's new shape.
+    // Application slot 7: fits the fonts to the new size and relabels the keypad for the
+    // window's new shape.
     void OnResize(int newWidth, int newHeight) override;
     // A game under way pauses, as the "Pause" button would, while the player is away.
     void OnDeactivate() override;
@@ -93,6 +94,8 @@ class ArithmeticGame : public GameShell {
 
   private:
     void LabelKeypad();
+    // The problem font at the size the window's scale asks for.
+    void FitProblemFont();
     void TryStartGame();
     void TypeDigit(char digit);
     // Moves past a right answer or a skip: the next problem, or past the challenge the

@@ -4,6 +4,7 @@
 #include "shell/game_shell.h"
 
 #include "app/delete_and_clear.h"
+#include "app/display_scale.h"
 #include "app/key_translation.h"
 #include "app/sound.h"
 #include "render/image.h"
@@ -20,9 +21,13 @@ constexpr ColorRef GameBackground = 0xFFFFFF;
 constexpr ColorRef MenuBackground = 0xFFE7DB;
 constexpr ColorRef SheetKeyColour = 0xFFE7DB;
 constexpr ColorRef TitleKeyColour = 0xFFFFFF;
+constexpr const char* ShellFontFace = "Verdana";
+// The shell font's size at 640 x 480, and the smallest it gets in a small window.
 constexpr int ShellFontSize = 18;
+constexpr int MinShellFontSize = 9;
 constexpr int ShellWindowWidth = 640;
 constexpr int ShellWindowHeight = 480;
+constexpr int MinWindowSide = 240;
 constexpr const char* MenuEntries[] = {"Play", "Options", "Highscores", "Quit"};
 constexpr const char* SelectorEntries[] = {"1", "2", "3", "4", "5"};
 
@@ -44,9 +49,11 @@ void LoadInto(Image*& image, ModuleHandle module, int resourceId, ColorRef keyCo
 
 GameShell::GameShell() {
     doubleClickEvents = false; // a quick second click arrives as a press, so fast tapping works
-    minWidth = 0;
-    minHeight = 0;
-    resizable = false;
+    // The player may size the window down to a small phone-like screen in either
+    // orientation, or up to full screen; every screen is laid out for the size it gets.
+    minWidth = MinWindowSide;
+    minHeight = MinWindowSide;
+    resizable = true;
     width = ShellWindowWidth;
     height = ShellWindowHeight;
     soundCheckbox.SetTarget(&SoundEnabled);
@@ -72,11 +79,9 @@ bool GameShell::SerializeSettings(DataArchive&) {
 
 void GameShell::OnStart() {
     LoadGameResources();
-    shellFont = new Font("Verdana", ShellFontSize);
-    shellFont->SetFixedAdvance(shellFont->CharWidth('0'));
+    FitShellFont();
     SetCurrentFont(shellFont);
     CreateSheetSprites();
-    mainMenu.spacing = FontHeight() >> 1;
     for (const char* entry : MenuEntries) {
         mainMenu.AddItem(entry);
     }
@@ -103,7 +108,16 @@ void GameShell::OnExit() {
 }
 
 void GameShell::OnResize(int, int) {
+    FitShellFont();
     FitArtwork();
+}
+
+void GameShell::FitShellFont() {
+    const int size = ScaledSize(ShellFontSize, DisplayScale(), MinShellFontSize);
+    ResizeDigitFont(shellFont, ShellFontFace, size);
+    if (shellFont != nullptr) {
+        mainMenu.spacing = shellFont->Height() >> 1;
+    }
 }
 
 const SheetLayout& GameShell::CurrentArtwork() const {

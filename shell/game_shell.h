@@ -35,7 +35,7 @@ class GameShell : public Application {
     void OnStart() override;
     void OnExit() override;
     void DrawFrame() override;
-    // Fits the shell's artwork set to the new size.
+    // Fits the shell's font and artwork set to the new size.
     void OnResize(int newWidth, int newHeight) override;
     void OnMouseDown(int x, int y) override;
     void OnMouseUp(int x, int y) override;
@@ -131,6 +131,8 @@ class GameShell : public Application {
     void SaveIfSettingsChanged();
     // Ends a pause as a press on the pause screen does: the game resumes first.
     void EndPause();
+    // The shell font at the size the window's scale asks for.
+    void FitShellFont();
     void CreateSheetSprites();
     // Cuts the sheet sprites for a set, over the images as loaded.
     void CutSheetSprites(const SheetLayout& sheet);
