@@ -134,11 +134,9 @@ void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
         }
         if (pumped != PumpResult::Empty) {
             pacer.OnMessage();
-        }
-        if (pumped == PumpResult::Prompt) {
-            pacer.RequestPromptFrame();
-        }
-        if (pumped != PumpResult::Empty) {
+            if (pumped == PumpResult::Prompt) {
+                pacer.RequestPromptFrame();
+            }
             continue; // all waiting messages are handled before the next frame
         }
         if (quitRequested) {

@@ -25,7 +25,6 @@ class FramePacer {
     void Rest();
     // A message arrived; a resting loop draws again at the next period's time.
     void OnMessage();
-    bool Resting() const { return resting; }
 
     // Longest a resting screen goes without a frame, in case it changes by itself after all.
     static constexpr std::int64_t RestUs = 500000;

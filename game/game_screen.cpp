@@ -284,8 +284,7 @@ Box ArithmeticGame::SetupTitleBox() {
 }
 
 void ArithmeticGame::DrawSetupScreen() {
-    SelectShellFont();
-    PlaceSetupControls();
+    SelectShellFont(); // the keypad was drawn in the problem font; the places stay as set
     const int f = FontHeight();
     const int line = SetupLineHeight();
     const int captionX = difficultyChoice.x - SpaceWidth();

@@ -147,10 +147,10 @@ void GameShell::CutSheetSprites(const SheetLayout& sheet) {
 
 void GameShell::FitArtwork() {
     // Before start the images are not loaded yet, and the start loads what the size asks.
-    if (artwork == nullptr || &CurrentArtwork() == artwork) {
+    const SheetLayout& sheet = CurrentArtwork();
+    if (artwork == nullptr || &sheet == artwork) {
         return;
     }
-    const SheetLayout& sheet = CurrentArtwork();
     // Only images the game had loaded are replaced; a missing bitmap draws nothing.
     if (spriteSheet != nullptr && titleImage != nullptr) {
         LoadShellImages(sheet.sheetBitmap, sheet.titleBitmap);

@@ -352,8 +352,7 @@ void GameShell::DrawDecoratedFrame(int left, int top, int right, int bottom) {
 }
 
 void GameShell::DrawHighScoresPanel(const Rect& outer) {
-    const int lineHeight = FontHeight();
-    const int step = lineHeight + (lineHeight >> 1);
+    const int step = LineStep();
     const Rect panel = Shrunk(outer, PanelInset(frameCorners[0]));
     const int panelWidth = panel.right - panel.left;
     backButton.SetPosition((GetClientWidth() >> 1) - (backButton.GetWidth() >> 1), panel.top);
@@ -381,8 +380,7 @@ void GameShell::DrawHighScoresPanel(const Rect& outer) {
 }
 
 void GameShell::DrawOptionsPanel(const Rect& outer) {
-    const int lineHeight = FontHeight();
-    const int step = lineHeight + (lineHeight >> 1);
+    const int step = LineStep();
     const Rect panel = Shrunk(outer, PanelInset(frameCorners[0]));
     const int panelWidth = panel.right - panel.left;
 

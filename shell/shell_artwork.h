@@ -53,18 +53,30 @@ inline constexpr SheetLayout CompactSheet = {
     120,
 };
 
-inline constexpr SheetLayout DoubleSheet = {
-    {0, 0, 840, 180},
-    {420, 412, 80, 100},
-    {844, 180, 180, 180},
-    {{976, 0, 24, 24}, {1000, 0, 24, 24}, {976, 24, 24, 24}, {1000, 24, 24, 24}},
-    {0, 182, 384, 330},
-    {522, 180, 322, 200},
-    94,
-    4,
-    140,
-    141,
-};
+// A rectangle of a sheet drawn at twice the size.
+constexpr SheetRect Doubled(const SheetRect& r) {
+    return {2 * r.x, 2 * r.y, 2 * r.width, 2 * r.height};
+}
+
+// A set's artwork drawn at twice the size, in the bitmaps given: every rectangle, the band
+// offset and the frame's lines twice the set's.
+constexpr SheetLayout Doubled(const SheetLayout& set, int sheetBitmap, int titleBitmap) {
+    return {
+        Doubled(set.headerBanner),
+        Doubled(set.bandTile),
+        Doubled(set.cornerSwirl),
+        {Doubled(set.frameCorners[0]), Doubled(set.frameCorners[1]), Doubled(set.frameCorners[2]),
+         Doubled(set.frameCorners[3])},
+        Doubled(set.sidePictureUpper),
+        Doubled(set.sidePictureLower),
+        2 * set.bandOffset,
+        2 * set.linesPerColour,
+        sheetBitmap,
+        titleBitmap,
+    };
+}
+
+inline constexpr SheetLayout DoubleSheet = Doubled(LargeSheet, 140, 141);
 
 // The display scale (thousandths) from which the double set is drawn.
 constexpr int DoubleArtworkScale = 1500;

@@ -29,21 +29,19 @@ int ShiftCount(int value) {
 // end of the rightmost advance, and from the first line's top to the last line's bottom.
 TextRun LaidOutRun(const Font& font, const char* text) {
     TextRun run{text, 0, 0, 0, 0};
-    if (!font.layoutBuffer) {
+    if (!font.layoutBuffer || font.layoutCount == 0 || font.layoutBuffer[0].code == 0) {
         return run;
     }
-    bool first = true;
-    int right = 0;
-    int bottom = 0;
+    run.x = font.layoutBuffer[0].x;
+    run.y = font.layoutBuffer[0].y;
+    int right = run.x;
+    int bottom = run.y;
     for (int i = 0; i < font.layoutCount && font.layoutBuffer[i].code != 0; ++i) {
         const LayoutRecord& record = font.layoutBuffer[i];
-        const int recordRight = record.x + record.width - 1; // width is the advance plus 1
-        const int recordBottom = record.y + font.height;
-        run.x = first ? record.x : std::min(run.x, record.x);
-        run.y = first ? record.y : std::min(run.y, record.y);
-        right = first ? recordRight : std::max(right, recordRight);
-        bottom = first ? recordBottom : std::max(bottom, recordBottom);
-        first = false;
+        run.x = std::min(run.x, record.x);
+        run.y = std::min(run.y, record.y);
+        right = std::max(right, record.x + record.width - 1); // width is the advance plus 1
+        bottom = std::max(bottom, record.y + font.height);
     }
     run.width = right - run.x;
     run.height = bottom - run.y;
