@@ -90,6 +90,7 @@ void LoadFolders(FileStore& store, const DataFolders& folders, const DataFileSet
     // Bytes of a file that was not read whole are empty: it loads like a missing one.
     state.recordedLength = LoadDataBytes(found.settingsBytes, found.highScoreBytes, files);
     state.folder = folders.save;
+    state.fallbackFolder = folders.fallback;
     state.createFolder = !folders.fallback.empty();
     state.settingsWritable = found.settingsStatus != ReadStatus::Unreadable && !found.commitPending;
     state.highScoresWritable = found.highScoreStatus != ReadStatus::Unreadable;

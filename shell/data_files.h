@@ -48,6 +48,7 @@ DataFolders ChooseDataFolders(FileStore& store, const std::string& programFolder
 struct DataFileState {
     bool loaded = false;             // set when a load has finished; a save before it does nothing
     std::string folder;              // where the files are saved, ending in a separator
+    std::string fallbackFolder;      // where they were read from instead; empty for none
     bool createFolder = false;       // folder is the per-user one, created by the first save
     bool settingsWritable = false;   // clear: settings.dat (so the pair) must stay as it is
     bool highScoresWritable = false; // clear: highscores.dat could not be read

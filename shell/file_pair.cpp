@@ -120,7 +120,11 @@ CommitResult CommitPair(FileStore& store, const FilePairPaths& paths,
                                                                    : CommitResult::Unfinished;
 }
 
+bool ReplaceFile(FileStore& store, const std::string& temporary, const std::string& target,
+                 const std::string& bytes) {
+    return Stage(store, temporary, bytes) && Place(store, temporary, target);
+}
+
 bool CommitSettings(FileStore& store, const FilePairPaths& paths, const std::string& bytes) {
-    return Stage(store, paths.settingsTemp, bytes) &&
-           Place(store, paths.settingsTemp, paths.settings);
+    return ReplaceFile(store, paths.settingsTemp, paths.settings, bytes);
 }

@@ -67,5 +67,10 @@ enum class CommitResult {
 CommitResult CommitPair(FileStore& store, const FilePairPaths& paths,
                         const std::string& highScoreBytes, const SettingsBytesFor& settingsFor,
                         bool settingsMayGoAlone, int& recordedLength);
+// Replaces target with bytes: written and flushed to temporary first, then moved over
+// target in one step. false leaves target as it was and no temporary file behind, except
+// after a crash.
+bool ReplaceFile(FileStore& store, const std::string& temporary, const std::string& target,
+                 const std::string& bytes);
 // Replaces settings.dat alone, through its temporary file; false leaves it as it was.
 bool CommitSettings(FileStore& store, const FilePairPaths& paths, const std::string& bytes);

@@ -1,0 +1,47 @@
+// progress.dat: the player's history (game/progress_history.h) beside the other two data
+// files, line-oriented through DataArchive with its own header and version. It is read
+// whole and checked strictly: a file that is not exactly what a save would write for what
+// it holds (damaged, cut short, oversized, from a newer version) is set aside as
+// progress.dat.bad and a new history begins. Saves replace it in one step through a
+// temporary file, so a crash leaves the old file or the new one.
+#pragma once
+
+#include <string>
+
+#include "game/progress_history.h"
+#include "shell/file_store.h"
+
+// Largest progress file read: a full history is well under half of it.
+constexpr std::size_t MaxProgressFileBytes = 1024 * 1024;
+
+constexpr char ProgressHeader[] = "Quickfigure progress";
+constexpr int ProgressVersion = 1;
+
+// What the load learned about progress.dat; the saves rely on it.
+struct ProgressFileState {
+    bool loaded = false;   // a save before the load does nothing
+    bool writable = false; // clear: a file is there that could not be read or set aside
+    std::string folder;    // where it is saved, ending in a separator
+    bool createFolder = false;
+    std::string savedBytes; // as last loaded or saved; an unchanged history is not written
+};
+
+// The file's bytes for a history.
+std::string ProgressFileBytes(const ProgressHistory& history);
+// Reads bytes into history; false (history left as it was) for anything but the bytes
+// ProgressFileBytes writes for some history.
+bool ReadProgressBytes(const std::string& bytes, ProgressHistory& history);
+
+// Paths in a folder that ends in a separator.
+std::string ProgressFilePath(const std::string& folder);
+std::string ProgressCsvPath(const std::string& folder);
+
+// Reads progress.dat from folder into history, or, when folder has none, from fallback
+// (empty for none). A leftover temporary file of a cut-short save is removed first.
+void LoadProgressFile(FileStore& store, const std::string& folder, const std::string& fallback,
+                      bool createFolder, ProgressHistory& history, ProgressFileState& state);
+// Writes the history when it differs from the file's last known bytes; false when a
+// needed write failed (the file on disk is then as it was).
+bool SaveProgressFile(FileStore& store, const ProgressHistory& history, ProgressFileState& state);
+// Writes text to progress.csv beside progress.dat; false when it could not.
+bool ExportProgressCsv(FileStore& store, const ProgressFileState& state, const std::string& text);
