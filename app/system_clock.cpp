@@ -1,6 +1,7 @@
 // The kernel32 clocks behind TickTimer and the frame loop, and winmm's timer resolution.
 #include "app/system_clock.h"
 
+#include <cstdio>
 #include <ctime>
 
 #include "app/win32.h"
@@ -16,6 +17,15 @@ std::uint32_t SystemTickCount() {
 
 std::uint32_t CalendarSeconds() {
     return static_cast<std::uint32_t>(std::time(nullptr));
+}
+
+std::string LocalDateTimeText() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", now.wYear, now.wMonth, now.wDay,
+                  now.wHour, now.wMinute);
+    return text;
 }
 
 std::int64_t PreciseMicroseconds() {

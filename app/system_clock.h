@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Milliseconds since the system started, wrapping at 2^32.
 std::uint32_t SystemTickCount();
 // Current calendar time in whole seconds.
 std::uint32_t CalendarSeconds();
+// The local date and time to the minute: "2026-12-08 19:52".
+std::string LocalDateTimeText();
 // Microseconds on the performance counter: steady, finer than the tick count.
 std::int64_t PreciseMicroseconds();
 // Raises the system timer resolution to 1 ms, so waits end on time rather than in the

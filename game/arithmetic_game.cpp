@@ -80,6 +80,7 @@ void ArithmeticGame::LoadGameResources() {
     difficultyChoice.Select(DifficultyNormal);
     difficultyChoice.boxed = false;
     startGameButton.label = "Start Game";
+    progressButton.label = "Progress";
     answerPad.hidden = true;
 }
 
@@ -123,14 +124,17 @@ void ArithmeticGame::FitProblemFont() {
 
 void ArithmeticGame::StartNewGame() {
     setupMode = true;
+    progressShown = false;
 }
 
 void ArithmeticGame::OnPause() {
     clock.Pause();
+    answers.Pause();
 }
 
 void ArithmeticGame::OnResume() {
     clock.Resume();
+    answers.Resume();
 }
 
 int ArithmeticGame::GetDifficulty() {

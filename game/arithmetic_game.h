@@ -6,10 +6,14 @@
 
 #include <string>
 
+#include "game/answer_recorder.h"
 #include "game/button_grid.h"
 #include "game/countdown_clock.h"
 #include "game/game_layout.h"
 #include "game/problem_dealer.h"
+#include "game/progress_file.h"
+#include "game/progress_history.h"
+#include "game/progress_screen.h"
 #include "shell/game_shell.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -25,7 +29,7 @@ class ArithmeticGame : public GameShell {
     void OnResize(int newWidth, int newHeight) override;
     // A game under way pauses, as the "Pause" button would, while the player is away.
     void OnDeactivate() override;
-    // GameShell slots 17 to 27 (24, GetGameMode, keeps the shell's default).
+    // GameShell slots 17 to 29 (24, GetGameMode, keeps the shell's default).
     void LoadGameResources() override;
     void FreeGameResources() override;
     void DrawGame() override;
@@ -36,6 +40,9 @@ class ArithmeticGame : public GameShell {
     void DescribeGameMode(std::string& out) override;
     bool OnGameKeyDown(int key, KeyBindings* bindings) override;
     bool SerializeSettings(DataArchive& archive) override;
+    // progress.dat, beside the other two files (game_progress.cpp).
+    void LoadGameFiles() override;
+    void SaveGameFiles() override;
 
     // Starts a game with the chosen difficulty and operations.
     void NewGame();
@@ -60,11 +67,18 @@ class ArithmeticGame : public GameShell {
     // Says why "Start Game" does nothing, below it, where the layout leaves room.
     void DrawNoOperationHint(int area);
 
+    // The progress screen, opened from the setup screen (game_progress.cpp).
+    void OpenProgress();
+    void CloseProgress();
+    // Writes progress.csv beside progress.dat and says on the screen where it went.
+    void ExportProgress();
+
     ButtonGrid keypad;
     ButtonGrid commandBar;
     CountdownClock clock;
     Button skipButton;
     Button startGameButton;
+    Button progressButton;
     CheckBox addToggle;
     CheckBox subtractToggle;
     CheckBox multiplyToggle;
@@ -84,6 +98,13 @@ class ArithmeticGame : public GameShell {
     // 255 when an answer was just accepted, lowered by 10 per drawn frame.
     int fadeLevel = 0;
     GameLayout layout;
+    // The player's history across games, and this game's part in it.
+    ProgressHistory progress;
+    ProgressFileState progressFile;
+    AnswerRecorder answers;
+    ProgressScreen progressScreen;
+    // True while the progress screen is shown over the setup screen.
+    bool progressShown = false;
 
     Font* problemFont = nullptr;
     Sound* correctSound = nullptr;
@@ -110,6 +131,15 @@ class ArithmeticGame : public GameShell {
     void ApplyLayout();
     void DrawPlayScreen();
     void DrawSetupFrame();
+    // Where the setup screen's "Progress" button goes: beside "Start Game" where there
+    // is room, else below the hint's line; false where neither has room.
+    bool PlaceProgressButton();
+    // The progress buttons' clicks (each latch is set only while its screen is up).
+    void ReadProgressLatches();
+    void DrawProgressFrame();
+    bool OnProgressKey(int key);
+    // The ended game's record in the history.
+    void RecordFinishedGame();
     // The setup screen's area: the window's width, or the left area beside the keypad.
     int SetupArea() const;
     // The narrowest left area the setup rows fit in, with the current (shell) font.

@@ -29,16 +29,19 @@ void ArithmeticGame::NewGame() {
     challengeActive = false;
     clock.Start(GameStartSeconds, GameLimitSeconds);
     dealer.NewGame(difficultyChoice.Selected(), operations);
+    answers.BeginGame(progress);
 }
 
 void ArithmeticGame::AdvanceProblem() {
     if (dealer.AdvanceProblem()) {
         PlayIfLoaded(challengeSound);
     }
+    answers.ProblemShown();
 }
 
 void ArithmeticGame::LevelUp() {
     dealer.LevelUp();
+    answers.ProblemShown();
     ++level;
     typedAnswer.clear(); // digits half-typed for a skipped challenge
     PlayIfLoaded(startSound);
@@ -74,6 +77,7 @@ bool ArithmeticGame::CheckAnswer() {
 }
 
 bool ArithmeticGame::AcceptAnswer() {
+    answers.Right(progress, dealer.currentProblem);
     const bool challenge = dealer.problemNumber == dealer.problemsPerLevel;
     const int remaining = clock.RemainingSeconds();
     score += challenge ? ChallengePoints : AnswerPoints(remaining, dealer.referenceSeconds);
@@ -90,6 +94,7 @@ bool ArithmeticGame::AcceptAnswer() {
 }
 
 bool ArithmeticGame::RejectAnswer() {
+    answers.Wrong(progress, dealer.currentProblem);
     typedAnswer.clear();
     PlayIfLoaded(wrongSound);
     clock.Adjust(PenaltyMilliseconds(dealer.penaltySeconds));
@@ -132,10 +137,12 @@ void ArithmeticGame::UpdatePlay() {
     // challenge once this one is over.
     const bool skipClicked = skipButton.WasClicked();
     if (clock.RemainingSeconds() <= 0) {
+        RecordFinishedGame();
         EndGame();
         return; // a finished game takes no further step
     }
     if (skipClicked && dealer.ChallengeActive()) {
+        answers.Skipped(progress, dealer.currentProblem);
         FinishProblem(); // a skipped challenge scores nothing and costs nothing
     }
     // After the skip, so this frame already shows the next level's first problem.
@@ -151,6 +158,7 @@ void ArithmeticGame::DrawGame() {
         if (startGameButton.WasClicked()) {
             TryStartGame();
         }
+        ReadProgressLatches();
     } else {
         int key = 0;
         if (keypad.FindPressed(&key)) {
@@ -167,7 +175,9 @@ void ArithmeticGame::DrawGame() {
         UpdatePlay();
     }
     ApplyLayout();
-    if (setupMode) {
+    if (setupMode && progressShown) {
+        DrawProgressFrame();
+    } else if (setupMode) {
         DrawSetupFrame();
     } else {
         DrawPlayScreen();
@@ -181,7 +191,9 @@ bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {
     if (!GameScreenShown()) {
         return true;
     }
-    if (setupMode) {
+    if (setupMode && progressShown) {
+        OnProgressKey(key);
+    } else if (setupMode) {
         OnSetupKey(key);
     } else {
         OnPlayKey(key);
@@ -199,6 +211,7 @@ bool ArithmeticGame::OnSetupKey(int key) {
     case '6': subtractToggle.Toggle(); return true;
     case '7': multiplyToggle.Toggle(); return true;
     case '8': divideToggle.Toggle(); return true;
+    case '9': OpenProgress(); return true;
     case '0':
     case KeyCode::Escape: ReturnToMenu(); return true;
     default: return false;

@@ -301,6 +301,9 @@ void ArithmeticGame::DrawSetupScreen() {
     multiplyToggle.Draw();
     divideToggle.Draw();
     startGameButton.Draw();
+    if (PlaceProgressButton()) {
+        progressButton.Draw();
+    }
     if (!operations.Any()) {
         DrawNoOperationHint(SetupArea());
     }

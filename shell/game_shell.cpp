@@ -94,6 +94,7 @@ void GameShell::OnStart() {
     }
     LoadDataFiles(ShellDataFiles(), dataFileState);
     savedSettings = SettingsFileBytes(ShellDataFiles(), 0);
+    LoadGameFiles();
 }
 
 void GameShell::OnExit() {
@@ -103,6 +104,7 @@ void GameShell::OnExit() {
         RecordHighScore();
     }
     SaveDataFiles(ShellDataFiles(), dataFileState);
+    SaveGameFiles();
     FreeGameResources();
     FreeShellResources();
 }
@@ -212,6 +214,7 @@ void GameShell::DrawFrame() {
 void GameShell::SaveDataNow() {
     savedSettings = SettingsFileBytes(ShellDataFiles(), 0);
     SaveDataFiles(ShellDataFiles(), dataFileState);
+    SaveGameFiles();
 }
 
 void GameShell::SaveIfSettingsChanged() {

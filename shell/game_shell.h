@@ -1,7 +1,7 @@
 // GameShell: the reusable shell of a game on top of Application. It owns the main menu,
 // the options and high-score screens, the pause and game-over screens, the high-score
 // table and the two data files, and routes every frame, key and mouse press to the
-// current screen. A game derives from it and fills in the eleven hooks (slots 17 to 27)
+// current screen. A game derives from it and fills in the thirteen hooks (slots 17 to 29)
 // appended after Application's seventeen.
 #pragma once
 
@@ -63,6 +63,12 @@ class GameShell : public Application {
     virtual bool OnGameKeyDown(int key, KeyBindings* bindings);
     // Slot 27: the game's section of settings.dat, read at start and written at exit.
     virtual bool SerializeSettings(DataArchive& archive);
+    // Slot 28: after the two files are loaded at start; the game loads its own files from
+    // the same folder (DataFolderPath of dataFileState).
+    virtual void LoadGameFiles() {}
+    // Slot 29: after the two files are saved (a finished game, a settings change, exit);
+    // the game saves its own.
+    virtual void SaveGameFiles() {}
 
     // Operations the game calls.
     bool ReturnToMenu();

@@ -1,0 +1,44 @@
+// AnswerRecorder: one game's part in the progress history. It times each problem from
+// the moment it is shown to its first judged answer on the tick timer, which the game
+// pauses with itself, so paused time never counts; gives each problem its one verdict on
+// the fact as shown; and keeps the game's tallies, answer times and misses in order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/tick_timer.h"
+#include "game/problem.h"
+#include "game/progress_history.h"
+
+class AnswerRecorder {
+  public:
+    // A new game in history: its number, empty tallies.
+    void BeginGame(ProgressHistory& history);
+    // A problem has become current: its time starts now.
+    void ProblemShown();
+    void Pause() { timer.Pause(); }
+    void Resume() { timer.Resume(); }
+    // A right answer counts unless the problem was already missed.
+    void Right(ProgressHistory& history, const Problem& problem);
+    // Only a problem's first wrong answer counts.
+    void Wrong(ProgressHistory& history, const Problem& problem);
+    // A skip counts unless the problem was already missed.
+    void Skipped(ProgressHistory& history, const Problem& problem);
+    // The finished game's record; the caller adds what the recorder does not know.
+    GameRecord Result() const;
+
+    // The problems missed (answered wrong or skipped) this game, in order.
+    std::vector<Problem> misses;
+
+  private:
+    void Miss(const Problem& problem);
+    int ElapsedMs() const;
+
+    TickTimer timer;
+    int gameNumber = 0;
+    bool missed = false;
+    int right = 0;
+    int wrong = 0;
+    std::vector<int> times;
+};

@@ -1,0 +1,98 @@
+// The game's side of the progress history: progress.dat loaded and saved with the other
+// two files, a finished game's record, and the progress screen with its keys and export.
+#include "app/key_translation.h"
+#include "app/system_clock.h"
+#include "game/arithmetic_game.h"
+#include "game/progress_summary.h"
+#include "text/text.h"
+
+void ArithmeticGame::LoadGameFiles() {
+    if (!dataFileState.loaded) {
+        return; // without a known folder nothing is read, and so nothing saved
+    }
+    LoadProgressFile(SystemFileStore(), DataFolderPath(dataFileState), dataFileState.fallbackFolder,
+                     dataFileState.createFolder, progress, progressFile);
+}
+
+void ArithmeticGame::SaveGameFiles() {
+    SaveProgressFile(SystemFileStore(), progress, progressFile);
+}
+
+void ArithmeticGame::RecordFinishedGame() {
+    GameRecord game = answers.Result();
+    game.when = LocalDateTimeText();
+    game.difficulty = dealer.difficulty;
+    game.operations = DescribeOperations(dealer.ops);
+    game.score = score;
+    game.level = level;
+    progress.RecordGame(game);
+}
+
+void ArithmeticGame::OpenProgress() {
+    progressShown = true;
+    progressScreen.message.clear();
+}
+
+void ArithmeticGame::CloseProgress() {
+    progressShown = false;
+}
+
+void ArithmeticGame::ExportProgress() {
+    const std::string path = ProgressCsvPath(progressFile.folder);
+    if (ExportProgressCsv(SystemFileStore(), progressFile, ProgressCsvText(progress))) {
+        progressScreen.message = "Saved " + path;
+    } else {
+        progressScreen.message = "Could not write " + path;
+    }
+}
+
+bool ArithmeticGame::PlaceProgressButton() {
+    const int f = FontHeight();
+    const int area = SetupArea();
+    const int startRight = startGameButton.x + startGameButton.GetWidth();
+    const int startBottom = startGameButton.y + startGameButton.GetHeight();
+    const int needed = TextWidth(progressButton.label.c_str()) + f;
+    if (area - startRight >= needed + f) {
+        progressButton.SetSize(needed, 2 * f);
+        progressButton.SetPosition(startRight + CenterOffset(area - startRight, needed),
+                                   startGameButton.y +
+                                       CenterOffset(startGameButton.GetHeight(), 2 * f));
+        return true;
+    }
+    // Clear below the band the no-operation hint takes.
+    const int top = startBottom + 4 * f;
+    const int bottom = width < height ? keypad.y : height;
+    progressButton.SetSize(std::max(needed, startGameButton.GetWidth() / 2), 2 * f);
+    progressButton.SetPosition(CenterOffset(area, progressButton.GetWidth()), top);
+    return top + 2 * f + f / 2 <= bottom;
+}
+
+void ArithmeticGame::ReadProgressLatches() {
+    if (progressButton.WasClicked()) {
+        OpenProgress();
+    }
+    if (progressScreen.backButton.WasClicked()) {
+        CloseProgress();
+    }
+    if (progressScreen.exportButton.WasClicked()) {
+        ExportProgress();
+    }
+    if (progressScreen.gridButton.WasClicked()) {
+        progressScreen.SwitchGrid();
+    }
+}
+
+void ArithmeticGame::DrawProgressFrame() {
+    SelectShellFont();
+    progressScreen.Draw(progress, width, height);
+}
+
+bool ArithmeticGame::OnProgressKey(int key) {
+    switch (key) {
+    case '0':
+    case KeyCode::Escape: CloseProgress(); return true;
+    case '1': progressScreen.SwitchGrid(); return true;
+    case '2': ExportProgress(); return true;
+    default: return false;
+    }
+}

@@ -1,0 +1,261 @@
+#include "game/progress_summary.h"
+
+#include <algorithm>
+
+#include "text/number_text.h"
+
+namespace {
+
+// Average answers at or under FastMs look green, at or over SlowMs red; a fact missed in
+// half its problems or more is red too.
+constexpr int FastMs = 2000;
+constexpr int SlowMs = 6000;
+constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
+constexpr char DivisionSignUtf8[] = "\xC3\xB7";
+
+int Misses(const FactRecord& fact) {
+    return fact.wrong + fact.skipped;
+}
+
+int TimedAnswers(const FactRecord& fact) {
+    return fact.right + fact.wrong;
+}
+
+struct Rgb {
+    int r, g, b;
+};
+
+ColorRef Blend(Rgb from, Rgb to, float t) {
+    const auto mix = [t](int a, int b) { return static_cast<ColorRef>(a + (b - a) * t + 0.5f); };
+    return mix(from.r, to.r) | mix(from.g, to.g) << 8 | mix(from.b, to.b) << 16;
+}
+
+// The operation's sign as a spreadsheet shows it.
+std::string Utf8Signs(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (static_cast<std::uint8_t>(c) == OpDivide) {
+            out += DivisionSignUtf8;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Quoted, with inner quotes doubled: any text is one field.
+void AppendCsvText(std::string& row, const std::string& text) {
+    row += '"';
+    for (char c : text) {
+        row += c;
+        if (c == '"') {
+            row += '"';
+        }
+    }
+    row += '"';
+}
+
+void AppendCsvNumber(std::string& row, int value) {
+    row += ',';
+    AppendDecimal(row, value);
+}
+
+// Tenths of a second: "4.2".
+std::string TenthsText(int ms) {
+    const int tenths = (std::max(ms, 0) + 50) / 100;
+    std::string text;
+    AppendDecimal(text, tenths / 10);
+    text += '.';
+    AppendDecimal(text, tenths % 10);
+    return text;
+}
+
+// An empty field for a time that was never taken.
+void AppendCsvSeconds(std::string& row, int ms) {
+    row += ',';
+    if (ms >= 0) {
+        row += TenthsText(ms);
+    }
+}
+
+void AppendFactRows(std::string& csv, const ProgressHistory& history) {
+    csv += "fact,asked,right,wrong,skipped,average seconds,best seconds,last game\r\n";
+    for (const FactRecord& fact : history.facts) {
+        AppendCsvText(csv, Utf8Signs(FactText(fact)));
+        for (int value : {fact.asked, fact.right, fact.wrong, fact.skipped}) {
+            AppendCsvNumber(csv, value);
+        }
+        AppendCsvSeconds(csv, FactMeanMs(fact));
+        AppendCsvSeconds(csv, fact.right > 0 ? fact.bestMs : -1);
+        AppendCsvNumber(csv, fact.lastGame);
+        csv += "\r\n";
+    }
+}
+
+void AppendGameRows(std::string& csv, const ProgressHistory& history) {
+    csv += "date,difficulty,operations,score,level,right,wrong,median seconds\r\n";
+    for (const GameRecord& game : history.games) {
+        AppendCsvText(csv, game.when);
+        csv += ',';
+        AppendCsvText(csv, DifficultyNames[std::clamp(game.difficulty, 0, 2)]);
+        csv += ',';
+        AppendCsvText(csv, Utf8Signs(game.operations));
+        csv += ',';
+        csv += std::to_string(game.score);
+        for (int value : {game.level, game.right, game.wrong}) {
+            AppendCsvNumber(csv, value);
+        }
+        AppendCsvSeconds(csv, game.medianMs);
+        csv += "\r\n";
+    }
+}
+
+} // namespace
+
+std::string FactText(const FactRecord& fact) {
+    std::string text;
+    AppendDecimal(text, fact.operandA);
+    text += ' ';
+    text += static_cast<char>(fact.operation);
+    text += ' ';
+    AppendDecimal(text, fact.operandB);
+    return text;
+}
+
+int FactMeanMs(const FactRecord& fact) {
+    const int timed = TimedAnswers(fact);
+    return timed > 0 ? fact.totalMs / timed : -1;
+}
+
+std::string SecondsText(int ms) {
+    return TenthsText(ms) + " s";
+}
+
+std::string FactLine(const FactRecord& fact) {
+    std::string line = FactText(fact);
+    const int mean = FactMeanMs(fact);
+    if (mean >= 0) {
+        line += "  " + SecondsText(mean);
+    }
+    line += "  ";
+    AppendDecimal(line, fact.wrong);
+    line += " of ";
+    AppendDecimal(line, fact.asked);
+    line += " wrong";
+    if (fact.skipped > 0) {
+        line += ", ";
+        AppendDecimal(line, fact.skipped);
+        line += " skipped";
+    }
+    return line;
+}
+
+std::vector<const FactRecord*> SlowestFacts(const ProgressHistory& history, int count) {
+    std::vector<const FactRecord*> facts;
+    for (const FactRecord& fact : history.facts) {
+        if (TimedAnswers(fact) > 0) {
+            facts.push_back(&fact);
+        }
+    }
+    std::stable_sort(facts.begin(), facts.end(), [](const FactRecord* a, const FactRecord* b) {
+        return FactMeanMs(*a) > FactMeanMs(*b);
+    });
+    facts.resize(std::min(facts.size(), static_cast<std::size_t>(std::max(count, 0))));
+    return facts;
+}
+
+std::vector<const FactRecord*> MostMissedFacts(const ProgressHistory& history, int count) {
+    std::vector<const FactRecord*> facts;
+    for (const FactRecord& fact : history.facts) {
+        if (Misses(fact) > 0) {
+            facts.push_back(&fact);
+        }
+    }
+    std::stable_sort(facts.begin(), facts.end(), [](const FactRecord* a, const FactRecord* b) {
+        if (Misses(*a) != Misses(*b)) {
+            return Misses(*a) > Misses(*b);
+        }
+        // The higher share of misses: a/asked(a) > b/asked(b), without division.
+        return static_cast<long long>(Misses(*a)) * b->asked >
+               static_cast<long long>(Misses(*b)) * a->asked;
+    });
+    facts.resize(std::min(facts.size(), static_cast<std::size_t>(std::max(count, 0))));
+    return facts;
+}
+
+OperationFigures FiguresFor(const ProgressHistory& history, std::uint8_t operation) {
+    OperationFigures figures;
+    std::vector<const FactRecord*> timed;
+    long long answers = 0;
+    for (const FactRecord& fact : history.facts) {
+        if (fact.operation != operation) {
+            continue;
+        }
+        figures.asked += fact.asked;
+        figures.right += fact.right;
+        if (TimedAnswers(fact) > 0) {
+            timed.push_back(&fact);
+            answers += TimedAnswers(fact);
+        }
+    }
+    std::sort(timed.begin(), timed.end(), [](const FactRecord* a, const FactRecord* b) {
+        return FactMeanMs(*a) < FactMeanMs(*b);
+    });
+    // The lower middle answer, as MedianMs takes it.
+    const long long middle = (answers - 1) / 2;
+    long long passed = 0;
+    for (const FactRecord* fact : timed) {
+        passed += TimedAnswers(*fact);
+        if (passed > middle) {
+            figures.medianMs = FactMeanMs(*fact);
+            break;
+        }
+    }
+    return figures;
+}
+
+float FactDifficulty(const FactRecord& fact) {
+    if (fact.asked <= 0) {
+        return 0.0f;
+    }
+    const float missed = 2.0f * static_cast<float>(Misses(fact)) / static_cast<float>(fact.asked);
+    const int mean = FactMeanMs(fact);
+    const float slow =
+        mean < 0 ? 0.0f : static_cast<float>(mean - FastMs) / static_cast<float>(SlowMs - FastMs);
+    return std::clamp(std::max(missed, slow), 0.0f, 1.0f);
+}
+
+ColorRef DifficultyColour(float difficulty) {
+    constexpr Rgb Green = {60, 176, 70};
+    constexpr Rgb Yellow = {240, 210, 50};
+    constexpr Rgb Red = {215, 45, 40};
+    const float t = std::clamp(difficulty, 0.0f, 1.0f);
+    return t < 0.5f ? Blend(Green, Yellow, 2.0f * t) : Blend(Yellow, Red, 2.0f * t - 1.0f);
+}
+
+ColorRef GridCellColour(const ProgressHistory& history, std::uint8_t operation, int operandA,
+                        int operandB) {
+    const FactRecord* fact = history.FindFact(operation, operandA, operandB);
+    if (fact == nullptr || fact->asked == 0) {
+        return GridUnaskedColour;
+    }
+    return DifficultyColour(FactDifficulty(*fact));
+}
+
+std::vector<const GameRecord*> ChartedGames(const ProgressHistory& history) {
+    std::vector<const GameRecord*> games;
+    const std::size_t first =
+        history.games.size() > ChartGames ? history.games.size() - ChartGames : 0;
+    for (std::size_t i = first; i < history.games.size(); ++i) {
+        games.push_back(&history.games[i]);
+    }
+    return games;
+}
+
+std::string ProgressCsvText(const ProgressHistory& history) {
+    std::string csv = "\xEF\xBB\xBF"; // marks the text as UTF-8 for spreadsheets
+    AppendFactRows(csv, history);
+    csv += "\r\n";
+    AppendGameRows(csv, history);
+    return csv;
+}
