@@ -130,10 +130,12 @@ void LoadFrom(FileStore& store, const std::string& folder, const std::string& fa
     ReadStatus status = ReadProgress(store, folder, bytes);
     if (status == ReadStatus::Missing && !fallback.empty()) {
         std::string fallbackBytes;
-        if (ReadProgress(store, fallback, fallbackBytes) == ReadStatus::Ok) {
+        status = ReadProgress(store, fallback, fallbackBytes);
+        if (status == ReadStatus::Ok) {
             ReadProgressBytes(fallbackBytes, history); // a damaged one there is left alone
         }
-        state.writable = true;
+        // One there that cannot be read is not shadowed by a new history in folder.
+        state.writable = status != ReadStatus::Unreadable;
         return;
     }
     switch (status) {
@@ -159,8 +161,10 @@ std::string ProgressFileBytes(const ProgressHistory& history) {
     int version = ProgressVersion;
     DataArchive archive;
     archive.OpenArchive(std::string(), header, version, ArchiveWrite);
-    // Writing only reads the fields; the transfer routine serves both directions.
-    TransferHistory(archive, const_cast<ProgressHistory&>(history));
+    // The transfer routine serves both directions and assigns as it goes, so it works on
+    // a copy: the history may be a const object.
+    ProgressHistory written = history;
+    TransferHistory(archive, written);
     return archive.CloseArchive();
 }
 

@@ -9,6 +9,21 @@ void AddSaturating(int& total, int ms) {
     total = ms > INT_MAX - total ? INT_MAX : total + ms;
 }
 
+// Longest text kept in a game record: a date or an operations text is far shorter, and
+// with it a full history always stays within the progress file's size limit.
+constexpr std::size_t MaxGameTextBytes = 64;
+
+// The line a file can hold: the text before any line feed, at most MaxGameTextBytes.
+void KeepStorable(std::string& text) {
+    text.resize(std::min({text.find('\n'), text.size(), MaxGameTextBytes}));
+}
+
+// The operations progress.dat can hold; a fact of any other would make the file unreadable.
+bool KnownOperation(std::uint8_t operation) {
+    return operation == OpAdd || operation == OpSubtract || operation == OpMultiply ||
+           operation == OpDivide;
+}
+
 } // namespace
 
 int ProgressHistory::BeginGame() {
@@ -51,6 +66,11 @@ FactRecord& ProgressHistory::FactFor(const Problem& problem, int gameNumber) {
 
 void ProgressHistory::RecordFact(const Problem& problem, FactOutcome outcome, int ms,
                                  int gameNumber) {
+    if (!KnownOperation(problem.operation)) {
+        return;
+    }
+    // A fact is never seen in a game not yet counted: the file's reader rejects that.
+    gameNumber = std::clamp(gameNumber, 0, gamesPlayed);
     FactRecord& fact = FactFor(problem, gameNumber);
     if (fact.asked == INT_MAX) {
         return; // a count at its limit keeps the record consistent rather than wrapping
@@ -70,7 +90,16 @@ void ProgressHistory::RecordFact(const Problem& problem, FactOutcome outcome, in
 }
 
 void ProgressHistory::RecordGame(const GameRecord& game) {
+    // Kept within what the file's reader accepts, or the next start would set it aside.
     games.push_back(game);
+    GameRecord& kept = games.back();
+    kept.difficulty = std::clamp(kept.difficulty, 0, 2);
+    kept.level = std::max(kept.level, 0);
+    kept.right = std::max(kept.right, 0);
+    kept.wrong = std::max(kept.wrong, 0);
+    kept.medianMs = std::clamp(kept.medianMs, 0, MaxAnswerMs);
+    KeepStorable(kept.when);
+    KeepStorable(kept.operations);
     if (games.size() > static_cast<std::size_t>(MaxProgressGames)) {
         games.erase(games.begin(), games.end() - MaxProgressGames);
     }
