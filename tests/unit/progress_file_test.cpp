@@ -1,0 +1,636 @@
+// progress.dat: its exact bytes, round trips that keep every byte and every field, the
+// strict reader refusing anything a save would not write, a damaged or oversized file set
+// aside beside untouched settings and high scores, a locked file never overwritten, the
+// fallback folder, saves cut short by a failure or a power cut at each of their steps,
+// and saves that write nothing when nothing changed.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <new>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "game/progress_file.h"
+#include "shell/data_archive.h"
+#include "support/memory_file_store.h"
+
+namespace {
+
+const std::string SaveFolder = "C:\\users\\player\\AppData\\Local\\Quickfigure\\";
+const std::string ProgramFolder = "D:\\games\\quickfigure\\";
+const std::string Progress = SaveFolder + "progress.dat";
+const std::string SetAside = Progress + ".bad";
+const std::string Temporary = Progress + ".tmp";
+const std::string Settings = SaveFolder + "settings.dat";
+const std::string HighScores = SaveFolder + "highscores.dat";
+
+GameRecord Game(const char* when, int difficulty, const char* operations, std::uint32_t score) {
+    GameRecord game;
+    game.when = when;
+    game.difficulty = difficulty;
+    game.operations = operations;
+    game.score = score;
+    game.level = 3;
+    game.right = 11;
+    game.wrong = 2;
+    game.medianMs = 1850;
+    return game;
+}
+
+// Two games' worth of every operation, a negative operand, a score beyond the int range,
+// the division code in a text and a game without a date.
+ProgressHistory Filled() {
+    ProgressHistory history;
+    history.options.weakFacts = true;
+    int game = history.BeginGame();
+    history.RecordFact(Problem{6, OpMultiply, 7}, FactOutcome::Right, 2300, game);
+    history.RecordFact(Problem{12, OpDivide, 4}, FactOutcome::Wrong, 4100, game);
+    history.RecordFact(Problem{-7, OpSubtract, 9}, FactOutcome::Skipped, -1, game);
+    history.RecordGame(Game("2026-12-08 19:52", 1, " x  \x89 ", 0xFFFFFFF0u));
+    game = history.BeginGame();
+    history.RecordFact(Problem{6, OpMultiply, 7}, FactOutcome::Right, 0, game);
+    history.RecordFact(Problem{8, OpAdd, 5}, FactOutcome::Right, 950, game);
+    history.RecordGame(Game("", 2, " +  -  x  \x89 ", 40));
+    history.options.showAnswer = true;
+    return history;
+}
+
+auto FactFields(const FactRecord& f) {
+    return std::make_tuple(f.operation, f.operandA, f.operandB, f.asked, f.right, f.wrong,
+                           f.skipped, f.totalMs, f.bestMs, f.lastGame);
+}
+
+auto GameFields(const GameRecord& g) {
+    return std::make_tuple(g.when, g.difficulty, g.operations, g.score, g.level, g.right, g.wrong,
+                           g.medianMs);
+}
+
+void ExpectSameHistory(const ProgressHistory& actual, const ProgressHistory& expected) {
+    EXPECT_EQ(actual.options.weakFacts, expected.options.weakFacts);
+    EXPECT_EQ(actual.options.showAnswer, expected.options.showAnswer);
+    EXPECT_EQ(actual.gamesPlayed, expected.gamesPlayed);
+    ASSERT_EQ(actual.facts.size(), expected.facts.size());
+    for (std::size_t i = 0; i < actual.facts.size(); ++i) {
+        EXPECT_EQ(FactFields(actual.facts[i]), FactFields(expected.facts[i])) << "fact " << i;
+    }
+    ASSERT_EQ(actual.games.size(), expected.games.size());
+    for (std::size_t i = 0; i < actual.games.size(); ++i) {
+        EXPECT_EQ(GameFields(actual.games[i]), GameFields(expected.games[i])) << "game " << i;
+    }
+}
+
+// A file's lines, each without its line feed, and back.
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line + '\n';
+    }
+    return bytes;
+}
+
+// Line numbers in a file: four of the header, the two switches, the games played, then
+// each list after its count.
+constexpr std::size_t GamesPlayedLine = 6;
+constexpr std::size_t FactCountLine = 7;
+enum FactField { Operation, OperandA, OperandB, Asked, Right, Wrong, Skipped, TotalMs, BestMs };
+
+std::size_t FactLine(std::size_t fact, FactField field) {
+    return FactCountLine + 1 + 10 * fact + field;
+}
+
+std::size_t GameCountLine(const ProgressHistory& history) {
+    return FactCountLine + 1 + 10 * history.facts.size();
+}
+
+// Filled()'s bytes with one line replaced.
+std::string WithLine(std::size_t line, const std::string& text) {
+    std::vector<std::string> lines = Lines(ProgressFileBytes(Filled()));
+    lines.at(line) = text;
+    return Joined(lines);
+}
+
+// Whether the reader takes bytes; a refusal must leave the history it was given as it was.
+bool Accepts(const std::string& bytes) {
+    ProgressHistory history = Filled();
+    history.gamesPlayed = 77;
+    if (ReadProgressBytes(bytes, history)) {
+        return true;
+    }
+    EXPECT_EQ(history.gamesPlayed, 77) << "a refused file changed the history";
+    EXPECT_EQ(history.facts.size(), Filled().facts.size());
+    return false;
+}
+
+} // namespace
+
+TEST(ProgressFileFormat, ASmallHistoryWritesExactlyTheseBytes) {
+    ProgressHistory history;
+    history.options.weakFacts = true;
+    history.RecordFact(Problem{6, OpMultiply, 7}, FactOutcome::Right, 1500, history.BeginGame());
+    GameRecord game = Game("2026-12-08 19:52", 1, " +  x ", 120);
+    game.right = 1;
+    game.wrong = 0;
+    game.medianMs = 1500;
+    history.RecordGame(game);
+    EXPECT_EQ(ProgressFileBytes(history),
+              "20\nQuickfigure progress\n1\n0\n"
+              "1\n0\n1\n"
+              "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n"
+              "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n");
+    EXPECT_EQ(ProgressFileBytes(ProgressHistory()),
+              "20\nQuickfigure progress\n1\n0\n0\n0\n0\n0\n0\n");
+}
+
+TEST(ProgressFileFormat, ARoundTripKeepsEveryFieldAndEveryByte) {
+    for (const ProgressHistory& history : {ProgressHistory(), Filled()}) {
+        const std::string bytes = ProgressFileBytes(history);
+        ProgressHistory read;
+        read.gamesPlayed = 99;
+        ASSERT_TRUE(ReadProgressBytes(bytes, read));
+        ExpectSameHistory(read, history);
+        EXPECT_EQ(ProgressFileBytes(read), bytes);
+    }
+}
+
+TEST(ProgressFileFormat, AFullHistoryOfTheWidestValuesFitsAndReadsBack) {
+    ProgressHistory history;
+    history.gamesPlayed = INT_MAX;
+    const std::uint8_t operations[] = {OpAdd, OpSubtract, OpMultiply, OpDivide};
+    for (int i = 0; i < MaxProgressFacts; ++i) {
+        FactRecord fact;
+        fact.operation = operations[i % 4];
+        fact.operandA = INT_MIN + i;
+        fact.operandB = INT_MIN;
+        fact.asked = INT_MAX;
+        fact.right = INT_MAX - 2 * 1000000000;
+        fact.wrong = 1000000000;
+        fact.skipped = 1000000000;
+        fact.totalMs = INT_MAX;
+        fact.bestMs = MaxAnswerMs;
+        fact.lastGame = INT_MAX - i;
+        history.facts.push_back(fact);
+    }
+    const std::string longest(MaxArchiveStringBytes, '9');
+    for (int i = 0; i < MaxProgressGames + 1; ++i) {
+        GameRecord game = Game(longest.c_str(), 2, longest.c_str(), 0x80000000u);
+        game.level = game.right = game.wrong = INT_MAX;
+        game.medianMs = MaxAnswerMs;
+        history.RecordGame(game);
+    }
+    const std::string bytes = ProgressFileBytes(history);
+    EXPECT_LE(bytes.size(), MaxProgressFileBytes);
+    ProgressHistory read;
+    ASSERT_TRUE(ReadProgressBytes(bytes, read));
+    ExpectSameHistory(read, history);
+}
+
+TEST(ProgressFileReader, RefusesAFileCutShortAnywhereOrWithAnythingAfterIt) {
+    const std::string bytes = ProgressFileBytes(Filled());
+    ASSERT_TRUE(Accepts(bytes));
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        EXPECT_FALSE(Accepts(bytes.substr(0, length))) << "cut to " << length << " bytes";
+    }
+    for (const std::string& tail : {std::string("\n"), std::string("0\n"), std::string("x"),
+                                    std::string("\r"), std::string(1, '\0')}) {
+        EXPECT_FALSE(Accepts(bytes + tail)) << "followed by \"" << tail << "\"";
+    }
+}
+
+TEST(ProgressFileReader, RefusesAnotherHeaderOrVersion) {
+    EXPECT_FALSE(Accepts(WithLine(0, "11")));
+    EXPECT_FALSE(Accepts(WithLine(1, "Quickfigure progresz")));
+    EXPECT_FALSE(Accepts(WithLine(2, "2")));
+    EXPECT_FALSE(Accepts(WithLine(2, "0")));
+    EXPECT_FALSE(Accepts(WithLine(3, "1")));
+    std::vector<std::string> settings = Lines(WithLine(1, "Quickfigure"));
+    settings[0] = "11";
+    EXPECT_FALSE(Accepts(Joined(settings))) << "the settings file's header";
+}
+
+TEST(ProgressFileReader, RefusesCountsBeyondTheBounds) {
+    ProgressHistory tooManyFacts;
+    tooManyFacts.gamesPlayed = 1;
+    for (int i = 0; i <= MaxProgressFacts; ++i) {
+        tooManyFacts.facts.push_back(FactRecord());
+        tooManyFacts.facts.back().operandA = i;
+    }
+    EXPECT_FALSE(Accepts(ProgressFileBytes(tooManyFacts)));
+    tooManyFacts.facts.pop_back();
+    EXPECT_TRUE(Accepts(ProgressFileBytes(tooManyFacts))) << "exactly the most facts kept";
+
+    ProgressHistory tooManyGames;
+    tooManyGames.games.resize(MaxProgressGames + 1);
+    EXPECT_FALSE(Accepts(ProgressFileBytes(tooManyGames)));
+    tooManyGames.games.pop_back();
+    EXPECT_TRUE(Accepts(ProgressFileBytes(tooManyGames))) << "exactly the most games kept";
+
+    EXPECT_FALSE(Accepts(WithLine(FactCountLine, "-1")));
+    EXPECT_FALSE(Accepts(WithLine(GameCountLine(Filled()), "-1")));
+}
+
+TEST(ProgressFileReader, RefusesCountsThatDisagree) {
+    const ProgressHistory filled = Filled();
+    ASSERT_EQ(filled.facts[0].asked, 2);
+    EXPECT_FALSE(Accepts(WithLine(FactLine(0, Asked), "3")));
+    EXPECT_FALSE(Accepts(WithLine(FactLine(0, Right), "1")));
+    EXPECT_FALSE(Accepts(WithLine(FactLine(0, Skipped), "1")));
+    ProgressHistory negative = filled;
+    negative.facts[0].wrong = -1;
+    negative.facts[0].right = 3;
+    EXPECT_FALSE(Accepts(ProgressFileBytes(negative))) << "a negative count, though they add up";
+    EXPECT_FALSE(Accepts(WithLine(FactLine(0, TotalMs), "-5")));
+    EXPECT_FALSE(Accepts(WithLine(FactLine(0, BestMs), std::to_string(MaxAnswerMs + 1))));
+    EXPECT_FALSE(Accepts(WithLine(GamesPlayedLine, "1"))) << "a fact seen in game 2 of 1";
+    EXPECT_FALSE(Accepts(WithLine(GamesPlayedLine, "-1")));
+    EXPECT_FALSE(Accepts(WithLine(FactCountLine, "3"))) << "four facts listed";
+    EXPECT_FALSE(Accepts(WithLine(FactCountLine, "5")));
+
+    const std::size_t firstGame = GameCountLine(filled) + 1;
+    EXPECT_FALSE(Accepts(WithLine(GameCountLine(filled), "1")));
+    EXPECT_FALSE(Accepts(WithLine(firstGame + 2, "3"))) << "a fourth difficulty";
+    EXPECT_FALSE(Accepts(WithLine(firstGame + 2, "-1")));
+    EXPECT_FALSE(Accepts(WithLine(firstGame + 6, "-1"))) << "a negative level";
+    EXPECT_FALSE(Accepts(WithLine(firstGame + 7, "-1"))) << "a negative right count";
+    EXPECT_FALSE(Accepts(WithLine(firstGame + 9, std::to_string(MaxAnswerMs + 1))));
+    EXPECT_FALSE(Accepts(WithLine(firstGame, "17"))) << "a date text of the wrong length";
+}
+
+TEST(ProgressFileReader, RefusesAFactListedTwiceOrOfAnUnknownOperation) {
+    ProgressHistory twice = Filled();
+    twice.facts.push_back(twice.facts[1]);
+    EXPECT_FALSE(Accepts(ProgressFileBytes(twice)));
+    twice.facts.back().operandB += 1;
+    EXPECT_TRUE(Accepts(ProgressFileBytes(twice))) << "the same operands of another fact";
+
+    for (const char* operation : {"0", "47", "255", "256", "299", "-213"}) {
+        EXPECT_FALSE(Accepts(WithLine(FactLine(0, Operation), operation))) << operation;
+    }
+    for (const char* operation : {"43", "45", "120", "137"}) {
+        EXPECT_TRUE(Accepts(WithLine(FactLine(2, Operation), operation))) << operation;
+    }
+}
+
+TEST(ProgressFileReader, RefusesNumbersNotWrittenAsASaveWritesThem) {
+    const std::string asked = std::to_string(Filled().facts[0].asked);
+    for (const std::string& text : {"0" + asked, "+" + asked, " " + asked, asked + " ",
+                                    asked + "\r", asked + ".0", asked + std::string(1, '\0')}) {
+        EXPECT_FALSE(Accepts(WithLine(FactLine(0, Asked), text))) << "\"" << text << "\"";
+    }
+    EXPECT_FALSE(Accepts(WithLine(4, "2"))) << "a switch is 0 or 1";
+    EXPECT_FALSE(Accepts(WithLine(FactLine(2, OperandA), "-07")));
+    EXPECT_FALSE(Accepts(WithLine(FactLine(2, TotalMs), "-0")));
+    EXPECT_FALSE(Accepts(WithLine(FactLine(2, OperandB), "99999999999"))) << "beyond an int";
+}
+
+namespace {
+
+// A store with the save folder holding the other two data files, and the program folder.
+class ProgressStore : public ::testing::Test {
+  protected:
+    ProgressStore() {
+        store.folders.insert(SaveFolder);
+        store.folders.insert(ProgramFolder);
+        store.files[Settings].bytes = "settings as they were";
+        store.files[HighScores].bytes = "high scores as they were";
+    }
+
+    ProgressHistory Load(ProgressFileState& state, const std::string& fallback = std::string()) {
+        ProgressHistory history;
+        LoadProgressFile(store, SaveFolder, fallback, !fallback.empty(), history, state);
+        return history;
+    }
+    ProgressHistory Load() {
+        ProgressFileState state;
+        return Load(state);
+    }
+
+    void ExpectOtherFilesUntouched() const {
+        EXPECT_EQ(store.Bytes(Settings), "settings as they were");
+        EXPECT_EQ(store.Bytes(HighScores), "high scores as they were");
+    }
+
+    // A load finding bytes as progress.dat sets them aside and starts afresh; what the
+    // session then records is saved and reads back.
+    void CheckSetAside(const std::string& bytes) {
+        store.files[Progress].bytes = bytes;
+        ProgressFileState state;
+        ProgressHistory history = Load(state);
+        EXPECT_TRUE(history.Empty());
+        EXPECT_EQ(history.gamesPlayed, 0);
+        EXPECT_FALSE(store.Has(Progress));
+        EXPECT_TRUE(store.Bytes(SetAside) == bytes) << "the set-aside file is not as found";
+        ExpectOtherFilesUntouched();
+
+        history.RecordFact(Problem{2, OpAdd, 3}, FactOutcome::Right, 700, history.BeginGame());
+        EXPECT_TRUE(SaveProgressFile(store, history, state));
+        EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(history));
+        EXPECT_TRUE(store.Bytes(SetAside) == bytes);
+        ExpectSameHistory(Load(), history);
+        ExpectOtherFilesUntouched();
+    }
+
+    MemoryFileStore store;
+};
+
+} // namespace
+
+TEST_F(ProgressStore, ADamagedFileIsSetAsideAndAFreshHistoryIsSaved) {
+    const std::string bytes = ProgressFileBytes(Filled());
+    CheckSetAside(bytes.substr(0, bytes.size() - 1));
+}
+
+TEST_F(ProgressStore, AnEmptyFileIsSetAsideLikeADamagedOne) {
+    CheckSetAside(std::string());
+}
+
+TEST_F(ProgressStore, AnOversizedFileIsSetAsideUnread) {
+    // Whole and valid up to its tail, so reading it whole would not refuse it as damaged.
+    std::string bytes = ProgressFileBytes(Filled());
+    bytes += std::string(MaxProgressFileBytes + 1 - bytes.size(), '\n');
+    CheckSetAside(bytes);
+}
+
+TEST_F(ProgressStore, ALockedFileIsNeverOverwritten) {
+    store.files[Progress].bytes = ProgressFileBytes(Filled());
+    const auto before = store.files;
+    store.locked.insert(Progress);
+    ProgressFileState state;
+    ProgressHistory history = Load(state);
+    EXPECT_TRUE(history.Empty());
+    EXPECT_FALSE(state.writable);
+    history.RecordFact(Problem{1, OpAdd, 1}, FactOutcome::Right, 300, history.BeginGame());
+    EXPECT_FALSE(SaveProgressFile(store, history, state));
+    store.locked.clear();
+    EXPECT_FALSE(SaveProgressFile(store, history, state)) << "not after it is released either";
+    EXPECT_EQ(store.files.size(), before.size());
+    EXPECT_EQ(store.Bytes(Progress), before.at(Progress).bytes);
+    ExpectSameHistory(Load(), Filled());
+}
+
+TEST_F(ProgressStore, ADamagedFileThatCannotBeSetAsideIsKept) {
+    store.files[Progress].bytes = "damaged";
+    store.locked.insert(SetAside);
+    ProgressFileState state;
+    ProgressHistory history = Load(state);
+    EXPECT_FALSE(state.writable);
+    history.BeginGame();
+    EXPECT_FALSE(SaveProgressFile(store, history, state));
+    EXPECT_EQ(store.Bytes(Progress), "damaged");
+}
+
+TEST_F(ProgressStore, AFileTakenDuringTheSessionKeepsItsBytes) {
+    store.files[Progress].bytes = ProgressFileBytes(Filled());
+    ProgressFileState state;
+    ProgressHistory history = Load(state);
+    store.locked.insert(Progress);
+    history.BeginGame();
+    EXPECT_FALSE(SaveProgressFile(store, history, state));
+    store.locked.clear();
+    EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(Filled()));
+    EXPECT_FALSE(store.Has(Temporary));
+    EXPECT_TRUE(SaveProgressFile(store, history, state)) << "a later save tries again";
+    ExpectSameHistory(Load(), history);
+}
+
+TEST_F(ProgressStore, TheFallbackFolderIsReadWhenTheSaveFolderHasNone) {
+    store.folders.erase(SaveFolder);
+    store.files.clear();
+    const std::string programFile = ProgramFolder + "progress.dat";
+    store.files[programFile].bytes = ProgressFileBytes(Filled());
+    ProgressFileState state;
+    ProgressHistory history = Load(state, ProgramFolder);
+    ExpectSameHistory(history, Filled());
+
+    // The first save goes to the save folder, made for it, even of the history unchanged.
+    EXPECT_TRUE(SaveProgressFile(store, history, state));
+    EXPECT_EQ(store.folders.count(SaveFolder), 1u);
+    EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(Filled()));
+    EXPECT_EQ(store.Bytes(programFile), ProgressFileBytes(Filled()));
+
+    // From now on the save folder's file is the one read.
+    store.files[programFile].bytes = ProgressFileBytes(ProgressHistory());
+    ExpectSameHistory(Load(state, ProgramFolder), Filled());
+    store.files[Progress].bytes = "damaged";
+    EXPECT_TRUE(Load(state, ProgramFolder).Empty()) << "the fallback is not read over it";
+    EXPECT_TRUE(store.Has(SetAside));
+}
+
+TEST_F(ProgressStore, ADamagedFallbackIsLeftAloneAndALockedOneIsNotShadowed) {
+    const std::string programFile = ProgramFolder + "progress.dat";
+    store.files[programFile].bytes = "damaged";
+    ProgressFileState state;
+    ProgressHistory history = Load(state, ProgramFolder);
+    EXPECT_TRUE(history.Empty());
+    EXPECT_TRUE(state.writable);
+    EXPECT_EQ(store.Bytes(programFile), "damaged");
+    EXPECT_FALSE(store.Has(programFile + ".bad"));
+
+    store.files[programFile].bytes = ProgressFileBytes(Filled());
+    store.locked.insert(programFile);
+    history = Load(state, ProgramFolder);
+    EXPECT_FALSE(state.writable) << "a new history would hide the one there for good";
+    history.BeginGame();
+    EXPECT_FALSE(SaveProgressFile(store, history, state));
+    EXPECT_FALSE(store.Has(Progress));
+}
+
+TEST_F(ProgressStore, ALeftoverTemporaryFileIsRemovedAndTheFileStands) {
+    store.files[Progress].bytes = ProgressFileBytes(Filled());
+    store.files[Temporary].bytes = "half a save";
+    ExpectSameHistory(Load(), Filled());
+    EXPECT_FALSE(store.Has(Temporary));
+    EXPECT_FALSE(store.Has(SetAside));
+}
+
+TEST_F(ProgressStore, AnUnchangedHistoryIsNotRewritten) {
+    store.files[Progress].bytes = ProgressFileBytes(Filled());
+    ProgressFileState state;
+    ProgressHistory history = Load(state);
+    const int steps = store.steps;
+    EXPECT_TRUE(SaveProgressFile(store, history, state));
+    EXPECT_EQ(store.steps, steps) << "nothing written, flushed or moved";
+
+    history.options.weakFacts = false;
+    EXPECT_TRUE(SaveProgressFile(store, history, state));
+    EXPECT_EQ(store.steps, steps + 3) << "written, flushed and moved";
+    EXPECT_TRUE(SaveProgressFile(store, history, state));
+    EXPECT_EQ(store.steps, steps + 3);
+    ExpectSameHistory(Load(), history);
+}
+
+TEST_F(ProgressStore, NothingIsSavedBeforeALoad) {
+    ProgressFileState state;
+    state.folder = SaveFolder;
+    EXPECT_FALSE(SaveProgressFile(store, Filled(), state));
+    EXPECT_FALSE(store.Has(Progress));
+}
+
+TEST_F(ProgressStore, TheExportGoesBesideTheFile) {
+    ProgressFileState state;
+    EXPECT_FALSE(ExportProgressCsv(store, state, "a,b\n")) << "before a load";
+    Load(state);
+    EXPECT_TRUE(ExportProgressCsv(store, state, "a,b\n"));
+    EXPECT_EQ(store.Bytes(SaveFolder + "progress.csv"), "a,b\n");
+    EXPECT_FALSE(store.Has(SaveFolder + "progress.csv.tmp"));
+}
+
+namespace {
+
+enum class Fault { Failure, Crash, FailureThenCrash };
+
+// A save from before to after with a fault at each of its steps: the next start reads
+// exactly one of the two, and a clean save after it works.
+class FaultedProgressSave : public ProgressStore {
+  protected:
+    // The store with saved in progress.dat, or none when saved is empty.
+    MemoryFileStore Initial(const ProgressHistory& saved) {
+        if (!saved.Empty()) {
+            store.files[Progress].bytes = ProgressFileBytes(saved);
+        }
+        return store;
+    }
+
+    int StepsOfSave(const MemoryFileStore& initial, const std::string& fallback) {
+        store = initial;
+        ProgressFileState state;
+        Load(state, fallback);
+        const int start = store.steps;
+        SaveProgressFile(store, after, state);
+        return store.steps - start;
+    }
+
+    void Check(const MemoryFileStore& initial, const std::string& fallback, int failStep,
+               int crashStep) {
+        store = initial;
+        ProgressFileState state;
+        Load(state, fallback);
+        const int start = store.steps;
+        store.failStep = failStep < 0 ? -1 : start + failStep;
+        store.crashStep = crashStep < 0 ? -1 : start + crashStep;
+        SaveProgressFile(store, after, state);
+        store.Restart();
+        const bool oldFile = store.Bytes(Progress) == initial.Bytes(Progress) &&
+                             store.Has(Progress) == initial.Has(Progress);
+        EXPECT_TRUE(oldFile || store.Bytes(Progress) == ProgressFileBytes(after))
+            << "progress.dat is neither the old nor the new file";
+
+        const ProgressHistory next = Load(state, fallback);
+        EXPECT_FALSE(store.Has(SetAside)) << "a cut-short save damaged the file";
+        EXPECT_FALSE(store.Has(Temporary));
+        ExpectSameHistory(next, oldFile ? before : after);
+        ExpectOtherFilesUntouched();
+        EXPECT_TRUE(SaveProgressFile(store, after, state));
+        ExpectSameHistory(Load(state, fallback), after);
+    }
+
+    void CheckEveryStep(const std::string& fallback, int expectedSteps) {
+        const MemoryFileStore initial = Initial(fallback.empty() ? before : ProgressHistory());
+        const int steps = StepsOfSave(initial, fallback);
+        ASSERT_EQ(steps, expectedSteps);
+        for (Fault fault : {Fault::Failure, Fault::Crash, Fault::FailureThenCrash}) {
+            for (int k = 0; k < steps; ++k) {
+                const int lastCrash = fault == Fault::FailureThenCrash ? steps + 2 : k + 1;
+                for (int crash = k + 1; crash <= lastCrash; ++crash) {
+                    SCOPED_TRACE("fault " + std::to_string(static_cast<int>(fault)) + " at step " +
+                                 std::to_string(k) + ", crash at " + std::to_string(crash));
+                    Check(initial, fallback, fault == Fault::Crash ? -1 : k,
+                          fault == Fault::Failure ? -1 : (fault == Fault::Crash ? k : crash));
+                }
+            }
+        }
+    }
+
+    ProgressHistory before = Filled();
+    ProgressHistory after = Later(Filled());
+
+  private:
+    static ProgressHistory Later(ProgressHistory history) {
+        history.RecordFact(Problem{9, OpSubtract, 4}, FactOutcome::Wrong, 5000,
+                           history.BeginGame());
+        history.RecordGame(Game("2026-12-09 08:01", 0, " -  ", 5));
+        return history;
+    }
+};
+
+} // namespace
+
+TEST_F(FaultedProgressSave, EachStepLeavesTheOldFileOrTheNewOne) {
+    CheckEveryStep(std::string(), 3);
+}
+
+TEST_F(FaultedProgressSave, AFirstSaveLeavesNoFileOrTheNewOne) {
+    before = ProgressHistory();
+    CheckEveryStep(std::string(), 3);
+}
+
+TEST_F(FaultedProgressSave, AFirstSaveAfterTheFallbackLeavesItReadable) {
+    store.files[ProgramFolder + "progress.dat"].bytes = ProgressFileBytes(before);
+    CheckEveryStep(ProgramFolder, 4); // the save folder's creation comes first
+}
+
+namespace {
+
+class ThrowingStore : public MemoryFileStore {
+  public:
+    ReadStatus Read(const std::string&, std::size_t, std::string&) override {
+        throw std::bad_alloc();
+    }
+    bool Write(const std::string&, const std::string&) override { throw std::bad_alloc(); }
+};
+
+} // namespace
+
+TEST(ProgressExceptions, NeitherTheLoadNorTheSaveLetsOneOut) {
+    ThrowingStore store;
+    store.folders.insert(SaveFolder);
+    ProgressHistory history;
+    ProgressFileState state;
+    EXPECT_NO_THROW(LoadProgressFile(store, SaveFolder, std::string(), false, history, state));
+    EXPECT_FALSE(state.loaded);
+    state.loaded = true;
+    state.writable = true;
+    bool saved = true;
+    EXPECT_NO_THROW(saved = SaveProgressFile(store, Filled(), state));
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(store.files.empty());
+}
+
+TEST(ProgressSystemStore, AFileIsSavedSetAsideAndReadOnTheDisk) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "quickfigure-progress-file";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string path = folder.string() + "\\";
+    FileStore& store = SystemFileStore();
+    ProgressHistory history;
+    ProgressFileState state;
+    LoadProgressFile(store, path, std::string(), false, history, state);
+    EXPECT_TRUE(SaveProgressFile(store, Filled(), state));
+    ProgressHistory read;
+    LoadProgressFile(store, path, std::string(), false, read, state);
+    ExpectSameHistory(read, Filled());
+
+    std::string bytes;
+    ASSERT_EQ(store.Read(path + "progress.dat", MaxProgressFileBytes, bytes), ReadStatus::Ok);
+    EXPECT_TRUE(store.Write(path + "progress.dat", bytes + "junk"));
+    ProgressHistory fresh;
+    LoadProgressFile(store, path, std::string(), false, fresh, state);
+    EXPECT_TRUE(fresh.Empty());
+    std::string setAside;
+    EXPECT_EQ(store.Read(path + "progress.dat.bad", MaxProgressFileBytes, setAside),
+              ReadStatus::Ok);
+    EXPECT_EQ(setAside, bytes + "junk");
+    EXPECT_FALSE(fs::exists(folder / "progress.dat"));
+    fs::remove_all(folder);
+}
