@@ -1,8 +1,9 @@
-// Writes the fuzzer's seed inputs from files the save sequence itself produces: each state
-// below is saved into a temporary folder with the portable file store, loaded back (the
-// run fails if anything differs), and the two files are packed into one seed. Further
-// seeds add the temporary files of a cut-short save and faults injected into the next.
-// Usage: data_files_seeds <output folder>
+// Writes the fuzzers' seed inputs from files the save sequences themselves produce: each
+// state below is saved into a temporary folder with the portable file store, loaded back
+// (the run fails if anything differs), and its files are packed into one seed. Further
+// seeds add the temporary files of a cut-short save and faults injected into the next;
+// the progress seeds also a damaged file, a fallback folder, a held file and a full history.
+// Usage: data_files_seeds <data files output folder> <progress output folder>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_harness.h"
+#include "fuzz/progress_fuzz_input.h"
+#include "game/progress_file.h"
 #include "shell/file_store.h"
 
 namespace {
@@ -61,22 +64,150 @@ bool SaveAndCheck(FuzzShellState state, const fs::path& folder, FuzzInput& input
     return same;
 }
 
-bool WriteSeed(const fs::path& path, const FuzzInput& input) {
+bool WriteSeed(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << EncodeFuzzInput(input);
+    out << bytes;
     return static_cast<bool>(out);
+}
+
+// Writes each seed as name-0, name-1, ... into output.
+template <typename Input, typename Encode>
+bool WriteSeeds(const fs::path& output, const char* name, const std::vector<Input>& seeds,
+                Encode encode) {
+    fs::create_directories(output);
+    bool written = true;
+    for (std::size_t i = 0; i < seeds.size(); ++i) {
+        written =
+            WriteSeed(output / (name + ("-" + std::to_string(i))), encode(seeds[i])) && written;
+    }
+    std::printf("wrote %zu seeds to %s\n", seeds.size(), output.string().c_str());
+    return written;
+}
+
+// A player's first games: every operation and verdict, and both practice switches.
+ProgressHistory PlayedHistory() {
+    ProgressHistory history;
+    const Problem problems[] = {
+        {6, OpMultiply, 7}, {12, OpDivide, 4}, {9, OpSubtract, 5}, {8, OpAdd, 5}};
+    const FactOutcome outcomes[] = {FactOutcome::Right, FactOutcome::Wrong, FactOutcome::Skipped};
+    for (int round = 0; round < 3; ++round) {
+        const int game = history.BeginGame();
+        for (int i = 0; i < 4; ++i) {
+            const FactOutcome outcome = outcomes[(round + i) % 3];
+            history.RecordFact(problems[i], outcome,
+                               outcome == FactOutcome::Skipped ? -1 : 900 + 700 * i, game);
+        }
+        GameRecord record;
+        record.when = "2026-12-0" + std::to_string(round + 1) + " 19:52";
+        record.difficulty = round;
+        record.operations = " +  -  x  \x89 ";
+        record.score = 400u * static_cast<unsigned>(round + 1);
+        record.level = round + 1;
+        record.right = 2;
+        record.wrong = 1;
+        record.medianMs = 1600;
+        history.RecordGame(record);
+    }
+    history.options.weakFacts = true;
+    history.options.showAnswer = true;
+    return history;
+}
+
+// As many games as are kept, so that the next one drops the oldest.
+ProgressHistory FullGames() {
+    ProgressHistory history;
+    for (int i = 0; i < MaxProgressGames; ++i) {
+        history.RecordFact({i % 13, OpAdd, 1}, FactOutcome::Right, 40 * i, history.BeginGame());
+        GameRecord record;
+        record.when = "2026-11-" + std::to_string(10 + i % 20) + " 08:00";
+        record.operations = "Add";
+        record.score = static_cast<unsigned>(i);
+        history.RecordGame(record);
+    }
+    return history;
+}
+
+// Saves history into folder as a session would (load, then save), loads it back and
+// returns the file's bytes as found on disk; empty when it did not read back as saved.
+std::string SavedProgress(const ProgressHistory& history, const fs::path& folder) {
+    FileStore& store = SystemFileStore();
+    const std::string path = folder.string() + "/";
+    ProgressHistory scratch;
+    ProgressFileState state;
+    LoadProgressFile(store, path, std::string(), false, scratch, state);
+    ProgressHistory loaded;
+    if (!SaveProgressFile(store, history, state)) {
+        return std::string();
+    }
+    LoadProgressFile(store, path, std::string(), false, loaded, state);
+    std::string bytes;
+    store.Read(ProgressFilePath(path), MaxProgressFileBytes, bytes);
+    store.Remove(ProgressFilePath(path));
+    const bool same = ProgressFileBytes(loaded) == ProgressFileBytes(history) &&
+                      bytes == ProgressFileBytes(history);
+    return same ? bytes : std::string();
+}
+
+// A session's plays: each operation with each verdict, a game's end, and a fact of a game
+// not counted.
+std::vector<ProgressPlay> SessionPlays() {
+    std::vector<ProgressPlay> plays;
+    for (std::uint8_t kind = 0; kind < 12; ++kind) {
+        plays.push_back({kind, static_cast<std::uint8_t>(128 + 6 + kind % 4), 7,
+                         static_cast<std::uint8_t>(kind * 20)});
+    }
+    plays.push_back({12, 200, 3, 45});
+    plays.push_back({0x20, 134, 200, 1});
+    return plays;
+}
+
+bool WriteProgressSeeds(const fs::path& output, const fs::path& work) {
+    ProgressFuzzInput played;
+    played.progressBytes = SavedProgress(PlayedHistory(), work);
+    played.present = true;
+    played.plays = SessionPlays();
+    ProgressFuzzInput games = played;
+    games.progressBytes = SavedProgress(FullGames(), work);
+    if (played.progressBytes.empty() || games.progressBytes.empty()) {
+        std::fprintf(stderr, "a saved history did not load back as saved\n");
+        return false;
+    }
+    std::vector<ProgressFuzzInput> seeds = {played, games};
+    // Cut short, so set aside.
+    ProgressFuzzInput damaged = played;
+    damaged.progressBytes.resize(played.progressBytes.size() - 3);
+    seeds.push_back(damaged);
+    // Read from the fallback folder; the first save there fails at its move.
+    ProgressFuzzInput fallback = played;
+    fallback.inFallback = true;
+    fallback.faultStep = 3;
+    seeds.push_back(fallback);
+    // A cut-short save's temporary file, and the power fails at the next one's flush.
+    ProgressFuzzInput crashing = games;
+    crashing.temporary = true;
+    crashing.faultStep = 2;
+    crashing.crash = true;
+    seeds.push_back(crashing);
+    ProgressFuzzInput held = played;
+    held.locked = true;
+    seeds.push_back(held);
+    ProgressFuzzInput full = played;
+    full.fill = true;
+    full.faultStep = 1;
+    seeds.push_back(full);
+    return WriteSeeds(output, "progress", seeds, EncodeProgressFuzzInput);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <data files output folder> <progress output folder>\n",
+                     argv[0]);
         return 2;
     }
     const fs::path output = argv[1];
     const fs::path work = fs::temp_directory_path() / "quickfigure-fuzz-seeds";
-    fs::create_directories(output);
     fs::remove_all(work);
     fs::create_directories(work);
 
@@ -84,6 +215,7 @@ int main(int argc, char** argv) {
     const bool saved = SaveAndCheck(FuzzShellState(), work, seeds[0]) &&
                        SaveAndCheck(FullTable(), work, seeds[1]) &&
                        SaveAndCheck(PartlyFilled(), work, seeds[2]);
+    const bool progress = WriteProgressSeeds(argv[2], work);
     fs::remove_all(work);
     if (!saved) {
         std::fprintf(stderr, "a saved state did not load back as saved\n");
@@ -119,10 +251,5 @@ int main(int argc, char** argv) {
     crashing.faultStep = 5;
     crashing.crash = true;
     seeds.push_back(crashing);
-    bool written = true;
-    for (std::size_t i = 0; i < seeds.size(); ++i) {
-        written = WriteSeed(output / ("saved-" + std::to_string(i)), seeds[i]) && written;
-    }
-    std::printf("wrote %zu seeds to %s\n", seeds.size(), output.string().c_str());
-    return written ? 0 : 1;
+    return WriteSeeds(output, "saved", seeds, EncodeFuzzInput) && progress ? 0 : 1;
 }

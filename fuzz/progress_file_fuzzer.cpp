@@ -1,0 +1,330 @@
+// libFuzzer target for progress.dat: arbitrary bytes as the file (in the save folder or
+// the fallback one, held by another program or not, beside a leftover temporary file), in
+// an in-memory store, go through the load; a session the input describes is recorded;
+// and the history is saved, once cleanly and once with a failure or power cut at a chosen
+// step. Beyond the sanitizers it checks that the file is set aside exactly when the strict
+// reader refuses it, that every record keeps the history's counts and bounds, that a clean
+// save reads back byte for byte and unchanged histories are not written again, and that a
+// faulted save leaves the old history or the new one.
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <tuple>
+
+#include "fuzz/progress_fuzz_input.h"
+#include "game/progress_file.h"
+#include "support/memory_file_store.h"
+
+namespace {
+
+const char SaveFolder[] = "C:\\users\\player\\Quickfigure\\";
+const char FallbackFolder[] = "D:\\games\\quickfigure\\";
+const char OtherFiles[][16] = {"settings.dat", "highscores.dat"};
+const char* const OperationTexts[] = {"Add", " +  - ", " +  -  x  \x89 ", ""};
+const std::uint8_t Operations[] = {OpAdd, OpSubtract, OpMultiply, OpDivide};
+// Fault steps are taken modulo this, a little beyond the longest save.
+constexpr int FaultSteps = 6;
+
+void Fail(const char* what) {
+    std::fprintf(stderr, "progress file fuzzer: %s\n", what);
+    std::abort();
+}
+
+void Require(bool holds, const char* what) {
+    if (!holds) {
+        Fail(what);
+    }
+}
+
+bool SameHistory(const ProgressHistory& a, const ProgressHistory& b) {
+    const auto fact = [](const FactRecord& f) {
+        return std::tie(f.operation, f.operandA, f.operandB, f.asked, f.right, f.wrong, f.skipped,
+                        f.totalMs, f.bestMs, f.lastGame);
+    };
+    const auto game = [](const GameRecord& g) {
+        return std::tie(g.when, g.difficulty, g.operations, g.score, g.level, g.right, g.wrong,
+                        g.medianMs);
+    };
+    return a.options.weakFacts == b.options.weakFacts &&
+           a.options.showAnswer == b.options.showAnswer && a.gamesPlayed == b.gamesPlayed &&
+           std::equal(
+               a.facts.begin(), a.facts.end(), b.facts.begin(), b.facts.end(),
+               [&](const FactRecord& x, const FactRecord& y) { return fact(x) == fact(y); }) &&
+           std::equal(a.games.begin(), a.games.end(), b.games.begin(), b.games.end(),
+                      [&](const GameRecord& x, const GameRecord& y) { return game(x) == game(y); });
+}
+
+// What any history must hold, however it was made: consistent counts and times, and the
+// bounds. (That each fact is listed once the reader checks when the file is read back.)
+void CheckHolds(const ProgressHistory& history) {
+    Require(history.facts.size() <= static_cast<std::size_t>(MaxProgressFacts), "too many facts");
+    Require(history.games.size() <= static_cast<std::size_t>(MaxProgressGames), "too many games");
+    for (const FactRecord& fact : history.facts) {
+        Require(static_cast<long long>(fact.right) + fact.wrong + fact.skipped == fact.asked &&
+                    fact.right >= 0 && fact.wrong >= 0 && fact.skipped >= 0,
+                "a fact's verdicts do not add up to its count");
+        Require(fact.bestMs >= 0 && fact.bestMs <= MaxAnswerMs && fact.totalMs >= 0,
+                "a fact's times are out of range");
+        Require(fact.lastGame >= 0 && fact.lastGame <= history.gamesPlayed,
+                "a fact was seen in a game not counted");
+    }
+}
+
+std::string Path(const char* folder, const char* name) {
+    return std::string(folder) + name;
+}
+
+MemoryFileStore StoreOf(const ProgressFuzzInput& input) {
+    MemoryFileStore store;
+    store.folders = {SaveFolder, FallbackFolder};
+    for (const char* name : OtherFiles) {
+        store.files[Path(SaveFolder, name)].bytes = name;
+    }
+    const std::string file = Path(input.inFallback ? FallbackFolder : SaveFolder, "progress.dat");
+    if (input.present) {
+        store.files[file].bytes = input.progressBytes;
+        if (input.locked) {
+            store.locked.insert(file);
+        }
+    }
+    if (input.temporary) {
+        store.files[Path(SaveFolder, "progress.dat.tmp")].bytes = "left over";
+    }
+    return store;
+}
+
+ProgressHistory Load(MemoryFileStore& store, ProgressFileState& state) {
+    ProgressHistory history;
+    LoadProgressFile(store, SaveFolder, FallbackFolder, true, history, state);
+    return history;
+}
+
+// The load against what the strict reader makes of the bytes.
+void CheckLoad(const MemoryFileStore& before, const MemoryFileStore& store,
+               const ProgressFuzzInput& input, const ProgressHistory& history,
+               const ProgressFileState& state) {
+    ProgressHistory expected;
+    const bool accepted = ReadProgressBytes(input.progressBytes, expected);
+    const bool readable = input.present && !input.locked;
+    const bool setAside = readable && !input.inFallback && !accepted;
+    const std::string saved = Path(SaveFolder, "progress.dat");
+    Require(state.loaded, "the load failed");
+    Require(store.Has(saved + ".bad") == setAside,
+            setAside ? "a refused file was not set aside" : "a file was set aside for nothing");
+    Require(!setAside || store.Bytes(saved + ".bad") == input.progressBytes,
+            "the set-aside file is not as it was found");
+    Require(SameHistory(history, readable && accepted ? expected : ProgressHistory()),
+            "the loaded history is not what the reader makes of the file");
+    Require(state.writable == !(input.present && input.locked), "the file's writability is wrong");
+    Require(!store.Has(saved + ".tmp"), "a leftover temporary file stayed");
+    for (const auto& entry : before.files) {
+        const bool moved = setAside && entry.first == saved;
+        const bool removed = entry.first == saved + ".tmp";
+        Require(moved || removed || store.Bytes(entry.first) == entry.second.bytes,
+                "the load changed a file it should have left alone");
+    }
+    CheckHolds(history);
+}
+
+// Fills the history to its fact bound with facts no play deals, seen in varied games.
+void Fill(ProgressHistory& history) {
+    std::set<int> taken;
+    for (const FactRecord& fact : history.facts) {
+        if (fact.operation == OpAdd && fact.operandB == 0) {
+            taken.insert(fact.operandA);
+        }
+    }
+    for (int i = 0; history.facts.size() < static_cast<std::size_t>(MaxProgressFacts); ++i) {
+        if (taken.count(1000 + i) != 0) {
+            continue;
+        }
+        FactRecord fact;
+        fact.operandA = 1000 + i;
+        fact.asked = fact.right = 1;
+        fact.lastGame = static_cast<int>((i * 2654435761u) % (history.gamesPlayed + 1u));
+        history.facts.push_back(fact);
+    }
+}
+
+Problem ProblemOf(const ProgressPlay& play) {
+    Problem problem;
+    problem.operation = (play.kind & 0x10) != 0 ? play.a : Operations[play.kind & 3];
+    problem.operandA = play.a - 128;
+    problem.operandB = play.b;
+    return problem;
+}
+
+bool IsFact(const FactRecord* fact, const Problem& problem) {
+    return fact != nullptr && fact->operation == problem.operation &&
+           fact->operandA == problem.operandA && fact->operandB == problem.operandB;
+}
+
+// The fact after a verdict against the fact before it (a new one counts from nothing).
+void CheckVerdict(const FactRecord& before, const FactRecord& after, FactOutcome outcome, int ms,
+                  int lastGame) {
+    const int counted = before.asked == INT_MAX ? 0 : 1;
+    Require(after.asked == before.asked + counted, "a verdict was not counted once");
+    Require(after.right - before.right == (outcome == FactOutcome::Right ? counted : 0) &&
+                after.wrong - before.wrong == (outcome == FactOutcome::Wrong ? counted : 0) &&
+                after.skipped - before.skipped == (outcome == FactOutcome::Skipped ? counted : 0),
+            "a verdict counted as another");
+    Require(after.lastGame == (counted != 0 ? lastGame : before.lastGame),
+            "a fact does not remember the game it was seen in");
+    if (outcome == FactOutcome::Right && counted != 0) {
+        const int time = std::min(ms, MaxAnswerMs);
+        Require(after.bestMs == (before.right == 0 ? time : std::min(before.bestMs, time)),
+                "the best time is not the fastest right answer");
+    }
+}
+
+// One verdict. A fact already kept stays where it is and a new one comes last; a full
+// history must drop its least recently seen fact for it, the first asked of those.
+void PlayFact(ProgressHistory& history, const ProgressPlay& play, FactOutcome outcome, int game,
+              std::vector<int>& times) {
+    const Problem problem = ProblemOf(play);
+    const int gameNumber = (play.kind & 0x20) != 0 ? play.b - 128 : game;
+    const int ms = outcome == FactOutcome::Skipped ? -1 : play.time * 2400;
+    std::vector<FactRecord>& facts = history.facts;
+    const FactRecord* found =
+        history.FindFact(problem.operation, problem.operandA, problem.operandB);
+    const FactRecord before = found != nullptr ? *found : FactRecord();
+    const std::size_t index = found != nullptr ? static_cast<std::size_t>(found - facts.data()) : 0;
+    const std::size_t size = facts.size();
+    const bool dropping = found == nullptr && size == static_cast<std::size_t>(MaxProgressFacts);
+    const FactRecord dropped =
+        dropping ? *std::min_element(facts.begin(), facts.end(),
+                                     [](const FactRecord& x, const FactRecord& y) {
+                                         return x.lastGame < y.lastGame;
+                                     })
+                 : FactRecord();
+    history.RecordFact(problem, outcome, ms, gameNumber);
+    const FactRecord* after =
+        facts.empty() ? nullptr : (found != nullptr ? &facts[index] : &facts.back());
+    if (std::find(std::begin(Operations), std::end(Operations), problem.operation) ==
+        std::end(Operations)) {
+        Require(!IsFact(after, problem) && facts.size() == size,
+                "a fact of an unknown operation was kept");
+        return;
+    }
+    Require(IsFact(after, problem), "a verdict was not recorded where it belongs");
+    Require(!dropping ||
+                history.FindFact(dropped.operation, dropped.operandA, dropped.operandB) == nullptr,
+            "a full history kept its least recently seen fact");
+    CheckVerdict(before, *after, outcome, ms, std::clamp(gameNumber, 0, history.gamesPlayed));
+    if (outcome != FactOutcome::Skipped) {
+        times.push_back(ms);
+    }
+}
+
+GameRecord GameOf(const ProgressPlay& play, const std::vector<int>& times) {
+    GameRecord game;
+    game.when = play.a == 0xFF ? std::string(reinterpret_cast<const char*>(&play), sizeof play)
+                               : "2026-12-08 19:" + std::to_string(play.time % 60);
+    game.difficulty = play.a % 5 - 1;
+    game.operations = OperationTexts[play.b % 4];
+    game.score = static_cast<std::uint32_t>(play.a * play.b * 16777619u);
+    game.level = play.time - 8;
+    game.right = play.b;
+    game.wrong = play.a - 64;
+    game.medianMs = MedianMs(times);
+    return game;
+}
+
+void PlayGameEnd(ProgressHistory& history, const ProgressPlay& play, std::vector<int>& times) {
+    const std::size_t games = history.games.size();
+    const GameRecord game = GameOf(play, times);
+    history.RecordGame(game);
+    times.clear();
+    Require(history.games.size() == std::min(games + 1, static_cast<std::size_t>(MaxProgressGames)),
+            "a game was not kept or an old one not dropped");
+    const GameRecord& kept = history.games.back();
+    Require(kept.score == game.score && kept.medianMs == std::clamp(game.medianMs, 0, MaxAnswerMs),
+            "the newest game is not the one recorded");
+}
+
+// The session: a game begins, the plays are recorded, and the last game ends.
+void Play(ProgressHistory& history, const ProgressFuzzInput& input) {
+    if (input.fill) {
+        Fill(history);
+    }
+    std::vector<int> times;
+    int game = history.BeginGame();
+    for (const ProgressPlay& play : input.plays) {
+        const int verdict = (play.kind >> 2) & 3;
+        if (verdict == 3) {
+            PlayGameEnd(history, play, times);
+            game = history.BeginGame();
+        } else {
+            PlayFact(history, play, static_cast<FactOutcome>(verdict), game, times);
+        }
+    }
+    PlayGameEnd(history, ProgressPlay(), times);
+    CheckHolds(history);
+}
+
+// A clean save: the file then holds exactly the history's bytes (the strict reader takes
+// no other bytes for it) and loads back as it, and saving it again writes nothing. A save
+// that may not write leaves every file alone, and the bytes it would have written still
+// read back as the history.
+void CheckCleanSave(MemoryFileStore store, ProgressFileState state,
+                    const ProgressHistory& history) {
+    const auto before = store.files;
+    const bool saved = SaveProgressFile(store, history, state);
+    Require(saved == state.writable, "a save failed without a fault");
+    if (!saved) {
+        Require(store.files.size() == before.size(), "a save that may not write wrote");
+        for (const auto& entry : before) {
+            Require(store.Bytes(entry.first) == entry.second.bytes,
+                    "a save that may not write changed a file");
+        }
+        ProgressHistory read;
+        Require(ReadProgressBytes(ProgressFileBytes(history), read) && SameHistory(read, history),
+                "a history's file does not read back as the same history");
+        return;
+    }
+    ProgressFileState next;
+    Require(SameHistory(Load(store, next), history), "a save did not load back as saved");
+    Require(next.savedBytes == store.Bytes(Path(SaveFolder, "progress.dat")),
+            "a save did not read back byte for byte");
+    const int steps = store.steps;
+    Require(SaveProgressFile(store, history, next) && store.steps == steps,
+            "an unchanged history was written again");
+}
+
+// A save with the input's fault: the next start finds the old history or the new one.
+void CheckFaultedSave(MemoryFileStore& store, ProgressFileState& state,
+                      const ProgressFuzzInput& input, const ProgressHistory& loaded,
+                      const ProgressHistory& history) {
+    if (input.faultStep != ProgressFuzzInput::NoFault) {
+        const int step = store.steps + input.faultStep % FaultSteps;
+        (input.crash ? store.crashStep : store.failStep) = step;
+    }
+    const std::string setAside = store.Bytes(Path(SaveFolder, "progress.dat.bad"));
+    SaveProgressFile(store, history, state);
+    store.Restart();
+    ProgressFileState next;
+    const ProgressHistory reloaded = Load(store, next);
+    Require(SameHistory(reloaded, loaded) || SameHistory(reloaded, history),
+            "after a faulted save the history is neither the old nor the new one");
+    Require(store.Bytes(Path(SaveFolder, "progress.dat.bad")) == setAside,
+            "a faulted save left a file that was set aside");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const ProgressFuzzInput input = DecodeProgressFuzzInput(data, size);
+    MemoryFileStore store = StoreOf(input);
+    const MemoryFileStore initial = store;
+    ProgressFileState state;
+    ProgressHistory history = Load(store, state);
+    CheckLoad(initial, store, input, history, state);
+
+    const ProgressHistory loaded = history;
+    Play(history, input);
+    CheckCleanSave(store, state, history);
+    CheckFaultedSave(store, state, input, loaded, history);
+    return 0;
+}
