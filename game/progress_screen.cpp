@@ -75,12 +75,23 @@ int ScoreY(std::uint32_t score, std::uint32_t maxScore, int top, int bottom) {
     return bottom - static_cast<int>(share * (bottom - top) + 0.5);
 }
 
-void DrawChartLegend(const Box& box, const bool (&played)[3]) {
+int LegendWidth(const bool (&played)[3]) {
+    int width = 0;
+    for (int d = 0; d < 3; ++d) {
+        if (played[d]) {
+            width += TextWidth(DifficultyNames[d]) + (width > 0 ? 2 * SpaceWidth() : 0);
+        }
+    }
+    return width;
+}
+
+// The difficulties played, right-aligned on the row at y.
+void DrawChartLegend(const Box& box, int y, const bool (&played)[3]) {
     int x = Right(box) - FontHeight() / 2;
     for (int d = 2; d >= 0; --d) {
         if (played[d]) {
             x -= TextWidth(DifficultyNames[d]);
-            DrawPlainText(DifficultyNames[d], x, box.y + FontHeight() / 4, LineColours[d]);
+            DrawPlainText(DifficultyNames[d], x, y, LineColours[d]);
             x -= SpaceWidth() * 2;
         }
     }
@@ -126,11 +137,16 @@ void DrawScoreChart(const ProgressHistory& history, const Box& box) {
         maxScore = std::max(maxScore, game->score);
         played[std::clamp(game->difficulty, 0, 2)] = true;
     }
-    DrawChartLegend(box, played);
+    // The legend shares the caption's row when there is room, else takes the row below.
+    const int captionRight = box.x + f / 2 + TextWidth("Scores") + 2 * SpaceWidth();
+    const bool ownRow = captionRight + LegendWidth(played) > Right(box) - f / 2;
+    const int legendRows = ownRow ? 1 : 0;
+    DrawChartLegend(box, box.y + f / 4 + legendRows * f, played);
     const std::string top = std::to_string(maxScore);
     const int labelWidth = TextWidth(top.c_str()) + f / 2;
-    const Box plot = {box.x + f / 2 + labelWidth, box.y + f + f / 2 + f / 4,
-                      box.width - f - labelWidth - f / 4, box.height - 2 * f - f / 4};
+    const Box plot = {box.x + f / 2 + labelWidth, box.y + (legendRows + 1) * f + f / 2 + f / 4,
+                      box.width - f - labelWidth - f / 4,
+                      box.height - (legendRows + 2) * f - f / 4};
     if (plot.width < 2 || plot.height < 2) {
         return;
     }
@@ -144,15 +160,23 @@ void DrawScoreChart(const ProgressHistory& history, const Box& box) {
     }
 }
 
+// Column labels start no further left than their column and row labels end at the first
+// column, so a label wider than a cell ("10") spills outwards, past the grid's edge.
 void DrawGridLabels(const Box& grid, int cell) {
     std::string number;
+    const int rise = CenterOffset(cell, FontHeight());
     for (int i = 1; i <= 10; ++i) {
         SetDecimal(number, i);
-        const int offset = CenterOffset(cell, TextWidth(number.c_str()));
-        const int rise = CenterOffset(cell, FontHeight());
-        DrawPlainText(number.c_str(), grid.x + i * cell + offset, grid.y + rise, QuietColour);
-        DrawPlainText(number.c_str(), grid.x + offset, grid.y + i * cell + rise, QuietColour);
+        const int width = TextWidth(number.c_str());
+        const int columnX = grid.x + i * cell + std::max(CenterOffset(cell, width), 0);
+        DrawPlainText(number.c_str(), columnX, grid.y + rise, QuietColour);
+        const int rowX = grid.x + std::min(CenterOffset(cell, width), cell - 1 - width);
+        DrawPlainText(number.c_str(), rowX, grid.y + i * cell + rise, QuietColour);
     }
+}
+
+const char* GridCaption(std::uint8_t operation) {
+    return operation == OpMultiply ? "Multiplication" : "Addition";
 }
 
 void DrawFactGrid(const ProgressHistory& history, std::uint8_t operation, const Box& grid) {
@@ -160,9 +184,9 @@ void DrawFactGrid(const ProgressHistory& history, std::uint8_t operation, const 
     if (cell < 2) {
         return;
     }
-    const char* caption = operation == OpMultiply ? "Multiplication" : "Addition";
-    DrawPlainText(caption, grid.x, grid.y - FontHeight() - FontHeight() / 4, CaptionColour);
-    if (TextWidth("10") <= cell && FontHeight() <= cell) {
+    DrawPlainText(GridCaption(operation), grid.x, grid.y - FontHeight() - FontHeight() / 4,
+                  CaptionColour);
+    if (TextWidth("10") <= cell + SpaceWidth() && FontHeight() * 3 <= cell * 4) {
         DrawGridLabels(grid, cell);
     }
     for (int a = 1; a <= 10; ++a) {
@@ -198,7 +222,19 @@ void DrawOperations(const ProgressHistory& history, const Box& box) {
     }
 }
 
-void DrawFactList(const char* caption, const char* none,
+// The whole line when it fits the list's width, else only what the list is about, else
+// the fact alone.
+std::string FittedFactLine(const FactRecord& fact, int parts, int width) {
+    for (const int tried : {static_cast<int>(FactTimeAndMisses), parts}) {
+        std::string line = FactLine(fact, tried);
+        if (TextWidth(line.c_str()) <= width) {
+            return line;
+        }
+    }
+    return FactText(fact);
+}
+
+void DrawFactList(const char* caption, const char* none, int parts,
                   const std::vector<const FactRecord*>& facts, const Box& box) {
     DrawCaption(caption, box);
     int y = box.y + FontHeight() + FontHeight() / 4;
@@ -209,18 +245,28 @@ void DrawFactList(const char* caption, const char* none,
         if (y + FontHeight() > Bottom(box) + FontHeight() / 4) {
             return;
         }
-        DrawLine(FactLine(*fact), box.x, y, Ink);
+        DrawLine(FittedFactLine(*fact, parts, box.width), box.x, y, Ink);
         y += FontHeight();
     }
 }
 
 // The message, cut from the front (a path's end tells most) until it fits.
-void DrawMessage(const std::string& message, const Box& line) {
+void DrawMessage(const std::string& message, int x, int y, int right) {
     std::string shown = message;
-    while (shown.size() > 4 && TextWidth(shown.c_str()) > line.width) {
+    while (shown.size() > 4 && x + TextWidth(shown.c_str()) > right) {
         shown = "..." + shown.substr(4);
     }
-    DrawLine(shown, line.x, line.y, Ink);
+    DrawLine(shown, x, y, QuietColour);
+}
+
+// Right of the grid and of its caption, which may be the wider.
+int OperationsLeft(const Box& grid, int gridCaptionWidth, int m) {
+    return std::max(Right(grid), grid.x + gridCaptionWidth) + m;
+}
+
+// Names the table a press switches to.
+const char* GridButtonLabel(std::uint8_t shown) {
+    return shown == OpMultiply ? "Show +" : "Show x";
 }
 
 } // namespace
@@ -229,43 +275,55 @@ ColorRef ChartLineColour(int difficulty) {
     return LineColours[std::clamp(difficulty, 0, 2)];
 }
 
-ProgressLayout ComputeProgressLayout(int width, int height, int f, int operationsWidth) {
+ProgressLayout ComputeProgressLayout(int width, int height, int f, int operationsWidth,
+                                     int gridCaptionWidth) {
     ProgressLayout layout;
     const int m = std::max(2, f / 2);
     layout.titleRow = {m, m, width - 2 * m, 2 * f};
     layout.backButton = {width - m - 4 * f, m, 4 * f, 2 * f};
     layout.exportButton = {layout.backButton.x - m - 5 * f, m, 5 * f, 2 * f};
     layout.gridButton = {layout.exportButton.x - m - 5 * f, m, 5 * f, 2 * f};
-    layout.messageLine = {m, height - m - f, width - 2 * m, f};
     const int column = (width - 3 * m) / 2;
     const int secondColumn = 2 * m + column;
-    const int listsTop = layout.messageLine.y - m - ListLines * f;
+    const int listsTop = height - m - ListLines * f;
     layout.slowest = {m, listsTop, column, ListLines * f};
     layout.missed = {secondColumn, listsTop, column, ListLines * f};
     const int bandTop = Bottom(layout.titleRow) + m;
     const int band = std::max(0, listsTop - m - bandTop);
-    layout.chart = {m, bandTop, column, band};
-    // The grid takes the right column's band, with the operations beside it or below it,
-    // whichever leaves the grid larger; its caption goes above it.
-    const int gridTop = bandTop + f + f / 4;
-    const int besideSide = std::min(band - f - f / 4, column - operationsWidth - m);
-    const int belowSide = std::min(column, band - f - f / 4 - OperationLines * f - m);
-    if (besideSide >= belowSide) {
-        const int side = std::max(0, besideSide);
-        layout.grid = {secondColumn, gridTop, side, side};
-        layout.operations = {secondColumn + side + m, bandTop, column - side - m, band};
-    } else {
-        const int side = std::max(0, belowSide);
-        layout.grid = {secondColumn + CenterOffset(column, side), gridTop, side, side};
-        layout.operations = {secondColumn, Bottom(layout.grid) + m, column, OperationLines * f};
+    // The grid's caption goes above it.
+    const int caption = f + f / 4;
+    if (width >= height) {
+        // Side by side: the chart, the grid and the operations.
+        const int side =
+            std::max(0, std::min(band - caption, (width - operationsWidth - 4 * m) / 2));
+        const int chartWidth = std::max(0, width - side - operationsWidth - 4 * m);
+        layout.chart = {m, bandTop, chartWidth, band};
+        layout.grid = {2 * m + chartWidth, bandTop + caption, side, side};
+        const int operationsX = OperationsLeft(layout.grid, gridCaptionWidth, m);
+        layout.operations = {operationsX, bandTop, width - operationsX - m, band};
+        return layout;
     }
+    // Taller than wide: the chart above, the grid and the operations beside each other.
+    const int chartHeight = band * 2 / 5;
+    layout.chart = {m, bandTop, width - 2 * m, chartHeight};
+    const int lowerTop = bandTop + chartHeight + m;
+    const int side =
+        std::max(0, std::min(band - chartHeight - m - caption, width - operationsWidth - 3 * m));
+    layout.grid = {m, lowerTop + caption, side, side};
+    const int operationsX = OperationsLeft(layout.grid, gridCaptionWidth, m);
+    layout.operations = {operationsX, lowerTop, width - operationsX - m, band - chartHeight - m};
     return layout;
 }
 
 ProgressScreen::ProgressScreen() : gridOperation(OpMultiply) {
     backButton.label = "Back";
     exportButton.label = "Export";
-    gridButton.label = "x / +";
+    gridButton.label = GridButtonLabel(gridOperation);
+}
+
+void ProgressScreen::SwitchGrid() {
+    gridOperation = gridOperation == OpMultiply ? OpAdd : OpMultiply;
+    gridButton.label = GridButtonLabel(gridOperation);
 }
 
 void ProgressScreen::DrawButtons(const ProgressLayout& layout) {
@@ -279,9 +337,11 @@ void ProgressScreen::DrawButtons(const ProgressLayout& layout) {
 
 void ProgressScreen::Draw(const ProgressHistory& history, int width, int height) {
     const int f = FontHeight();
-    const ProgressLayout layout = ComputeProgressLayout(width, height, f, OperationsWidth());
+    const ProgressLayout layout = ComputeProgressLayout(width, height, f, OperationsWidth(),
+                                                        TextWidth(GridCaption(OpMultiply)));
     const Box& title = layout.titleRow;
-    DrawPlainText("Progress", title.x, title.y + CenterOffset(title.height, f), Ink);
+    const int titleY = title.y + CenterOffset(title.height, f);
+    DrawPlainText("Progress", title.x, titleY, Ink);
     if (history.Empty()) {
         PlaceButton(backButton, layout.backButton);
         backButton.Draw();
@@ -293,10 +353,12 @@ void ProgressScreen::Draw(const ProgressHistory& history, int width, int height)
     DrawScoreChart(history, layout.chart);
     DrawFactGrid(history, gridOperation, layout.grid);
     DrawOperations(history, layout.operations);
-    DrawFactList("Slowest", "None timed yet", SlowestFacts(history, ListedFacts), layout.slowest);
-    DrawFactList("Most missed", "None missed yet", MostMissedFacts(history, ListedFacts),
-                 layout.missed);
+    DrawFactList("Slowest", "None timed yet", FactTime, SlowestFacts(history, ListedFacts),
+                 layout.slowest);
+    DrawFactList("Most missed", "None missed yet", FactMisses,
+                 MostMissedFacts(history, ListedFacts), layout.missed);
     if (!message.empty()) {
-        DrawMessage(message, layout.messageLine);
+        DrawMessage(message, title.x + TextWidth("Progress") + 2 * SpaceWidth(), titleY,
+                    layout.gridButton.x - f / 2);
     }
 }

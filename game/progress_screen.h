@@ -22,11 +22,12 @@ struct ProgressLayout {
     Box operations;
     Box slowest;
     Box missed;
-    Box messageLine;
 };
 
-// operationsWidth: the width the per-operation lines need in the current font.
-ProgressLayout ComputeProgressLayout(int width, int height, int fontHeight, int operationsWidth);
+// operationsWidth: the width the per-operation lines need in the current font;
+// gridCaptionWidth: the width of the grid's longer caption, which the operations stay clear of.
+ProgressLayout ComputeProgressLayout(int width, int height, int fontHeight, int operationsWidth,
+                                     int gridCaptionWidth);
 
 class ProgressScreen {
   public:
@@ -34,13 +35,13 @@ class ProgressScreen {
     // Draws the screen for history over a window of width x height in the current font.
     void Draw(const ProgressHistory& history, int width, int height);
     // Switches the grid between the multiplication and the addition table.
-    void SwitchGrid() { gridOperation = gridOperation == OpMultiply ? OpAdd : OpMultiply; }
+    void SwitchGrid();
 
     Button backButton;
     Button exportButton;
     Button gridButton;
     std::uint8_t gridOperation;
-    // Shown along the bottom: where the export went, or why it did not.
+    // Shown beside the title: where the export went, or why it did not.
     std::string message;
 
   private:

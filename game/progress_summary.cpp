@@ -131,11 +131,14 @@ std::string SecondsText(int ms) {
     return TenthsText(ms) + " s";
 }
 
-std::string FactLine(const FactRecord& fact) {
+std::string FactLine(const FactRecord& fact, int parts) {
     std::string line = FactText(fact);
     const int mean = FactMeanMs(fact);
-    if (mean >= 0) {
+    if ((parts & FactTime) != 0 && mean >= 0) {
         line += "  " + SecondsText(mean);
+    }
+    if ((parts & FactMisses) == 0) {
+        return line;
     }
     line += "  ";
     AppendDecimal(line, fact.wrong);

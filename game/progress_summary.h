@@ -17,8 +17,10 @@ std::string FactText(const FactRecord& fact);
 int FactMeanMs(const FactRecord& fact);
 // Tenths of a second: "4.2 s".
 std::string SecondsText(int ms);
+// What a fact's line tells after the fact itself; a narrow list keeps only what it is about.
+enum FactLineParts { FactTime = 1, FactMisses = 2, FactTimeAndMisses = 3 };
 // "7 x 8  4.2 s  3 of 9 wrong", with ", 1 skipped" when some were.
-std::string FactLine(const FactRecord& fact);
+std::string FactLine(const FactRecord& fact, int parts = FactTimeAndMisses);
 
 // Up to count facts, slowest average first (facts with a timed answer only).
 std::vector<const FactRecord*> SlowestFacts(const ProgressHistory& history, int count);

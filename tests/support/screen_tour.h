@@ -133,8 +133,9 @@ class ScreenTour {
 };
 
 // Every screen once, in an order the keys can reach: the menu, options, setup, a game in
-// play, its challenge, the pause and game-over screens, and the high-score table holding
-// the finished game. Stop names are file-name friendly.
+// play, its challenge, the pause and game-over screens, the high-score table holding
+// the finished game, and the progress screen with both of its grids. Stop names are file-name
+// friendly.
 inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
     TourGame* g = &game;
     FakeClock* c = &clock;
@@ -173,5 +174,14 @@ inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
              PressKey(*g, '3');
          },
          2, [g] { return g->screen == ScreenState::HighScores && g->highScores[0].score > 0; }},
+        {"progress",
+         [g] {
+             PressKey(*g, '0');
+             PressKey(*g, '1');
+             PressKey(*g, '9');
+         },
+         2, [g] { return g->setupMode && g->progressShown && !g->progress.games.empty(); }},
+        {"progress_addition", [g] { PressKey(*g, '1'); }, 2,
+         [g] { return g->progressShown && g->progressScreen.gridOperation == OpAdd; }},
     };
 }

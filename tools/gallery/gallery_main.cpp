@@ -9,6 +9,7 @@
 
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
+#include "support/sample_history.h"
 #include "support/screen_tour.h"
 #include "support/sound_recorder.h"
 #include "tools/gallery/surface_bitmap.h"
@@ -35,6 +36,8 @@ int SaveEveryScreen(const WindowShape& shape, const std::string& folder) {
     TourGame game;
     game.width = shape.width;
     game.height = shape.height;
+    // The progress screen is pictured with weeks of play behind it.
+    SampleHistoryMaker(20261208).Fill(game.progress, 27);
     int failures = 0;
     ScreenTour tour(game, EveryScreen(game, clock), [&](const TourStop& stop) {
         const std::string path = folder + "/" + shape.prefix + stop.name + ".bmp";

@@ -1,0 +1,72 @@
+// A made-up but plausible history for pictures and screen tests: games at all three
+// difficulties with scores that grow, and facts whose answers slow down and go wrong more
+// often as the numbers grow. Deterministic: the same seed gives the same history.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/progress_history.h"
+
+class SampleHistoryMaker {
+  public:
+    explicit SampleHistoryMaker(std::uint32_t seed) : state(seed) {}
+
+    void Fill(ProgressHistory& history, int games) {
+        for (int g = 0; g < games; ++g) {
+            PlayGame(history, g, g * 3 / games);
+        }
+    }
+
+  private:
+    int Below(int n) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(n));
+    }
+
+    Problem Deal() {
+        static const std::uint8_t Operations[] = {OpAdd, OpSubtract, OpMultiply, OpDivide};
+        Problem p;
+        p.operation = Operations[Below(4)];
+        p.operandA = 1 + Below(10);
+        p.operandB = 1 + Below(10);
+        if (p.operation == OpDivide) {
+            p.operandA *= p.operandB;
+        } else if (p.operation == OpSubtract && p.operandA < p.operandB) {
+            std::swap(p.operandA, p.operandB);
+        }
+        return p;
+    }
+
+    void PlayGame(ProgressHistory& history, int index, int difficulty) {
+        const int number = history.BeginGame();
+        GameRecord game;
+        game.difficulty = difficulty;
+        game.operations = " +  -  x  \x89 ";
+        std::vector<int> times;
+        const int problems = 14 + Below(12) + index / 2;
+        for (int i = 0; i < problems; ++i) {
+            const Problem p = Deal();
+            const int size =
+                p.operation == OpMultiply ? p.operandA * p.operandB / 4 : p.operandA + p.operandB;
+            const int ms = 900 + 140 * size + Below(900) - 25 * index;
+            const bool wrong = Below(100) < size / 2 + 3;
+            history.RecordFact(p, wrong ? FactOutcome::Wrong : FactOutcome::Right, ms, number);
+            times.push_back(ms);
+            ++(wrong ? game.wrong : game.right);
+        }
+        const int score =
+            game.right * (60 + 12 * index) - 80 * game.wrong + Below(120) + 400 * difficulty;
+        game.score = static_cast<std::uint32_t>(std::max(score, 0));
+        game.level = 1 + game.right / 10;
+        game.medianMs = MedianMs(times);
+        game.when = "2026-11-" + std::to_string(10 + index / 3) +
+                    " 17:" + std::to_string(10 + index % 3 * 15);
+        history.RecordGame(game);
+    }
+
+    std::uint32_t state;
+};
