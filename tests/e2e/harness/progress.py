@@ -1,0 +1,185 @@
+"""The progress screen's table grid read off a screenshot, and the two files of the
+progress history read independently of the game: progress.dat and the exported
+progress.csv.
+
+The grid is ten rows by ten columns of filled cells, one pixel apart; a fact never asked
+is grey, an asked one green through yellow to red. Its place depends on the window and
+the font, so it is found rather than computed: rows and columns of the screen where
+several long runs of the grey lie, which text (antialiased grey at most in short runs)
+does not make, grouped into bands of the cells' height and width.
+
+progress.dat is lines as the other data files are (harness/data_files.py): the header
+string "Quickfigure progress", the version 1 and a false bool; the two practice switches;
+the number of games played; the facts after their count (operation code, both operands,
+asked, right, wrong, skipped, total and best milliseconds, last game); the games after
+theirs (date text, difficulty index, operations text, score, level, right, wrong, median
+milliseconds). progress.csv is UTF-8 with a byte-order mark and CR LF line ends: a facts
+section and a games section, each under its header row, with one empty line between.
+"""
+
+import csv
+
+from harness.data_files import FormatError, _Reader
+from harness.image import same_565
+
+UNASKED = 0xC0C0C0
+HARDEST = 0x282DD7  # the red of a fact missed every time it was asked
+GRID_SIZE = 10
+MIN_RUN = 6  # grey pixels in a row that only a cell gives
+MIN_RUNS = 3  # such runs in one line of pixels
+
+PROGRESS_TITLE = b"Quickfigure progress"
+PROGRESS_VERSION = 1
+
+FACT_HEADER = ["fact", "asked", "right", "wrong", "skipped", "average seconds", "best seconds",
+               "last game"]
+GAME_HEADER = ["date", "difficulty", "operations", "score", "level", "right", "wrong",
+               "median seconds"]
+
+
+# --- the grid on the screen ------------------------------------------------------------
+
+
+def _grey_mask(shot):
+    """Rows of booleans: True where the pixel shows the never-asked grey."""
+    rgb = shot.rgb
+    grey = [rgb[i] >> 3 == 0x18 and rgb[i + 1] >> 2 == 0x30 and rgb[i + 2] >> 3 == 0x18
+            for i in range(0, len(rgb), 3)]
+    return [grey[y * shot.width:(y + 1) * shot.width] for y in range(shot.height)]
+
+
+def _long_runs(line):
+    runs, length = 0, 0
+    for grey in line + [False]:
+        if grey:
+            length += 1
+            continue
+        runs += length >= MIN_RUN
+        length = 0
+    return runs
+
+
+def _bands(flags):
+    """(start, end) of each run of True, in order."""
+    bands, start = [], None
+    for i, flag in enumerate(flags + [False]):
+        if flag and start is None:
+            start = i
+        elif not flag and start is not None:
+            bands.append((start, i))
+            start = None
+    return bands
+
+
+def _evenly_spaced(bands):
+    """True for GRID_SIZE bands of one size, each a pixel after the one before."""
+    if len(bands) != GRID_SIZE:
+        return False
+    size = bands[0][1] - bands[0][0]
+    return all(end - start == size and (i == 0 or start == bands[i - 1][1] + 1)
+               for i, (start, end) in enumerate(bands))
+
+
+def find_grid(shot):
+    """The grid's row bands and column bands as ((top, bottom) x 10, (left, right) x 10),
+    or None when the shot shows no such grid."""
+    mask = _grey_mask(shot)
+    rows = _bands([_long_runs(line) >= MIN_RUNS for line in mask])
+    rows = [band for band in rows if band[1] - band[0] >= MIN_RUN]
+    if not _evenly_spaced(rows):
+        return None
+    columns_of_cells = [[mask[y][x] for y in range(rows[0][0], rows[-1][1])]
+                        for x in range(shot.width)]
+    columns = _bands([_long_runs(column) >= MIN_RUNS for column in columns_of_cells])
+    if not _evenly_spaced(columns) or columns[0][1] - columns[0][0] != rows[0][1] - rows[0][0]:
+        return None
+    return rows, columns
+
+
+def grid_cells(shot, grid):
+    """{(row, column): (r, g, b)} of the centres of the cells, both numbered 1 to 10."""
+    rows, columns = grid
+    return {(a + 1, b + 1): shot.pixel((left + right) >> 1, (top + bottom) >> 1)
+            for a, (top, bottom) in enumerate(rows) for b, (left, right) in enumerate(columns)}
+
+
+def asked_cells(cells):
+    """The cells that are not the never-asked grey."""
+    return {place: pixel for place, pixel in cells.items() if not same_565(pixel, UNASKED)}
+
+
+def is_hardest(pixel):
+    return same_565(pixel, HARDEST)
+
+
+def is_sure_and_quick(pixel):
+    """The green-to-yellow half of the scale: a fact answered right, in under 4 s."""
+    r, g, b = pixel
+    return g >= 0xA8 and b <= 0x50 and r <= 0xF8
+
+
+def grid_rect(grid):
+    """The grid's cells as (left, top, right, bottom)."""
+    rows, columns = grid
+    return columns[0][0], rows[0][0], columns[-1][1], rows[-1][1]
+
+
+# --- progress.dat ----------------------------------------------------------------------
+
+
+class ProgressFile:
+    """What progress.dat holds: the switches, the games played, facts and games."""
+
+    def __init__(self, data):
+        reader = _Reader(data, "progress.dat")
+        found = (reader.string(), reader.int(), reader.bool())
+        if found != (PROGRESS_TITLE, PROGRESS_VERSION, False):
+            raise FormatError("progress.dat has the header %r" % (found,))
+        self.weak_facts = reader.bool()
+        self.show_answer = reader.bool()
+        self.games_played = reader.int()
+        self.facts = [tuple(reader.int() for _ in range(10)) for _ in range(reader.int())]
+        self.games = [(reader.string(), reader.int(), reader.string(), reader.int(),
+                       reader.int(), reader.int(), reader.int(), reader.int())
+                      for _ in range(reader.int())]
+        reader.end()
+
+    def counts(self):
+        """{(operation code, a, b): (asked, right, wrong, skipped)} of the facts."""
+        return {fact[:3]: fact[3:7] for fact in self.facts}
+
+
+# --- progress.csv ----------------------------------------------------------------------
+
+
+def _section(lines, header, name):
+    rows = list(csv.reader(lines))
+    if not rows or rows[0] != header:
+        raise FormatError("the %s section of progress.csv starts with %r" % (name, rows[:1]))
+    # A row's first field is text (a fact, a date), quoted so that any text is one field.
+    unquoted = [line for line in lines[1:] if not line.startswith('"')]
+    if unquoted:
+        raise FormatError("the %s section of progress.csv has unquoted rows %r" % (name, unquoted))
+    return [dict(zip(header, row)) for row in rows[1:] if len(row) == len(header)], rows[1:]
+
+
+def read_progress_csv(data):
+    """(facts, games) of an exported progress.csv: facts maps each fact's text to its
+    row, games lists the game rows; every field as text."""
+    if not data.startswith(b"\xef\xbb\xbf"):
+        raise FormatError("progress.csv does not open with the UTF-8 byte-order mark")
+    text = data[3:].decode("utf-8")
+    if not text.endswith("\r\n") or "\n" in text.replace("\r\n", ""):
+        raise FormatError("progress.csv has a line not ended by CR LF")
+    sections = text[:-2].split("\r\n\r\n")
+    if len(sections) != 2:
+        raise FormatError("progress.csv has %d sections, not 2" % len(sections))
+    facts, fact_rows = _section(sections[0].split("\r\n"), FACT_HEADER, "facts")
+    games, game_rows = _section(sections[1].split("\r\n"), GAME_HEADER, "games")
+    if len(facts) != len(fact_rows) or len(games) != len(game_rows):
+        raise FormatError("progress.csv has a row of the wrong number of fields")
+    by_text = {row["fact"]: row for row in facts}
+    if len(by_text) != len(facts):
+        raise FormatError("progress.csv lists a fact twice")
+    return by_text, games
+
