@@ -1,0 +1,117 @@
+// The started game driven frame by frame without a window, on a 640 x 480 in-memory
+// surface with time from the driven tick source: keys, clicks on what the last frame drew,
+// and the answers to the problems dealt.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/key_translation.h"
+#include "game/arithmetic_game.h"
+#include "support/data_folder.h"
+#include "support/fake_clock.h"
+#include "support/sound_recorder.h"
+#include "support/test_surface.h"
+#include "text/text.h"
+#include "ui/widget.h"
+
+constexpr int StartSoundId = 112;
+constexpr int WrongSoundId = 110;
+constexpr int GameOverSoundId = 113;
+
+// What the setup screen's keys change (all of it saved to settings.dat).
+struct SetupState {
+    bool add, subtract, multiply, divide;
+    int difficulty;
+    bool operator==(const SetupState& o) const {
+        return add == o.add && subtract == o.subtract && multiply == o.multiply &&
+               divide == o.divide && difficulty == o.difficulty;
+    }
+};
+
+// The game after OnStart on a 640 x 480 in-memory surface, on the main menu.
+class FrameFixture : public testing::Test {
+  protected:
+    FrameFixture() : folder("game-frames"), surface(640, 480) {
+        SetLayoutViewportForTests(640, 480);
+        game.OnStart();
+    }
+    ~FrameFixture() override {
+        ClearInputList();
+        SetLayoutViewportForTests(0, 0);
+    }
+
+    // One pass of the frame loop: the input list is rebuilt by what this frame draws.
+    void Frame() {
+        ClearInputList();
+        game.DrawFrame();
+    }
+    bool Key(int key) { return game.OnKeyDown(key, &game.keys); }
+    void Keys(const std::vector<int>& keys) {
+        for (int key : keys) {
+            Key(key);
+        }
+    }
+    // A left press and release at the widget's centre, as the window procedure hands them on.
+    void Click(const Widget& widget) {
+        const Point centre{widget.x + widget.width / 2, widget.y + widget.height / 2};
+        DispatchPress(centre);
+        game.OnMouseDown(centre.x, centre.y);
+        DispatchRelease(centre);
+    }
+    void Command(int index) { Click(game.commandBar.Item(index)); }
+    void Pause() { Command(1); }
+    void Exit() { Command(2); }
+
+    // Main menu to a running game: Play, a frame of the setup screen, start.
+    void StartGame() {
+        Key('1');
+        Frame();
+        Key('1');
+        ASSERT_FALSE(game.setupMode);
+        Frame();
+    }
+    // Types the current problem's result on the keyboard.
+    void Answer() {
+        for (char digit : std::to_string(ProblemResult(game.dealer.currentProblem))) {
+            Key(digit);
+        }
+    }
+    // Answers until the challenge is current, then draws it (with its "Skip" button).
+    void ReachChallenge() {
+        while (!game.dealer.ChallengeActive()) {
+            Answer();
+        }
+        Frame();
+        ASSERT_TRUE(game.challengeActive);
+    }
+    SetupState Choices() {
+        const OperationChoice& ops = game.operations;
+        return {ops.addEnabled, ops.subtractEnabled, ops.multiplyEnabled, ops.divideEnabled,
+                game.GetDifficulty()};
+    }
+    // The sounds asked for since the from-th request.
+    std::vector<int> Played(std::size_t from = 0) const {
+        std::vector<int> ids;
+        for (std::size_t i = from; i < sounds.Requests().size(); ++i) {
+            ids.push_back(sounds.Requests()[i].resourceId);
+        }
+        return ids;
+    }
+    bool Heard(int resourceId, std::size_t from = 0) const {
+        for (int id : Played(from)) {
+            if (id == resourceId) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    TemporaryDataFolder folder;
+    FakeClock clock;
+    SoundRecorder sounds;
+    TestSurface surface;
+    ArithmeticGame game;
+};

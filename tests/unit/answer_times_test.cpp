@@ -1,0 +1,136 @@
+// What a played game leaves in the progress history: each problem's time from the moment
+// it was shown to its first judged answer on the driven tick source, with paused time left
+// out; one verdict per problem on the fact as it was shown, the challenge included; and a
+// game record only for a game the clock finished.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/answer_check.h"
+#include "support/frame_fixture.h"
+
+namespace {
+
+class AnswerTimes : public FrameFixture {
+  protected:
+    // A reply of the right length that is not the result: its first digit moved on by one.
+    void AnswerWrong() {
+        std::string typed = std::to_string(ProblemResult(game.dealer.currentProblem));
+        typed[0] = typed[0] == '9' ? '1' : static_cast<char>(typed[0] + 1);
+        for (char digit : typed) {
+            Key(digit);
+        }
+    }
+    // The fact's record as it stands; all counts zero before it was first asked.
+    FactRecord FactOf(const Problem& p) const {
+        const FactRecord* fact = game.progress.FindFact(p.operation, p.operandA, p.operandB);
+        return fact != nullptr ? *fact : FactRecord{};
+    }
+    // Lets the clock run out and draws the frame that ends the game.
+    void RunOut() {
+        clock.Advance(61000);
+        Frame();
+        ASSERT_TRUE(game.gameOver);
+    }
+};
+
+} // namespace
+
+TEST_F(AnswerTimes, TimeRunsFromTheProblemShownToItsAnswerWithoutThePause) {
+    StartGame();
+    const Problem first = game.dealer.currentProblem;
+    clock.Advance(1500);
+    Pause();
+    Frame();
+    ASSERT_TRUE(game.paused);
+    clock.Advance(20000);
+    game.OnMouseDown(0, 0); // a press anywhere ends the pause
+    Frame();
+    ASSERT_FALSE(game.paused);
+    clock.Advance(700);
+    Answer();
+    const FactRecord fact = FactOf(first);
+    EXPECT_EQ(fact.totalMs, 2200);
+    EXPECT_EQ(fact.bestMs, 2200);
+
+    // The next problem's time starts when it is shown, not when the game began.
+    const Problem second = game.dealer.currentProblem;
+    clock.Advance(900);
+    Answer();
+    if (second.operation == first.operation && second.operandA == first.operandA &&
+        second.operandB == first.operandB) {
+        EXPECT_EQ(FactOf(second).bestMs, 900);
+    } else {
+        EXPECT_EQ(FactOf(second).totalMs, 900);
+    }
+}
+
+TEST_F(AnswerTimes, AProblemCountsOnceOnItsFirstVerdict) {
+    StartGame();
+    const Problem missed = game.dealer.currentProblem;
+    clock.Advance(3000);
+    AnswerWrong();
+    clock.Advance(4000);
+    AnswerWrong(); // a second wrong answer to the same problem counts no more
+    clock.Advance(500);
+    Answer();
+    const FactRecord fact = FactOf(missed);
+    EXPECT_EQ(fact.asked, 1);
+    EXPECT_EQ(fact.wrong, 1);
+    EXPECT_EQ(fact.right, 0);
+    EXPECT_EQ(fact.totalMs, 3000) << "timed to the first judged answer";
+    EXPECT_EQ(fact.bestMs, 0) << "a best time belongs to a right answer";
+    ASSERT_EQ(game.answers.misses.size(), 1u);
+    EXPECT_EQ(game.answers.misses[0].operandA, missed.operandA);
+    EXPECT_EQ(game.answers.misses[0].operandB, missed.operandB);
+}
+
+TEST_F(AnswerTimes, TheChallengeIsRecordedAsShownAnsweredOrSkipped) {
+    StartGame();
+    ReachChallenge();
+    const Problem answered = game.dealer.currentProblem;
+    const int askedBefore = FactOf(answered).asked;
+    clock.Advance(1200);
+    Answer();
+    ASSERT_EQ(game.level, 2);
+    EXPECT_EQ(FactOf(answered).asked, askedBefore + 1);
+
+    ReachChallenge();
+    const Problem skipped = game.dealer.currentProblem;
+    const FactRecord before = FactOf(skipped);
+    Click(game.skipButton);
+    Frame();
+    ASSERT_EQ(game.level, 3);
+    const FactRecord after = FactOf(skipped);
+    EXPECT_EQ(after.asked, before.asked + 1);
+    EXPECT_EQ(after.skipped, before.skipped + 1);
+    EXPECT_EQ(after.totalMs, before.totalMs) << "a skip is no answer time";
+    EXPECT_EQ(game.answers.misses.size(), 1u);
+}
+
+TEST_F(AnswerTimes, OnlyAGameTheClockFinishesIsRecorded) {
+    StartGame();
+    Answer();
+    Exit();
+    Frame();
+    EXPECT_TRUE(game.progress.games.empty()) << "a game left for the menu is not a result";
+
+    StartGame();
+    clock.Advance(2000);
+    Answer();
+    clock.Advance(4000);
+    AnswerWrong();
+    Answer();
+    clock.Advance(1000);
+    Answer();
+    RunOut();
+    ASSERT_EQ(game.progress.games.size(), 1u);
+    const GameRecord& record = game.progress.games.back();
+    EXPECT_EQ(record.right, 2);
+    EXPECT_EQ(record.wrong, 1);
+    EXPECT_EQ(record.medianMs, 2000) << "the middle of 2000, 4000 and 1000";
+    EXPECT_EQ(record.score, game.score);
+    EXPECT_EQ(record.level, game.level);
+    EXPECT_EQ(record.difficulty, game.GetDifficulty());
+    EXPECT_EQ(game.progress.gamesPlayed, 2) << "both games were played";
+}
