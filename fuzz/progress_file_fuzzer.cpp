@@ -15,6 +15,7 @@
 
 #include "fuzz/progress_fuzz_input.h"
 #include "game/progress_file.h"
+#include "game/progress_summary.h"
 #include "support/memory_file_store.h"
 
 namespace {
@@ -314,6 +315,36 @@ void CheckFaultedSave(MemoryFileStore& store, ProgressFileState& state,
 
 } // namespace
 
+// The progress screen's figures and the export over whatever the load and the session
+// left: within their bounds, and one CSV line per fact and per game besides the two
+// headers and the blank line between the sections.
+void CheckSummary(const ProgressHistory& history) {
+    Require(SlowestFacts(history, 10).size() <= 10, "more slowest facts than asked for");
+    for (const FactRecord* fact : MostMissedFacts(history, 10)) {
+        Require(fact->wrong + fact->skipped > 0, "a fact never missed among the most missed");
+    }
+    for (std::uint8_t operation : Operations) {
+        const OperationFigures figures = FiguresFor(history, operation);
+        Require(figures.right >= 0 && figures.right <= figures.asked, "an operation's tally");
+        Require(figures.medianMs >= -1 && figures.medianMs <= MaxAnswerMs, "a median time");
+    }
+    for (int a = 1; a <= 10; ++a) {
+        for (int b = 1; b <= 10; ++b) {
+            GridCellColour(history, OpMultiply, a, b);
+            GridCellColour(history, OpAdd, a, b);
+        }
+    }
+    for (const FactRecord& fact : history.facts) {
+        Require(!FactLine(fact).empty(), "an empty fact line");
+    }
+    Require(ChartedGames(history).size() <= static_cast<std::size_t>(ChartGames),
+            "more games charted than the chart holds");
+    const std::string csv = ProgressCsvText(history);
+    const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n'));
+    Require(lines == history.facts.size() + history.games.size() + 3,
+            "a CSV line that is not a fact, a game, a header or the blank line");
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ProgressFuzzInput input = DecodeProgressFuzzInput(data, size);
     MemoryFileStore store = StoreOf(input);
@@ -324,6 +355,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ProgressHistory loaded = history;
     Play(history, input);
+    CheckSummary(history);
     CheckCleanSave(store, state, history);
     CheckFaultedSave(store, state, input, loaded, history);
     return 0;
