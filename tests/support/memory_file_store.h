@@ -6,6 +6,7 @@
 #pragma once
 
 #include <map>
+#include <new>
 #include <set>
 #include <string>
 
@@ -52,4 +53,13 @@ class MemoryFileStore : public FileStore {
     // program holds the name.
     bool CanCreate(const std::string& path) const;
     bool powerCut = false;
+};
+
+// A store whose every read and write runs out of memory.
+class ThrowingFileStore : public MemoryFileStore {
+  public:
+    ReadStatus Read(const std::string&, std::size_t, std::string&) override {
+        throw std::bad_alloc();
+    }
+    bool Write(const std::string&, const std::string&) override { throw std::bad_alloc(); }
 };

@@ -375,21 +375,8 @@ TEST(DataFolderChoice, AFirstRunThereNeverSavesSettingsWithoutTheTable) {
     ExpectSameData(Load(store, folders), FilledShellData());
 }
 
-namespace {
-
-// A store whose every read and write runs out of memory.
-class ThrowingStore : public MemoryFileStore {
-  public:
-    ReadStatus Read(const std::string&, std::size_t, std::string&) override {
-        throw std::bad_alloc();
-    }
-    bool Write(const std::string&, const std::string&) override { throw std::bad_alloc(); }
-};
-
-} // namespace
-
 TEST(DataExceptions, NeitherTheLoadNorTheSaveLetsOneOut) {
-    ThrowingStore store;
+    ThrowingFileStore store;
     store.folders.insert(ProgramFolder);
     const DataFolders folders{ProgramFolder, std::string()};
     ShellData data = FilledShellData();

@@ -579,20 +579,8 @@ TEST_F(FaultedProgressSave, AFirstSaveAfterTheFallbackLeavesItReadable) {
     CheckEveryStep(ProgramFolder, 4); // the save folder's creation comes first
 }
 
-namespace {
-
-class ThrowingStore : public MemoryFileStore {
-  public:
-    ReadStatus Read(const std::string&, std::size_t, std::string&) override {
-        throw std::bad_alloc();
-    }
-    bool Write(const std::string&, const std::string&) override { throw std::bad_alloc(); }
-};
-
-} // namespace
-
 TEST(ProgressExceptions, NeitherTheLoadNorTheSaveLetsOneOut) {
-    ThrowingStore store;
+    ThrowingFileStore store;
     store.folders.insert(SaveFolder);
     ProgressHistory history;
     ProgressFileState state;

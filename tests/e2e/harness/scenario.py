@@ -13,6 +13,7 @@ import unittest
 
 from harness import data_files
 from harness.layout import find_font_height
+from harness.problem_reader import read_problem
 from harness.screens import Screens
 from harness.session import GameSession
 
@@ -101,6 +102,22 @@ class Scenario(unittest.TestCase):
             self.fail("%s are the same picture (saved as %s)" % (what, self.save_pictures(what, a)))
 
     # --- data files ---------------------------------------------------------------------
+
+    def problem_on_screen(self, game):
+        """Waits for a play screen whose problem can be read; returns the shot and the
+        problem."""
+        layout = self.screens.game
+
+        def readable(shot):
+            return self.screens.is_play(shot) and read_problem(shot, layout) is not None
+
+        shot = game.wait_for("a problem that can be read", readable)
+        return shot, read_problem(shot, layout)
+
+    def status_box(self, shot):
+        """The play screen's score, level and problem box, cut out of the shot."""
+        x, y, w, h = self.screens.game.status_box
+        return shot.crop(x, y, x + w + 1, y + h + 1)
 
     def path(self, name):
         return os.path.join(self.folder, name)

@@ -14,7 +14,7 @@ import os
 from collections import Counter
 
 from harness import progress
-from harness.problem_reader import read_problem, result_of
+from harness.problem_reader import result_of
 from harness.scenario import Scenario
 
 # First answers, in order, before the last problem: right or wrong.
@@ -32,19 +32,6 @@ def fact_text(problem):
 class Progress(Scenario):
 
     # --- the game -----------------------------------------------------------------------
-
-    def problem_on_screen(self, game):
-        layout = self.screens.game
-
-        def readable(shot):
-            return self.screens.is_play(shot) and read_problem(shot, layout) is not None
-
-        shot = game.wait_for("a problem that can be read", readable)
-        return shot, read_problem(shot, layout)
-
-    def status_box(self, shot):
-        x, y, w, h = self.screens.game.status_box
-        return shot.crop(x, y, x + w + 1, y + h + 1)
 
     def answer(self, game, first):
         """Answers the problem shown, first right or first wrong, and waits until the

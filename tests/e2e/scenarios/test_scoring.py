@@ -22,19 +22,6 @@ def wrong_answer(result):
 
 class Scoring(Scenario):
 
-    def problem_on_screen(self, game):
-        layout = self.screens.game
-
-        def readable(shot):
-            return self.screens.is_play(shot) and read_problem(shot, layout) is not None
-
-        shot = game.wait_for("a problem that can be read", readable)
-        return shot, read_problem(shot, layout)
-
-    def status_box(self, shot):
-        x, y, w, h = self.screens.game.status_box
-        return shot.crop(x, y, x + w + 1, y + h + 1)
-
     def type_on_keypad(self, game, digits):
         screens = self.screens
         for digit in digits:
