@@ -337,8 +337,9 @@ void ProgressScreen::DrawButtons(const ProgressLayout& layout) {
 
 void ProgressScreen::Draw(const ProgressHistory& history, int width, int height) {
     const int f = FontHeight();
-    const ProgressLayout layout = ComputeProgressLayout(width, height, f, OperationsWidth(),
-                                                        TextWidth(GridCaption(OpMultiply)));
+    lastLayout = ComputeProgressLayout(width, height, f, OperationsWidth(),
+                                       TextWidth(GridCaption(OpMultiply)));
+    const ProgressLayout& layout = lastLayout;
     const Box& title = layout.titleRow;
     const int titleY = title.y + CenterOffset(title.height, f);
     DrawPlainText("Progress", title.x, titleY, Ink);

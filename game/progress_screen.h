@@ -43,9 +43,13 @@ class ProgressScreen {
     std::uint8_t gridOperation;
     // Shown beside the title: where the export went, or why it did not.
     std::string message;
+    // Where the last Draw put each part, so a caller can find a grid cell on the screen.
+    const ProgressLayout& LastLayout() const { return lastLayout; }
 
   private:
     void DrawButtons(const ProgressLayout& layout);
+
+    ProgressLayout lastLayout;
 };
 
 // Where each difficulty's line and its legend are drawn.
