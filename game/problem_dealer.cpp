@@ -1,8 +1,9 @@
-// ProblemDealer: difficulty rows, dealing from the pools, the challenge problem and the
-// level-to-level widening of the operand bounds.
+// ProblemDealer: difficulty rows, dealing from the pools, weak facts in place of regular
+// problems, the challenge problem and the level-to-level widening of the operand bounds.
 #include "game/problem_dealer.h"
 
 #include "app/random.h"
+#include "game/weak_facts.h"
 
 namespace {
 
@@ -38,6 +39,8 @@ constexpr int ChallengeLeftHigh = 16;
 constexpr int ChallengeRightLow = 4;
 constexpr int ChallengeRightExtra = 6;
 constexpr int ChallengeDividendOffset = 20;
+// With weak facts on, one regular problem in this many is a weak fact.
+constexpr int WeakFactOdds = 3;
 
 // Divisible by a small prime without being that prime: below 19 * 19 that is "composite".
 bool IsDividend(int v) {
@@ -48,6 +51,44 @@ bool IsDividend(int v) {
         }
     }
     return false;
+}
+
+// The dividend after v in a run: the next number that IsDividend accepts.
+int NextDividend(int v) {
+    do {
+        ++v;
+    } while (!IsDividend(v));
+    return v;
+}
+
+// True when PickDivisor(dividend) could return divisor.
+bool IsPickableDivisor(int dividend, int divisor) {
+    if (divisor >= 2) {
+        return divisor <= dividend / 2 && dividend % divisor == 0;
+    }
+    if (divisor != 1) {
+        return false;
+    }
+    for (int i = 2; i <= dividend / 2; ++i) {
+        if (dividend % i == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool InRange(int v, int low, int high) {
+    return v >= low && v <= high;
+}
+
+bool OperationChosen(const OperationChoice& ops, std::uint8_t operation) {
+    switch (operation) {
+    case OpAdd: return ops.addEnabled;
+    case OpSubtract: return ops.subtractEnabled;
+    case OpMultiply: return ops.multiplyEnabled;
+    case OpDivide: return ops.divideEnabled;
+    default: return false;
+    }
 }
 
 // Subtraction and multiplication are shown with the larger operand first.
@@ -90,8 +131,10 @@ void ProblemDealer::ApplyDifficulty(int newDifficulty) {
     rangeStep = row.rangeStep;
     maxOperandA = row.maxA;
     maxOperandB = row.maxB;
-    operandPoolA.FillRange(row.lowA, row.maxA);
-    operandPoolB.FillRange(row.lowB, row.maxB);
+    lowOperandA = row.lowA;
+    lowOperandB = row.lowB;
+    operandPoolA.FillRange(lowOperandA, maxOperandA);
+    operandPoolB.FillRange(lowOperandB, maxOperandB);
 }
 
 void ProblemDealer::FillOperationPool() {
@@ -132,8 +175,58 @@ bool ProblemDealer::AdvanceProblem() {
 }
 
 void ProblemDealer::DealRegular(Problem& problem) {
+    if (weakFactHistory != nullptr && RandomInRange(0, WeakFactOdds - 1) == 0 &&
+        DealWeakFact(problem)) {
+        return;
+    }
     problem.operation = static_cast<std::uint8_t>(operationPool.PickRandom());
     DrawOperands(problem);
+}
+
+bool ProblemDealer::DealWeakFact(Problem& problem) const {
+    const FactRecord* fact = PickWeakFact(
+        *weakFactHistory, [this](const FactRecord& candidate) { return WeakFactFits(candidate); });
+    if (fact == nullptr) {
+        return false;
+    }
+    problem.operation = fact->operation;
+    problem.operandA = fact->operandA;
+    problem.operandB = fact->operandB;
+    return true;
+}
+
+// The fact as shown is one the level's normal deal could show.
+bool ProblemDealer::WeakFactFits(const FactRecord& fact) const {
+    if (!OperationChosen(ops, fact.operation)) {
+        return false;
+    }
+    const int a = fact.operandA;
+    const int b = fact.operandB;
+    switch (fact.operation) {
+    case OpAdd: return InLevelRanges(a, b);
+    case OpSubtract:
+    case OpMultiply:
+        // Shown larger first, so either operand may have come from the left range.
+        return a >= b && (InLevelRanges(a, b) || InLevelRanges(b, a));
+    case OpDivide: return IsLevelDividend(a) && IsPickableDivisor(a, b);
+    default: return false;
+    }
+}
+
+bool ProblemDealer::InLevelRanges(int left, int right) const {
+    return InRange(left, lowOperandA, maxOperandA) && InRange(right, lowOperandB, maxOperandB);
+}
+
+// One of the dividends BuildDividends(maxOperandA) deals, whatever the pool holds now.
+bool ProblemDealer::IsLevelDividend(int value) const {
+    int v = maxOperandA;
+    for (int i = 0; i < problemsPerLevel && v <= value; ++i) {
+        if (v == value) {
+            return true;
+        }
+        v = NextDividend(v);
+    }
+    return false;
 }
 
 void ProblemDealer::DrawOperands(Problem& problem) {
@@ -177,14 +270,14 @@ std::uint8_t ProblemDealer::ChallengeOperation() const {
 
 void ProblemDealer::LevelUp() {
     WidenBounds();
-    int lowA = 1;
-    int lowB = 1;
+    lowOperandA = 1;
+    lowOperandB = 1;
     if (difficulty == DifficultyHard) {
-        lowA = maxOperandA - problemsPerLevel > 1 ? maxOperandA - problemsPerLevel : 1;
-        lowB = maxOperandB - problemsPerLevel > 1 ? maxOperandB - problemsPerLevel : 1;
+        lowOperandA = maxOperandA - problemsPerLevel > 1 ? maxOperandA - problemsPerLevel : 1;
+        lowOperandB = maxOperandB - problemsPerLevel > 1 ? maxOperandB - problemsPerLevel : 1;
     }
-    operandPoolA.FillRange(lowA, maxOperandA);
-    operandPoolB.FillRange(lowB, maxOperandB);
+    operandPoolA.FillRange(lowOperandA, maxOperandA);
+    operandPoolB.FillRange(lowOperandB, maxOperandB);
     needFreshCurrent = true;
     if (ops.divideEnabled) {
         BuildDividends(maxOperandA);
@@ -211,9 +304,7 @@ void ProblemDealer::BuildDividends(int start) {
     int v = start;
     for (int i = 0; i < problemsPerLevel; ++i) {
         dividendPool.Push(v);
-        do {
-            ++v;
-        } while (!IsDividend(v));
+        v = NextDividend(v);
     }
 }
 

@@ -1,10 +1,12 @@
 // ProblemDealer: the problem state of one game and the rules that deal it: per-difficulty
 // settings, the current problem and its preview, ten regular problems and one challenge per
-// level, and the operand ranges that widen from level to level. Plain C++; every random
-// number comes from the shared sequence, in a fixed order, so a seed replays a whole game.
+// level, the operand ranges that widen from level to level, and, when asked, weak facts
+// from the player's history among the regular problems. Plain C++; every random number
+// comes from the shared sequence, in a fixed order, so a seed replays a whole game.
 #pragma once
 
 #include "game/problem.h"
+#include "game/progress_history.h"
 #include "game/value_pool.h"
 
 // The clock a game starts with and the most it can hold, in seconds.
@@ -61,6 +63,9 @@ class ProblemDealer {
     int problemsPerLevel = 11;
     int maxOperandA = 10;
     int maxOperandB = 10;
+    // The low ends of the level's operand ranges: 1, or higher on Hard.
+    int lowOperandA = 1;
+    int lowOperandB = 1;
     int rangeStep = 0;
     int bonusSeconds = 0;
     // Held as a negative number of seconds.
@@ -74,11 +79,20 @@ class ProblemDealer {
     ValuePool dividendPool;
     int difficulty = DifficultyNormal;
     OperationChoice ops;
+    // The history weak facts are drawn from; null = the option is off, and then dealing
+    // spends no draw on it. When set, each regular problem (not the challenge) is, one time
+    // in three, a weak fact of the chosen operations that the level's ranges could deal.
+    // Weak facts leave the operand pools and dividends alone.
+    const ProgressHistory* weakFactHistory = nullptr;
 
   private:
     void ApplyDifficulty(int newDifficulty);
     void FillOperationPool();
     void DealRegular(Problem& problem);
+    bool DealWeakFact(Problem& problem) const;
+    bool WeakFactFits(const FactRecord& fact) const;
+    bool InLevelRanges(int left, int right) const;
+    bool IsLevelDividend(int value) const;
     void DrawOperands(Problem& problem);
     void DealChallenge(Problem& problem);
     std::uint8_t ChallengeOperation() const;
