@@ -21,15 +21,6 @@ int TimedAnswers(const FactRecord& fact) {
     return fact.right + fact.wrong;
 }
 
-struct Rgb {
-    int r, g, b;
-};
-
-ColorRef Blend(Rgb from, Rgb to, float t) {
-    const auto mix = [t](int a, int b) { return static_cast<ColorRef>(a + (b - a) * t + 0.5f); };
-    return mix(from.r, to.r) | mix(from.g, to.g) << 8 | mix(from.b, to.b) << 16;
-}
-
 // The operation's sign as a spreadsheet shows it.
 std::string Utf8Signs(const std::string& text) {
     std::string out;
@@ -105,7 +96,8 @@ void AppendGameRows(std::string& csv, const ProgressHistory& history) {
         for (int value : {game.level, game.right, game.wrong}) {
             AppendCsvNumber(csv, value);
         }
-        AppendCsvSeconds(csv, game.medianMs);
+        // A game without a timed answer has no median (its record holds 0).
+        AppendCsvSeconds(csv, game.right + game.wrong > 0 ? game.medianMs : -1);
         csv += "\r\n";
     }
 }
@@ -229,11 +221,12 @@ float FactDifficulty(const FactRecord& fact) {
 }
 
 ColorRef DifficultyColour(float difficulty) {
-    constexpr Rgb Green = {60, 176, 70};
-    constexpr Rgb Yellow = {240, 210, 50};
-    constexpr Rgb Red = {215, 45, 40};
+    constexpr ColorRef Green = 0x46B03C;
+    constexpr ColorRef Yellow = 0x32D2F0;
+    constexpr ColorRef Red = 0x282DD7;
     const float t = std::clamp(difficulty, 0.0f, 1.0f);
-    return t < 0.5f ? Blend(Green, Yellow, 2.0f * t) : Blend(Yellow, Red, 2.0f * t - 1.0f);
+    return t < 0.5f ? BlendColour(Green, Yellow, 2.0f * t)
+                    : BlendColour(Yellow, Red, 2.0f * t - 1.0f);
 }
 
 ColorRef GridCellColour(const ProgressHistory& history, std::uint8_t operation, int operandA,

@@ -15,3 +15,13 @@ constexpr ColorRef NoColor = 0xFFFFFFFFu;
 constexpr Color565 ToColor565(ColorRef c) {
     return static_cast<Color565>(((c & 0xF8u) << 8) | ((c >> 5) & 0x7E0u) | ((c >> 19) & 0x1Fu));
 }
+
+// The colour share t (0 to 1) of the way from one colour to another, channel by channel.
+inline ColorRef BlendColour(ColorRef from, ColorRef to, float t) {
+    const auto mix = [&](int shift) {
+        const float a = static_cast<float>((from >> shift) & 0xFFu);
+        const float b = static_cast<float>((to >> shift) & 0xFFu);
+        return static_cast<ColorRef>(a + (b - a) * t + 0.5f) << shift;
+    };
+    return mix(0) | mix(8) | mix(16);
+}

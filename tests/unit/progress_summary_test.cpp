@@ -270,7 +270,7 @@ TEST(ProgressSummary, TheExportIsUtf8CommaSeparatedRowsOfEveryFactAndGame) {
         "\r\n"
         "date,difficulty,operations,score,level,right,wrong,median seconds\r\n"
         "\"2026-12-08 19:52\",\"Hard\",\" x  \xC3\xB7 \",1234,3,10,2,2.5\r\n"
-        "\"today\",\"Easy\",\"a \"\"b\"\", c\",4000000000,0,0,0,0.0\r\n";
+        "\"today\",\"Easy\",\"a \"\"b\"\", c\",4000000000,0,0,0,\r\n"; // none timed: no median
     EXPECT_EQ(ProgressCsvText(history), expected);
 
     EXPECT_EQ(ProgressCsvText(ProgressHistory()),
