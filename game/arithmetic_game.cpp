@@ -74,6 +74,11 @@ void ArithmeticGame::LoadGameResources() {
     subtractToggle.SetTarget(&operations.subtractEnabled);
     multiplyToggle.SetTarget(&operations.multiplyEnabled);
     divideToggle.SetTarget(&operations.divideEnabled);
+    weakFactsToggle.label = "Weak facts";
+    showAnswerToggle.label = "Show the answer";
+    weakFactsToggle.SetTarget(&progress.options.weakFacts);
+    showAnswerToggle.SetTarget(&progress.options.showAnswer);
+    practiseButton.label = "Practise misses";
     for (const char* name : DifficultyNames) {
         difficultyChoice.AddChoice(name);
     }
@@ -125,16 +130,19 @@ void ArithmeticGame::FitProblemFont() {
 void ArithmeticGame::StartNewGame() {
     setupMode = true;
     progressShown = false;
+    review.End();
 }
 
 void ArithmeticGame::OnPause() {
     clock.Pause();
     answers.Pause();
+    shownAnswerTimer.Pause();
 }
 
 void ArithmeticGame::OnResume() {
     clock.Resume();
     answers.Resume();
+    shownAnswerTimer.Resume();
 }
 
 int ArithmeticGame::GetDifficulty() {

@@ -14,6 +14,7 @@
 #include "game/progress_file.h"
 #include "game/progress_history.h"
 #include "game/progress_screen.h"
+#include "game/review_round.h"
 #include "shell/game_shell.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -43,6 +44,8 @@ class ArithmeticGame : public GameShell {
     // progress.dat, beside the other two files (game_progress.cpp).
     void LoadGameFiles() override;
     void SaveGameFiles() override;
+    // "Practise misses" under OK when the game missed any (game_practice.cpp).
+    void DrawGameOverControls(int top) override;
 
     // Starts a game with the chosen difficulty and operations.
     void NewGame();
@@ -57,6 +60,10 @@ class ArithmeticGame : public GameShell {
     bool AcceptAnswer();
     // The wrong-answer step: a penalty, the same problem stays; always false.
     bool RejectAnswer();
+    // The right result after a miss is still on show (for a second, or until a digit).
+    bool ShownAnswerVisible() const;
+    // Its colour now: red, fading to the background over the second.
+    ColorRef ShownAnswerColour() const;
 
     // Drawing of the game and setup screens (game_screen.cpp).
     void DrawTimePanel(const Box& box, const char* caption, bool framed);
@@ -83,6 +90,10 @@ class ArithmeticGame : public GameShell {
     CheckBox subtractToggle;
     CheckBox multiplyToggle;
     CheckBox divideToggle;
+    // The practice options, lent the history's options (saved in progress.dat).
+    CheckBox weakFactsToggle;
+    CheckBox showAnswerToggle;
+    Button practiseButton;
     ChoiceGroup difficultyChoice;
     ProblemDealer dealer;
     // Invisible: a press on the problem clears a half-typed answer.
@@ -105,6 +116,17 @@ class ArithmeticGame : public GameShell {
     ProgressScreen progressScreen;
     // True while the progress screen is shown over the setup screen.
     bool progressShown = false;
+    // The untimed round over the last game's misses, when one is under way.
+    ReviewRound review;
+    // After a miss with "Show the answer" on: the right result, shown for a second.
+    std::string shownAnswer;
+    TickTimer shownAnswerTimer;
+    // The practice options as progress.dat last had them, so a change is saved at once.
+    ProgressOptions savedOptions;
+    // What PlacePracticeControls found room for this frame, and the bottom of it.
+    bool practiceTogglesShown = false;
+    bool progressButtonShown = false;
+    int setupControlsBottom = 0;
 
     Font* problemFont = nullptr;
     Sound* correctSound = nullptr;
@@ -131,13 +153,23 @@ class ArithmeticGame : public GameShell {
     void ApplyLayout();
     void DrawPlayScreen();
     void DrawSetupFrame();
-    // Where the setup screen's "Progress" button goes: beside "Start Game" where there
-    // is room, else below the hint's line; false where neither has room.
-    bool PlaceProgressButton();
     // The progress buttons' clicks (each latch is set only while its screen is up).
     void ReadProgressLatches();
     void DrawProgressFrame();
     bool OnProgressKey(int key);
+    // Below "Start Game" and the hint's line: the practice options' row, then "Progress"
+    // (beside "Start Game" instead where there is room), each only where it fits
+    // (game_practice.cpp).
+    void PlacePracticeControls();
+    void SaveOptionsIfChanged();
+    // Shows the right result where the answer goes (when the option asks for it).
+    void ShowRightAnswer(int result);
+    // Records the score as OK does, then asks the game's misses again, untimed.
+    void StartReview();
+    void JudgeReviewAnswer();
+    void DrawReviewScreen();
+    // Draws the problem with the typed answer and the keypad beside it (play and review).
+    void DrawAnswerArea(const Problem& problem);
     // The ended game's record in the history.
     void RecordFinishedGame();
     // The setup screen's area: the window's width, or the left area beside the keypad.

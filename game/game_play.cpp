@@ -28,6 +28,9 @@ void ArithmeticGame::NewGame() {
     typedAnswer.clear();
     challengeActive = false;
     clock.Start(GameStartSeconds, GameLimitSeconds);
+    shownAnswer.clear();
+    // Weak facts come from the history as it stands, this game's answers included.
+    dealer.weakFactHistory = progress.options.weakFacts ? &progress : nullptr;
     dealer.NewGame(difficultyChoice.Selected(), operations);
     answers.BeginGame(progress);
 }
@@ -37,11 +40,13 @@ void ArithmeticGame::AdvanceProblem() {
         PlayIfLoaded(challengeSound);
     }
     answers.ProblemShown();
+    shownAnswer.clear(); // the last problem's result
 }
 
 void ArithmeticGame::LevelUp() {
     dealer.LevelUp();
     answers.ProblemShown();
+    shownAnswer.clear();
     ++level;
     typedAnswer.clear(); // digits half-typed for a skipped challenge
     PlayIfLoaded(startSound);
@@ -98,13 +103,38 @@ bool ArithmeticGame::RejectAnswer() {
     typedAnswer.clear();
     PlayIfLoaded(wrongSound);
     clock.Adjust(PenaltyMilliseconds(dealer.penaltySeconds));
+    ShowRightAnswer(ProblemResult(dealer.currentProblem));
     return false;
 }
 
 void ArithmeticGame::TypeDigit(char digit) {
     typedAnswer += digit;
-    if (CheckAnswer()) {
+    shownAnswer.clear(); // typing is the next attempt
+    if (review.Active()) {
+        JudgeReviewAnswer();
+    } else if (CheckAnswer()) {
         FinishProblem();
+    }
+}
+
+void ArithmeticGame::JudgeReviewAnswer() {
+    const int result = ProblemResult(review.Current());
+    switch (JudgeAnswer(result, typedAnswer)) {
+    case AnswerVerdict::Incomplete: return;
+    case AnswerVerdict::Right:
+        PlayIfLoaded(correctSound);
+        fadingAnswer = typedAnswer;
+        fadeLevel = 255;
+        typedAnswer.clear();
+        if (!review.Pass()) {
+            StartNewGame(); // every miss answered: back to the setup screen
+        }
+        return;
+    case AnswerVerdict::Wrong:
+        typedAnswer.clear();
+        PlayIfLoaded(wrongSound);
+        ShowRightAnswer(result);
+        return;
     }
 }
 
@@ -159,6 +189,7 @@ void ArithmeticGame::DrawGame() {
             TryStartGame();
         }
         ReadProgressLatches();
+        SaveOptionsIfChanged();
     } else {
         int key = 0;
         if (keypad.FindPressed(&key)) {
@@ -171,7 +202,7 @@ void ArithmeticGame::DrawGame() {
         RunCommand(commandBar.Item(command).label);
     }
     // A command may have left play (pause, menu, setup screen): then no play step follows.
-    if (!setupMode && GameScreenShown()) {
+    if (!setupMode && GameScreenShown() && !review.Active()) {
         UpdatePlay();
     }
     ApplyLayout();
@@ -179,6 +210,8 @@ void ArithmeticGame::DrawGame() {
         DrawProgressFrame();
     } else if (setupMode) {
         DrawSetupFrame();
+    } else if (review.Active()) {
+        DrawReviewScreen();
     } else {
         DrawPlayScreen();
     }
@@ -186,6 +219,10 @@ void ArithmeticGame::DrawGame() {
 }
 
 bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {
+    if (gameOver && !paused && IsInGame() && key == 'P' && !answers.misses.empty()) {
+        StartReview();
+        return true;
+    }
     // The shell passes on keys from its options, high-score, pause and game-over screens
     // too; none of them may change the setup or answer a stopped game.
     if (!GameScreenShown()) {
@@ -212,6 +249,8 @@ bool ArithmeticGame::OnSetupKey(int key) {
     case '7': multiplyToggle.Toggle(); return true;
     case '8': divideToggle.Toggle(); return true;
     case '9': OpenProgress(); return true;
+    case 'W': weakFactsToggle.Toggle(); return true;
+    case 'A': showAnswerToggle.Toggle(); return true;
     case '0':
     case KeyCode::Escape: ReturnToMenu(); return true;
     default: return false;
@@ -223,5 +262,7 @@ void ArithmeticGame::OnPlayKey(int key) {
         TypeDigit(static_cast<char>(key));
     } else if (key == KeyCode::Backspace || key == KeyCode::Delete) {
         typedAnswer.clear(); // there is no single-digit erase
+    } else if (key == KeyCode::Escape && review.Active()) {
+        StartNewGame(); // the review round ends; its problems score nothing either way
     }
 }

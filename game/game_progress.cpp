@@ -12,6 +12,7 @@ void ArithmeticGame::LoadGameFiles() {
     }
     LoadProgressFile(SystemFileStore(), DataFolderPath(dataFileState), dataFileState.fallbackFolder,
                      dataFileState.createFolder, progress, progressFile);
+    savedOptions = progress.options;
 }
 
 void ArithmeticGame::SaveGameFiles() {
@@ -44,27 +45,6 @@ void ArithmeticGame::ExportProgress() {
     } else {
         progressScreen.message = "Could not write " + path;
     }
-}
-
-bool ArithmeticGame::PlaceProgressButton() {
-    const int f = FontHeight();
-    const int area = SetupArea();
-    const int startRight = startGameButton.x + startGameButton.GetWidth();
-    const int startBottom = startGameButton.y + startGameButton.GetHeight();
-    const int needed = TextWidth(progressButton.label.c_str()) + f;
-    if (area - startRight >= needed + f) {
-        progressButton.SetSize(needed, 2 * f);
-        progressButton.SetPosition(startRight + CenterOffset(area - startRight, needed),
-                                   startGameButton.y +
-                                       CenterOffset(startGameButton.GetHeight(), 2 * f));
-        return true;
-    }
-    // Clear below the band the no-operation hint takes.
-    const int top = startBottom + 4 * f;
-    const int bottom = width < height ? keypad.y : height;
-    progressButton.SetSize(std::max(needed, startGameButton.GetWidth() / 2), 2 * f);
-    progressButton.SetPosition(CenterOffset(area, progressButton.GetWidth()), top);
-    return top + 2 * f + f / 2 <= bottom;
 }
 
 void ArithmeticGame::ReadProgressLatches() {

@@ -157,7 +157,11 @@ void ArithmeticGame::DrawProblem(const Box& box, const Problem& problem, const s
     if (answer == nullptr) {
         return;
     }
-    if (challengeActive && answer->empty()) {
+    if (answer->empty() && ShownAnswerVisible()) {
+        // In the challenge it stands in for "Skip" for its second.
+        DrawPlainText(shownAnswer.c_str(), right - TextWidth(shownAnswer.c_str()), answerRow,
+                      ShownAnswerColour());
+    } else if (challengeActive && answer->empty()) {
         SelectShellFont();
         skipButton.SetPosition(box.x + CenterOffset(box.width, skipButton.GetWidth()), answerRow);
         skipButton.Draw();
@@ -217,8 +221,36 @@ void ArithmeticGame::DrawPlayScreen() {
                     ShortOrLong("Next", "Next Problem"), true);
     }
     DrawStatus(layout.statusBox, true, true, true, !IsTinyScreen());
+    DrawAnswerArea(dealer.currentProblem);
+}
+
+void ArithmeticGame::DrawReviewScreen() {
+    SelectShellFont();
+    const Box& panel = layout.timePanel;
+    int y = panel.y;
+    DrawCaption("Review", panel, y);
+    DrawBox(panel.x, y, panel.width, panel.height, Ink, 1, PanelFill);
+    std::string text;
+    AppendDecimal(text, review.Number());
+    text += " of ";
+    AppendDecimal(text, review.Count());
+    DrawBoxedLine(text.c_str(), panel.x, y, panel.width, panel.height);
+    if (const Problem* next = review.Next()) {
+        DrawProblem(layout.previewBox, *next, nullptr, Ink, ShortOrLong("Next", "Next Problem"),
+                    true);
+    }
+    const Box& status = layout.statusBox;
+    if (!IsTinyScreen()) {
+        DrawBox(status.x, status.y, status.width, status.height, Ink, 1, ScoreFill);
+    }
+    DrawBoxedLine(ShortOrLong("No clock", "No clock, no score"), status.x, status.y, status.width,
+                  status.height);
+    DrawAnswerArea(review.Current());
+}
+
+void ArithmeticGame::DrawAnswerArea(const Problem& problem) {
     SetCurrentFont(problemFont);
-    DrawProblem(layout.problemBox, dealer.currentProblem, &typedAnswer, Ink, nullptr, false);
+    DrawProblem(layout.problemBox, problem, &typedAnswer, Ink, nullptr, false);
     DrawControlColumn();
     if (answerPad.WasPressed()) {
         typedAnswer.clear();
@@ -264,6 +296,7 @@ void ArithmeticGame::PlaceSetupControls() {
     startGameButton.SetSize(area / 2, 4 * f);
     startGameButton.SetPosition(CenterOffset(area, startGameButton.GetWidth()),
                                 divideToggle.y + 2 * line + f);
+    PlacePracticeControls();
 }
 
 Box ArithmeticGame::SetupTitleBox() {
@@ -275,7 +308,8 @@ Box ArithmeticGame::SetupTitleBox() {
     // score box of a wide window, and only where it has two lines of room.
     const int f = FontHeight();
     const int hintLines = operations.Any() ? 0 : 2 * f;
-    const int top = startGameButton.y + startGameButton.GetHeight() + f + hintLines;
+    const int top = std::max(startGameButton.y + startGameButton.GetHeight() + f + hintLines,
+                             setupControlsBottom + f);
     const int roomHeight = std::min(keypad.y - f - top, 7 * f + 1);
     if (roomHeight < 2 * f) {
         return Box{};
@@ -301,7 +335,11 @@ void ArithmeticGame::DrawSetupScreen() {
     multiplyToggle.Draw();
     divideToggle.Draw();
     startGameButton.Draw();
-    if (PlaceProgressButton()) {
+    if (practiceTogglesShown) {
+        weakFactsToggle.Draw();
+        showAnswerToggle.Draw();
+    }
+    if (progressButtonShown) {
         progressButton.Draw();
     }
     if (!operations.Any()) {

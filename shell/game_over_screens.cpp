@@ -41,4 +41,5 @@ void GameShell::DrawGameOverScreen() {
     okButton.SetWidth(ScaledSize(OkButtonWidth, DisplayScale(), OkButtonWidth));
     okButton.SetPosition((width >> 1) - (okButton.GetWidth() >> 1), y + 4 * lineHeight);
     okButton.Draw();
+    DrawGameOverControls(okButton.y + okButton.GetHeight() + lineHeight);
 }

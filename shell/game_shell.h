@@ -69,6 +69,9 @@ class GameShell : public Application {
     // Slot 29: after the two files are saved (a finished game, a settings change, exit);
     // the game saves its own.
     virtual void SaveGameFiles() {}
+    // Slot 30: the game-over screen has drawn its OK button; the game may add controls of
+    // its own from top down (in the shell font).
+    virtual void DrawGameOverControls(int top) { static_cast<void>(top); }
 
     // Operations the game calls.
     bool ReturnToMenu();
@@ -130,6 +133,9 @@ class GameShell : public Application {
     // The pause and game-over screens (game_over_screens.cpp).
     void DrawPauseScreen();
     void DrawGameOverScreen();
+    // What OK and Space do on the game-over screen: the score goes into the table, the
+    // files are saved and the next game is set up.
+    void DismissGameOver();
 
   private:
     // Saves both files now, as at exit; and when the settings differ from the last save.
@@ -148,7 +154,6 @@ class GameShell : public Application {
     void ReadButtonLatches();
     void DrawCurrentScreen();
     void PollMainMenu();
-    void DismissGameOver();
     void OpenScreen(ScreenState next);
     bool OnMainMenuKey(int key);
     bool OnOptionsKey(int key);

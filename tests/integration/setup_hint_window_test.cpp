@@ -10,12 +10,14 @@
 
 namespace {
 
-// Pixels that are not the background in the band of two font heights below "Start Game".
+// Pixels that are not the background in the hint's band below "Start Game": the line a
+// font height below it, with a quarter line either side (the practice switches follow).
 int InkBelowStartButton(const ArithmeticGame& game, int fontHeight) {
     const Widget& button = game.startGameButton;
     const int top = button.y + button.height + (fontHeight >> 1); // clear of its frame
+    const int bottom = button.y + button.height + 2 * fontHeight + fontHeight / 4;
     int ink = 0;
-    for (int y = top; y < top + 3 * fontHeight && y < SurfaceHeight; ++y) {
+    for (int y = top; y < bottom && y < SurfaceHeight; ++y) {
         for (int x = 0; x < game.keypad.x; ++x) {
             ink += SurfacePixels[y * SurfacePitch + x] != 0xFFFF;
         }

@@ -10,6 +10,7 @@
 
 #include "app/key_translation.h"
 #include "game/arithmetic_game.h"
+#include "support/answer_text.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
 #include "support/sound_recorder.h"
@@ -76,6 +77,12 @@ class FrameFixture : public testing::Test {
     // Types the current problem's result on the keyboard.
     void Answer() {
         for (char digit : std::to_string(ProblemResult(game.dealer.currentProblem))) {
+            Key(digit);
+        }
+    }
+    // Types a reply of the result's length that is not the result.
+    void AnswerWrong() {
+        for (char digit : WrongAnswerText(game.dealer.currentProblem)) {
             Key(digit);
         }
     }

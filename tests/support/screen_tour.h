@@ -13,6 +13,7 @@
 #include "app/key_translation.h"
 #include "app/random.h"
 #include "game/arithmetic_game.h"
+#include "support/answer_text.h"
 #include "support/fake_clock.h"
 
 // The game with a hook run after every frame it draws.
@@ -55,7 +56,13 @@ inline void PressKey(ArithmeticGame& game, int key) {
 
 // Types the right answer to the current problem, one key per digit.
 inline void AnswerProblem(ArithmeticGame& game) {
-    for (char digit : std::to_string(ProblemResult(game.dealer.currentProblem))) {
+    for (char digit : RightAnswerText(game.dealer.currentProblem)) {
+        PressKey(game, digit);
+    }
+}
+
+inline void AnswerProblemWrong(ArithmeticGame& game) {
+    for (char digit : WrongAnswerText(game.dealer.currentProblem)) {
         PressKey(game, digit);
     }
 }
@@ -134,8 +141,9 @@ class ScreenTour {
 
 // Every screen once, in an order the keys can reach: the menu, options, setup, a game in
 // play, its challenge, the pause and game-over screens, the high-score table holding
-// the finished game, and the progress screen with both of its grids. Stop names are file-name
-// friendly.
+// the finished game, the progress screen with both of its grids, the setup screen with
+// the practice options on, a miss with its right result shown, the game-over screen that
+// offers the misses again and their review round. Stop names are file-name friendly.
 inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
     TourGame* g = &game;
     FakeClock* c = &clock;
@@ -183,5 +191,31 @@ inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
          2, [g] { return g->setupMode && g->progressShown && !g->progress.games.empty(); }},
         {"progress_addition", [g] { PressKey(*g, '1'); }, 2,
          [g] { return g->progressShown && g->progressScreen.gridOperation == OpAdd; }},
+        {"setup_practice",
+         [g] {
+             PressKey(*g, '0');
+             PressKey(*g, 'W');
+             PressKey(*g, 'A');
+         },
+         2,
+         [g] {
+             return g->setupMode && !g->progressShown && g->progress.options.weakFacts &&
+                    g->progress.options.showAnswer;
+         }},
+        // The driven clock stands still, so the right result stays at its first red.
+        {"show_answer",
+         [g] {
+             PressKey(*g, '1');
+             AnswerProblem(*g);
+             AnswerProblemWrong(*g);
+         },
+         30, [g] { return g->ShownAnswerVisible(); }},
+        {"game_over_misses",
+         [g, c] {
+             AnswerProblem(*g);
+             c->Advance(ClockRunOutMs);
+         },
+         3, [g] { return g->gameOver && !g->answers.misses.empty(); }},
+        {"review", [g] { PressKey(*g, 'P'); }, 30, [g] { return g->review.Active(); }},
     };
 }

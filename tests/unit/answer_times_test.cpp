@@ -13,14 +13,6 @@ namespace {
 
 class AnswerTimes : public FrameFixture {
   protected:
-    // A reply of the right length that is not the result: its first digit moved on by one.
-    void AnswerWrong() {
-        std::string typed = std::to_string(ProblemResult(game.dealer.currentProblem));
-        typed[0] = typed[0] == '9' ? '1' : static_cast<char>(typed[0] + 1);
-        for (char digit : typed) {
-            Key(digit);
-        }
-    }
     // The fact's record as it stands; all counts zero before it was first asked.
     FactRecord FactOf(const Problem& p) const {
         const FactRecord* fact = game.progress.FindFact(p.operation, p.operandA, p.operandB);

@@ -1,0 +1,30 @@
+// ReviewRound: the untimed round after a game that asks again, one after another and in
+// the order they came, the problems the game missed (answered wrong or skipped). A
+// problem is passed by its right answer; the round is over after the last one.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "game/problem.h"
+
+class ReviewRound {
+  public:
+    // Begins a round over problems (none: no round).
+    void Start(const std::vector<Problem>& problems);
+    void End();
+    bool Active() const { return position < problems.size(); }
+    // The problem asked now; only while Active.
+    const Problem& Current() const { return problems[position]; }
+    // The one after it, or null when the current one is the last.
+    const Problem* Next() const;
+    // The current problem was answered right: on to the next; false when the round is over.
+    bool Pass();
+    // 1-based number of the current problem, and how many the round asks.
+    int Number() const { return static_cast<int>(position) + 1; }
+    int Count() const { return static_cast<int>(problems.size()); }
+
+  private:
+    std::vector<Problem> problems;
+    std::size_t position = 0;
+};

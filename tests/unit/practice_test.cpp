@@ -1,0 +1,253 @@
+// The practice options on a game driven frame by frame: the switches live in progress.dat
+// and never in settings.dat; "Show the answer" shows the right result for a second after a
+// miss and changes nothing else; "Practise misses" records the score as OK does, then asks
+// the game's misses again in order, untimed and scoring nothing; and with "Weak facts"
+// off a history changes no problem dealt.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/random.h"
+#include "game/progress_file.h"
+#include "support/frame_fixture.h"
+
+namespace {
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool SameProblem(const Problem& a, const Problem& b) {
+    return a.operation == b.operation && a.operandA == b.operandA && a.operandB == b.operandB;
+}
+
+bool Registered(const Widget& widget) {
+    for (int i = 0; i < RegisteredWidgetCount(); ++i) {
+        if (RegisteredWidget(i) == &widget) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class Practice : public FrameFixture {
+  protected:
+    // From the menu to the setup screen with the options as given.
+    void OpenSetup(bool weakFacts, bool showAnswer) {
+        Key('1');
+        Frame();
+        game.progress.options.weakFacts = weakFacts;
+        game.progress.options.showAnswer = showAnswer;
+    }
+    // The clock's fall over one wrong answer to the first problem of a new game.
+    int ClockFallOverAMiss() {
+        Key('1');
+        Frame();
+        const int before = game.clock.RemainingSeconds();
+        AnswerWrong();
+        return before - game.clock.RemainingSeconds();
+    }
+    // How often a frame drew the text (keypad labels and operands are digits too).
+    int TimesDrawn(const std::string& text) {
+        drawn.clear();
+        SetTextObserver(&Observe);
+        Frame();
+        SetTextObserver(nullptr);
+        return static_cast<int>(std::count(drawn.begin(), drawn.end(), text));
+    }
+    static void Observe(const TextRun& run) { drawn.emplace_back(run.text); }
+    static inline std::vector<std::string> drawn;
+
+    // A game with first answers wrong at the given problem numbers (0-based), each then
+    // answered right, ended by the clock; returns the problems missed, in order.
+    std::vector<Problem> PlayWithMisses(const std::vector<int>& wrongAt, int problems) {
+        std::vector<Problem> missed;
+        if (game.screen != ScreenState::Game) {
+            Key('1'); // the menu's Play
+            Frame();
+        }
+        Key('1');
+        Frame();
+        for (int i = 0; i < problems; ++i) {
+            if (std::find(wrongAt.begin(), wrongAt.end(), i) != wrongAt.end()) {
+                missed.push_back(game.dealer.currentProblem);
+                AnswerWrong();
+            }
+            Answer();
+        }
+        clock.Advance(61000);
+        Frame();
+        EXPECT_TRUE(game.gameOver);
+        return missed;
+    }
+};
+
+} // namespace
+
+TEST_F(Practice, TheSwitchesAreKeptInProgressDatAndNotInSettingsDat) {
+    Key('1');
+    Frame();
+    const std::string settings = FileBytes(folder.File("settings.dat"));
+    Key('W');
+    Frame();
+    Key('A');
+    Frame();
+    ProgressHistory saved;
+    ASSERT_TRUE(ReadProgressBytes(FileBytes(folder.File("progress.dat")), saved));
+    EXPECT_TRUE(saved.options.weakFacts);
+    EXPECT_TRUE(saved.options.showAnswer);
+    EXPECT_EQ(FileBytes(folder.File("settings.dat")), settings) << "settings.dat was rewritten";
+    Key('W');
+    Frame();
+    ASSERT_TRUE(ReadProgressBytes(FileBytes(folder.File("progress.dat")), saved));
+    EXPECT_FALSE(saved.options.weakFacts) << "switched off again, on disk at once";
+    EXPECT_TRUE(saved.options.showAnswer);
+}
+
+TEST_F(Practice, TheRightResultShowsForASecondAndTheMissCostsWhatItDid) {
+    OpenSetup(false, false);
+    const int fallWithout = ClockFallOverAMiss();
+    EXPECT_TRUE(game.shownAnswer.empty());
+    Exit();
+    Frame();
+    OpenSetup(false, true);
+    const int fallWith = ClockFallOverAMiss();
+    EXPECT_EQ(fallWith, fallWithout) << "the penalty is the same with the option on";
+
+    const std::string result = std::to_string(ProblemResult(game.dealer.currentProblem));
+    EXPECT_EQ(game.shownAnswer, result);
+    const int drawnWhileShown = TimesDrawn(result);
+    const ColorRef atOnce = game.ShownAnswerColour();
+    EXPECT_GT(atOnce & 0xFF, 0xC0u) << "red at first";
+    EXPECT_LT((atOnce >> 8) & 0xFF, 0x40u);
+    clock.Advance(500);
+    const ColorRef halfway = game.ShownAnswerColour();
+    EXPECT_GT((halfway >> 8) & 0xFF, 0x60u) << "fading towards the background";
+    EXPECT_LT((halfway >> 8) & 0xFF, 0xC0u);
+    clock.Advance(499);
+    EXPECT_TRUE(game.ShownAnswerVisible());
+    clock.Advance(2);
+    EXPECT_FALSE(game.ShownAnswerVisible()) << "gone after one second";
+    EXPECT_EQ(TimesDrawn(result), drawnWhileShown - 1) << "drawn once more while shown";
+
+    // A digit typed during the second ends the display at once.
+    AnswerWrong();
+    ASSERT_TRUE(game.ShownAnswerVisible());
+    Key(std::to_string(ProblemResult(game.dealer.currentProblem))[0]);
+    EXPECT_FALSE(game.ShownAnswerVisible());
+}
+
+TEST_F(Practice, PractiseMissesRecordsTheScoreThenAsksTheMissesInOrder) {
+    const std::vector<Problem> missed = PlayWithMisses({1, 3}, 5);
+    ASSERT_EQ(missed.size(), 2u);
+    const std::uint32_t score = game.score;
+    Frame();
+    EXPECT_TRUE(Registered(game.practiseButton)) << "offered under OK after misses";
+    std::vector<FactRecord> factsBefore = game.progress.facts;
+
+    Key('P');
+    EXPECT_FALSE(game.gameOver);
+    EXPECT_EQ(game.highScores[0].score, score) << "the game's score went into the table first";
+    ASSERT_TRUE(game.review.Active());
+    EXPECT_TRUE(SameProblem(game.review.Current(), missed[0]));
+    Frame();
+    clock.Advance(120000);
+    Frame();
+    EXPECT_TRUE(game.review.Active()) << "no clock ends a review";
+
+    const std::string wrong = WrongAnswerText(missed[0]);
+    Keys(std::vector<int>(wrong.begin(), wrong.end()));
+    EXPECT_TRUE(SameProblem(game.review.Current(), missed[0])) << "a wrong answer stays";
+    for (const Problem& problem : missed) {
+        ASSERT_TRUE(game.review.Active());
+        EXPECT_TRUE(SameProblem(game.review.Current(), problem));
+        const std::string right = RightAnswerText(problem);
+        Keys(std::vector<int>(right.begin(), right.end()));
+        Frame();
+    }
+    EXPECT_FALSE(game.review.Active());
+    EXPECT_TRUE(game.setupMode) << "after the last miss, the setup screen";
+    EXPECT_EQ(game.score, score) << "the review scored nothing";
+    EXPECT_EQ(game.highScores[1].score, 0u) << "and entered nothing in the table";
+    ASSERT_EQ(game.progress.facts.size(), factsBefore.size());
+    for (std::size_t i = 0; i < factsBefore.size(); ++i) {
+        EXPECT_EQ(game.progress.facts[i].asked, factsBefore[i].asked) << "not counted again";
+    }
+}
+
+TEST_F(Practice, EscapeEndsAReviewAndAGameWithoutMissesOffersNone) {
+    PlayWithMisses({0}, 2);
+    Key('P');
+    ASSERT_TRUE(game.review.Active());
+    Frame();
+    Key(KeyCode::Escape);
+    EXPECT_FALSE(game.review.Active());
+    EXPECT_TRUE(game.setupMode);
+
+    PlayWithMisses({}, 3);
+    Frame();
+    EXPECT_FALSE(Registered(game.practiseButton));
+    Key('P');
+    EXPECT_TRUE(game.gameOver) << "the key does nothing without misses";
+    EXPECT_FALSE(game.review.Active());
+    Key(KeyCode::Space);
+    EXPECT_FALSE(game.gameOver) << "Space still dismisses the game-over screen";
+}
+
+TEST_F(Practice, WithWeakFactsOffAHistoryChangesNoProblemDealt) {
+    const auto deal = [&](bool withHistory) {
+        if (withHistory) {
+            for (int a = 1; a <= 10; ++a) {
+                for (int b = 1; b <= 10; ++b) {
+                    for (std::uint8_t op : {OpAdd, OpSubtract, OpMultiply}) {
+                        game.progress.RecordFact(Problem{a, op, b}, FactOutcome::Wrong, 9000, 1);
+                    }
+                }
+            }
+        }
+        SeedRandom(20261209);
+        std::vector<Problem> problems;
+        Key('1');
+        Frame();
+        Key('1');
+        for (int i = 0; i < 25; ++i) {
+            problems.push_back(game.dealer.currentProblem);
+            Answer();
+        }
+        Exit();
+        Frame();
+        return problems;
+    };
+    const std::vector<Problem> plain = deal(false);
+    const std::vector<Problem> beside = deal(true);
+    ASSERT_EQ(plain.size(), beside.size());
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        EXPECT_TRUE(SameProblem(plain[i], beside[i])) << "problem " << i;
+    }
+}
+
+TEST_F(Practice, WithWeakFactsOnAMissedFactComesBackOften) {
+    Key('1');
+    Frame();
+    Keys({'5', '6', '8'}); // multiplication only
+    Key('W');
+    const Problem weak{8, OpMultiply, 7};
+    for (int i = 0; i < 6; ++i) {
+        game.progress.RecordFact(weak, FactOutcome::Wrong, 8000, 1);
+    }
+    SeedRandom(20261209);
+    Key('1');
+    int seen = 0;
+    while (!game.dealer.ChallengeActive()) { // the level's ten regular problems
+        seen += SameProblem(game.dealer.currentProblem, weak);
+        Answer();
+    }
+    // Dealt plainly, one pair of a hundred; as the only weak fact, about one in three.
+    EXPECT_GE(seen, 3) << "the weak fact came up " << seen << " times in ten problems";
+}
