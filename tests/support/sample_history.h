@@ -63,7 +63,7 @@ class SampleHistoryMaker {
         game.score = static_cast<std::uint32_t>(std::max(score, 0));
         game.level = 1 + game.right / 10;
         game.medianMs = MedianMs(times);
-        game.when = "2026-11-" + std::to_string(10 + index / 3) +
+        game.when = "2026-11-" + std::to_string(10 + index / 3 % 19) +
                     " 17:" + std::to_string(10 + index % 3 * 15);
         history.RecordGame(game);
     }
