@@ -167,6 +167,8 @@ class ArithmeticGame : public GameShell {
     // Records the score as OK does, then asks the game's misses again, untimed.
     void StartReview();
     void JudgeReviewAnswer();
+    // The right-answer sound, and the typed answer fading out where it was typed.
+    void ShowAnswerRight();
     void DrawReviewScreen();
     // Draws the problem with the typed answer and the keypad beside it (play and review).
     void DrawAnswerArea(const Problem& problem);

@@ -89,9 +89,7 @@ bool ArithmeticGame::AcceptAnswer() {
     clock.Adjust(BonusMilliseconds(dealer.bonusSeconds, challenge));
     // Problems 10 and the challenge are followed at once by their own sound.
     if (dealer.problemNumber < dealer.problemsPerLevel - 1) {
-        PlayIfLoaded(correctSound);
-        fadingAnswer = typedAnswer;
-        fadeLevel = 255;
+        ShowAnswerRight();
     }
     dealer.referenceSeconds = clock.RemainingSeconds();
     typedAnswer.clear();
@@ -105,6 +103,12 @@ bool ArithmeticGame::RejectAnswer() {
     clock.Adjust(PenaltyMilliseconds(dealer.penaltySeconds));
     ShowRightAnswer(ProblemResult(dealer.currentProblem));
     return false;
+}
+
+void ArithmeticGame::ShowAnswerRight() {
+    PlayIfLoaded(correctSound);
+    fadingAnswer = typedAnswer;
+    fadeLevel = 255;
 }
 
 void ArithmeticGame::TypeDigit(char digit) {
@@ -122,9 +126,7 @@ void ArithmeticGame::JudgeReviewAnswer() {
     switch (JudgeAnswer(result, typedAnswer)) {
     case AnswerVerdict::Incomplete: return;
     case AnswerVerdict::Right:
-        PlayIfLoaded(correctSound);
-        fadingAnswer = typedAnswer;
-        fadeLevel = 255;
+        ShowAnswerRight();
         typedAnswer.clear();
         if (!review.Pass()) {
             StartNewGame(); // every miss answered: back to the setup screen

@@ -32,6 +32,7 @@ void ArithmeticGame::RecordFinishedGame() {
 void ArithmeticGame::OpenProgress() {
     progressShown = true;
     progressScreen.message.clear();
+    progressScreen.Summarise(progress);
 }
 
 void ArithmeticGame::CloseProgress() {
@@ -64,7 +65,7 @@ void ArithmeticGame::ReadProgressLatches() {
 
 void ArithmeticGame::DrawProgressFrame() {
     SelectShellFont();
-    progressScreen.Draw(progress, width, height);
+    progressScreen.Draw(width, height);
 }
 
 bool ArithmeticGame::OnProgressKey(int key) {

@@ -27,8 +27,10 @@ struct OperationRow {
     std::uint8_t operation;
     const char* name;
 };
-constexpr OperationRow OperationRows[] = {
+constexpr OperationRow OperationRows[OperationCount] = {
     {OpAdd, "Add"}, {OpSubtract, "Subtract"}, {OpMultiply, "Multiply"}, {OpDivide, "Divide"}};
+// The tables the grid shows, in the order of ProgressFigures::grids.
+constexpr std::uint8_t GridOperations[2] = {OpMultiply, OpAdd};
 
 constexpr char EmptyHistoryText[] = "No games yet: play one and your progress shows here.";
 
@@ -98,7 +100,7 @@ void DrawChartLegend(const Box& box, int y, const bool (&played)[3]) {
 }
 
 // One difficulty's games joined in order, thickened with the font for large windows.
-void DrawChartSeries(const std::vector<const GameRecord*>& games, int difficulty, const Box& plot,
+void DrawChartSeries(const std::vector<GameRecord>& games, int difficulty, const Box& plot,
                      std::uint32_t maxScore) {
     const int count = static_cast<int>(games.size());
     const int thickness = std::max(1, FontHeight() / 12);
@@ -107,11 +109,11 @@ void DrawChartSeries(const std::vector<const GameRecord*>& games, int difficulty
     int lastY = 0;
     bool started = false;
     for (int i = 0; i < count; ++i) {
-        if (games[i]->difficulty != difficulty) {
+        if (games[i].difficulty != difficulty) {
             continue;
         }
         const int x = plot.x + (count > 1 ? i * (plot.width - 1) / (count - 1) : plot.width / 2);
-        const int y = ScoreY(games[i]->score, maxScore, plot.y, Bottom(plot) - 1);
+        const int y = ScoreY(games[i].score, maxScore, plot.y, Bottom(plot) - 1);
         for (int t = 0; t < thickness && started; ++t) {
             ::DrawLine(lastX, lastY + t, x, y + t, LineColours[difficulty]);
         }
@@ -122,20 +124,19 @@ void DrawChartSeries(const std::vector<const GameRecord*>& games, int difficulty
     }
 }
 
-void DrawScoreChart(const ProgressHistory& history, const Box& box) {
+void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box) {
     const int f = FontHeight();
     DrawBox(box.x, box.y, box.width, box.height, RuleColour, 1, ChartFill);
     DrawPlainText("Scores", box.x + f / 2, box.y + f / 4, CaptionColour);
-    const std::vector<const GameRecord*> games = ChartedGames(history);
     if (games.empty()) {
         DrawPlainText("No finished games yet", box.x + f / 2, box.y + 2 * f, QuietColour);
         return;
     }
     std::uint32_t maxScore = 0;
     bool played[3] = {false, false, false};
-    for (const GameRecord* game : games) {
-        maxScore = std::max(maxScore, game->score);
-        played[std::clamp(game->difficulty, 0, 2)] = true;
+    for (const GameRecord& game : games) {
+        maxScore = std::max(maxScore, game.score);
+        played[std::clamp(game.difficulty, 0, 2)] = true;
     }
     // The legend shares the caption's row when there is room, else takes the row below.
     const int captionRight = box.x + f / 2 + TextWidth("Scores") + 2 * SpaceWidth();
@@ -179,7 +180,7 @@ const char* GridCaption(std::uint8_t operation) {
     return operation == OpMultiply ? "Multiplication" : "Addition";
 }
 
-void DrawFactGrid(const ProgressHistory& history, std::uint8_t operation, const Box& grid) {
+void DrawFactGrid(const GridColours& colours, std::uint8_t operation, const Box& grid) {
     const int cell = grid.width / 11;
     if (cell < 2) {
         return;
@@ -192,20 +193,20 @@ void DrawFactGrid(const ProgressHistory& history, std::uint8_t operation, const 
     for (int a = 1; a <= 10; ++a) {
         for (int b = 1; b <= 10; ++b) {
             FillBox(grid.x + b * cell, grid.y + a * cell, cell - 1, cell - 1,
-                    GridCellColour(history, operation, a, b));
+                    colours[a - 1][b - 1]);
         }
     }
 }
 
-void DrawOperations(const ProgressHistory& history, const Box& box) {
+void DrawOperations(const OperationFigures (&operations)[OperationCount], const Box& box) {
     DrawCaption("By operation", box);
     int y = box.y + FontHeight() + FontHeight() / 4;
-    for (const OperationRow& row : OperationRows) {
+    for (int i = 0; i < OperationCount; ++i) {
         if (y + FontHeight() > Bottom(box)) {
             return;
         }
-        DrawPlainText(row.name, box.x, y, Ink);
-        const OperationFigures figures = FiguresFor(history, row.operation);
+        DrawPlainText(OperationRows[i].name, box.x, y, Ink);
+        const OperationFigures& figures = operations[i];
         if (figures.asked == 0) {
             DrawPlainText("-", box.x + NameColumn(), y, QuietColour);
         } else {
@@ -235,17 +236,17 @@ std::string FittedFactLine(const FactRecord& fact, int parts, int width) {
 }
 
 void DrawFactList(const char* caption, const char* none, int parts,
-                  const std::vector<const FactRecord*>& facts, const Box& box) {
+                  const std::vector<FactRecord>& facts, const Box& box) {
     DrawCaption(caption, box);
     int y = box.y + FontHeight() + FontHeight() / 4;
     if (facts.empty()) {
         DrawPlainText(none, box.x, y, QuietColour);
     }
-    for (const FactRecord* fact : facts) {
+    for (const FactRecord& fact : facts) {
         if (y + FontHeight() > Bottom(box) + FontHeight() / 4) {
             return;
         }
-        DrawLine(FittedFactLine(*fact, parts, box.width), box.x, y, Ink);
+        DrawLine(FittedFactLine(fact, parts, box.width), box.x, y, Ink);
         y += FontHeight();
     }
 }
@@ -262,6 +263,14 @@ void DrawMessage(const std::string& message, int x, int y, int right) {
 // Right of the grid and of its caption, which may be the wider.
 int OperationsLeft(const Box& grid, int gridCaptionWidth, int m) {
     return std::max(Right(grid), grid.x + gridCaptionWidth) + m;
+}
+
+std::vector<FactRecord> Copies(const std::vector<const FactRecord*>& facts) {
+    std::vector<FactRecord> copies;
+    for (const FactRecord* fact : facts) {
+        copies.push_back(*fact);
+    }
+    return copies;
 }
 
 // Names the table a press switches to.
@@ -335,7 +344,27 @@ void ProgressScreen::DrawButtons(const ProgressLayout& layout) {
     gridButton.Draw();
 }
 
-void ProgressScreen::Draw(const ProgressHistory& history, int width, int height) {
+void ProgressScreen::Summarise(const ProgressHistory& history) {
+    figures.empty = history.Empty();
+    figures.charted.clear();
+    for (const GameRecord* game : ChartedGames(history)) {
+        figures.charted.push_back(*game);
+    }
+    for (int g = 0; g < 2; ++g) {
+        for (int a = 1; a <= 10; ++a) {
+            for (int b = 1; b <= 10; ++b) {
+                figures.grids[g][a - 1][b - 1] = GridCellColour(history, GridOperations[g], a, b);
+            }
+        }
+    }
+    for (int i = 0; i < OperationCount; ++i) {
+        figures.operations[i] = FiguresFor(history, OperationRows[i].operation);
+    }
+    figures.slowest = Copies(SlowestFacts(history, ListedFacts));
+    figures.missed = Copies(MostMissedFacts(history, ListedFacts));
+}
+
+void ProgressScreen::Draw(int width, int height) {
     const int f = FontHeight();
     lastLayout = ComputeProgressLayout(width, height, f, OperationsWidth(),
                                        TextWidth(GridCaption(OpMultiply)));
@@ -343,7 +372,7 @@ void ProgressScreen::Draw(const ProgressHistory& history, int width, int height)
     const Box& title = layout.titleRow;
     const int titleY = title.y + CenterOffset(title.height, f);
     DrawPlainText("Progress", title.x, titleY, Ink);
-    if (history.Empty()) {
+    if (figures.empty) {
         PlaceButton(backButton, layout.backButton);
         backButton.Draw();
         DrawPlainText(EmptyHistoryText, CenterOffset(width, TextWidth(EmptyHistoryText)),
@@ -351,13 +380,11 @@ void ProgressScreen::Draw(const ProgressHistory& history, int width, int height)
         return;
     }
     DrawButtons(layout);
-    DrawScoreChart(history, layout.chart);
-    DrawFactGrid(history, gridOperation, layout.grid);
-    DrawOperations(history, layout.operations);
-    DrawFactList("Slowest", "None timed yet", FactTime, SlowestFacts(history, ListedFacts),
-                 layout.slowest);
-    DrawFactList("Most missed", "None missed yet", FactMisses,
-                 MostMissedFacts(history, ListedFacts), layout.missed);
+    DrawScoreChart(figures.charted, layout.chart);
+    DrawFactGrid(figures.grids[gridOperation == OpMultiply ? 0 : 1], gridOperation, layout.grid);
+    DrawOperations(figures.operations, layout.operations);
+    DrawFactList("Slowest", "None timed yet", FactTime, figures.slowest, layout.slowest);
+    DrawFactList("Most missed", "None missed yet", FactMisses, figures.missed, layout.missed);
     if (!message.empty()) {
         DrawMessage(message, title.x + TextWidth("Progress") + 2 * SpaceWidth(), titleY,
                     layout.gridButton.x - f / 2);

@@ -7,9 +7,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/game_layout.h"
 #include "game/progress_history.h"
+#include "game/progress_summary.h"
 #include "ui/button.h"
 
 struct ProgressLayout {
@@ -29,11 +31,28 @@ struct ProgressLayout {
 ProgressLayout ComputeProgressLayout(int width, int height, int fontHeight, int operationsWidth,
                                      int gridCaptionWidth);
 
+// A 10 x 10 table's cell colours, row (left operand) 1 first.
+using GridColours = ColorRef[10][10];
+constexpr int OperationCount = 4;
+
+// What the screen shows, worked out from the history once when the screen opens: the
+// history does not change while it is up, and the frames drawn meanwhile stay cheap.
+struct ProgressFigures {
+    bool empty = true;
+    std::vector<GameRecord> charted;
+    GridColours grids[2] = {}; // multiplication, addition
+    OperationFigures operations[OperationCount];
+    std::vector<FactRecord> slowest;
+    std::vector<FactRecord> missed;
+};
+
 class ProgressScreen {
   public:
     ProgressScreen();
-    // Draws the screen for history over a window of width x height in the current font.
-    void Draw(const ProgressHistory& history, int width, int height);
+    // Works out what the screen shows from history (call when the screen opens).
+    void Summarise(const ProgressHistory& history);
+    // Draws the figures last worked out over a window of width x height in the current font.
+    void Draw(int width, int height);
     // Switches the grid between the multiplication and the addition table.
     void SwitchGrid();
 
@@ -50,6 +69,7 @@ class ProgressScreen {
     void DrawButtons(const ProgressLayout& layout);
 
     ProgressLayout lastLayout;
+    ProgressFigures figures;
 };
 
 // Where each difficulty's line and its legend are drawn.
