@@ -1,8 +1,8 @@
-// The game and setup screens: the time panel with its lamps, the preview, the score box,
-// the problem as a right-aligned column sum with the typed answer under the bar, the
-// command bar and keypad, and the setup screen's difficulty row, operation switches and
-// start button. Where the window is too small for today's proportions the lamps shrink
-// to the panel's height and the keypad column to what leaves the setup rows room.
+// The game screen: the time panel with its lamps, the preview, the score box, the problem
+// as a right-aligned column sum with the typed answer under the bar, the command bar and
+// keypad (the setup screen is in setup_screen.cpp). Where the window is too small for
+// today's proportions the lamps shrink to the panel's height and the keypad column to
+// what leaves the setup rows room.
 #include <algorithm>
 #include <string>
 
@@ -19,10 +19,6 @@ constexpr ColorRef PanelFill = 0xDCDCFF;
 constexpr ColorRef ScoreFill = 0xF0FFF0;
 constexpr ColorRef Ink = 0x000000;
 constexpr ColorRef CaptionColour = 0xFF0000;
-constexpr ColorRef RuleColour = 0x969696;
-constexpr ColorRef HintColour = 0x0000C0;
-// Shown under "Start Game" while it can start nothing.
-constexpr char NoOperationHint[] = "Choose at least one operation.";
 constexpr int FadeStep = 10;
 
 void DrawBoxedLine(const char* text, int x, int y, int boxWidth, int boxHeight) {
@@ -54,22 +50,6 @@ void ArithmeticGame::ApplyLayout() {
     keypad.SetSize(layout.keypad.width, layout.keypad.height);
     skipButton.SetHeight(layout.skipHeight);
     skipButton.SetWidth(layout.skipWidth);
-}
-
-int ArithmeticGame::SetupAreaNeeded() {
-    int row = 0;
-    for (int i = 0; i < difficultyChoice.count; ++i) {
-        row += difficultyChoice.items[i].GetWidth();
-    }
-    // A column of switches: the box, a space, the longer label and a space before the next.
-    const int box = addToggle.GetWidth() + 2 * SpaceWidth();
-    const int first =
-        box + std::max(TextWidth(addToggle.label.c_str()), TextWidth(subtractToggle.label.c_str()));
-    const int second = box + std::max(TextWidth(multiplyToggle.label.c_str()),
-                                      TextWidth(divideToggle.label.c_str()));
-    // The row gets seven eighths of the area, each column half the row; the second column
-    // starts at the area's middle, less a sixteenth.
-    return std::max({row * 8 / 7, first * 16 / 7, second * 2}) + 1;
 }
 
 void ArithmeticGame::DrawCaption(const char* caption, const Box& box, int& y) {
@@ -258,100 +238,4 @@ void ArithmeticGame::DrawAnswerArea(const Problem& problem) {
     answerPad.SetPosition(layout.problemBox.x, layout.problemBox.y);
     answerPad.SetSize(layout.problemBox.width, layout.problemBox.height);
     answerPad.Draw();
-}
-
-void ArithmeticGame::DrawSetupFrame() {
-    SelectShellFont();
-    PlaceSetupControls();
-    const Box titleBox = SetupTitleBox();
-    if (titleBox.height > 0) {
-        DrawStatus(titleBox, false, false, false, true);
-    }
-    DrawControlColumn();
-    DrawSetupScreen();
-}
-
-int ArithmeticGame::SetupArea() const {
-    return width < height ? width : keypad.x;
-}
-
-int ArithmeticGame::SetupLineHeight() {
-    // The switches' height, or a line and a half where the font outgrows them.
-    return std::max(addToggle.GetHeight(), FontHeightMultiple(1, 1));
-}
-
-void ArithmeticGame::PlaceSetupControls() {
-    const int f = FontHeight();
-    const int area = SetupArea();
-    const int line = SetupLineHeight();
-    difficultyChoice.SetWidth(area - area / 8);
-    difficultyChoice.SetPosition(CenterOffset(area, difficultyChoice.GetWidth()), 4 * f);
-    const int left = difficultyChoice.x;
-    const int secondColumn = left + difficultyChoice.GetWidth() / 2;
-    const int secondRow = 9 * f + line + line / 2;
-    addToggle.SetPosition(left, 9 * f);
-    subtractToggle.SetPosition(left, secondRow);
-    multiplyToggle.SetPosition(secondColumn, 9 * f);
-    divideToggle.SetPosition(secondColumn, secondRow);
-    startGameButton.SetSize(area / 2, 4 * f);
-    startGameButton.SetPosition(CenterOffset(area, startGameButton.GetWidth()),
-                                divideToggle.y + 2 * line + f);
-    PlacePracticeControls();
-}
-
-Box ArithmeticGame::SetupTitleBox() {
-    if (width >= height) {
-        return layout.statusBox;
-    }
-    // Taller than wide, the setup rows take the score box's place: the title goes between
-    // "Start Game" (and the hint under it, when shown) and the keypad, no taller than the
-    // score box of a wide window, and only where it has two lines of room.
-    const int f = FontHeight();
-    const int hintLines = operations.Any() ? 0 : 2 * f;
-    const int top = std::max(startGameButton.y + startGameButton.GetHeight() + f + hintLines,
-                             setupControlsBottom + f);
-    const int roomHeight = std::min(keypad.y - f - top, 7 * f + 1);
-    if (roomHeight < 2 * f) {
-        return Box{};
-    }
-    return Box{f, top, width - 2 * f, roomHeight};
-}
-
-void ArithmeticGame::DrawSetupScreen() {
-    SelectShellFont(); // the keypad was drawn in the problem font; the places stay as set
-    const int f = FontHeight();
-    const int line = SetupLineHeight();
-    const int captionX = difficultyChoice.x - SpaceWidth();
-    const int rowRight = difficultyChoice.x + difficultyChoice.GetWidth();
-    const int captionRows[2] = {difficultyChoice.y - line, addToggle.y - line};
-    const char* captions[2] = {"Difficulty", "Options"};
-    for (int i = 0; i < 2; ++i) {
-        DrawPlainText(captions[i], captionX, captionRows[i], CaptionColour);
-        HLine(captionX, captionRows[i] + f, rowRight, RuleColour);
-    }
-    difficultyChoice.Draw();
-    addToggle.Draw();
-    subtractToggle.Draw();
-    multiplyToggle.Draw();
-    divideToggle.Draw();
-    startGameButton.Draw();
-    if (practiceTogglesShown) {
-        weakFactsToggle.Draw();
-        showAnswerToggle.Draw();
-    }
-    if (progressButtonShown) {
-        progressButton.Draw();
-    }
-    if (!operations.Any()) {
-        DrawNoOperationHint(SetupArea());
-    }
-}
-
-void ArithmeticGame::DrawNoOperationHint(int area) {
-    const int y = startGameButton.y + startGameButton.GetHeight() + FontHeight();
-    const int bottom = width < height ? keypad.y : height;
-    if (y + FontHeight() <= bottom && TextWidth(NoOperationHint) <= area) {
-        DrawPlainText(NoOperationHint, CenterOffset(area, TextWidth(NoOperationHint)), y,
-                      HintColour);
-    }
 }

@@ -1,0 +1,175 @@
+// The setup screen: the difficulty row, the operation switches, "Start Game" with the hint
+// under it while no operation is on, the practice switches and "Progress" below, and the
+// title where the window leaves room for it. Every place is worked out from the window's
+// size and the shell font each frame.
+#include <algorithm>
+
+#include "game/arithmetic_game.h"
+#include "render/primitives.h"
+#include "text/text.h"
+
+namespace {
+
+constexpr ColorRef CaptionColour = 0xFF0000;
+constexpr ColorRef RuleColour = 0x969696;
+constexpr ColorRef HintColour = 0x0000C0;
+// Shown under "Start Game" while it can start nothing.
+constexpr char NoOperationHint[] = "Choose at least one operation.";
+
+} // namespace
+
+int ArithmeticGame::SetupAreaNeeded() {
+    int row = 0;
+    for (int i = 0; i < difficultyChoice.count; ++i) {
+        row += difficultyChoice.items[i].GetWidth();
+    }
+    // A column of switches: the box, a space, the longer label and a space before the next.
+    const int box = addToggle.GetWidth() + 2 * SpaceWidth();
+    const int first =
+        box + std::max(TextWidth(addToggle.label.c_str()), TextWidth(subtractToggle.label.c_str()));
+    const int second = box + std::max(TextWidth(multiplyToggle.label.c_str()),
+                                      TextWidth(divideToggle.label.c_str()));
+    // The row gets seven eighths of the area, each column half the row; the second column
+    // starts at the area's middle, less a sixteenth.
+    return std::max({row * 8 / 7, first * 16 / 7, second * 2}) + 1;
+}
+
+void ArithmeticGame::DrawSetupFrame() {
+    SelectShellFont();
+    PlaceSetupControls();
+    const Box titleBox = SetupTitleBox();
+    if (titleBox.height > 0) {
+        DrawStatus(titleBox, false, false, false, true);
+    }
+    DrawControlColumn();
+    DrawSetupScreen();
+}
+
+int ArithmeticGame::SetupArea() const {
+    return width < height ? width : keypad.x;
+}
+
+int ArithmeticGame::SetupLineHeight() {
+    // The switches' height, or a line and a half where the font outgrows them.
+    return std::max(addToggle.GetHeight(), FontHeightMultiple(1, 1));
+}
+
+void ArithmeticGame::PlaceSetupControls() {
+    const int f = FontHeight();
+    const int area = SetupArea();
+    const int line = SetupLineHeight();
+    difficultyChoice.SetWidth(area - area / 8);
+    difficultyChoice.SetPosition(CenterOffset(area, difficultyChoice.GetWidth()), 4 * f);
+    const int left = difficultyChoice.x;
+    const int secondColumn = left + difficultyChoice.GetWidth() / 2;
+    const int secondRow = 9 * f + line + line / 2;
+    addToggle.SetPosition(left, 9 * f);
+    subtractToggle.SetPosition(left, secondRow);
+    multiplyToggle.SetPosition(secondColumn, 9 * f);
+    divideToggle.SetPosition(secondColumn, secondRow);
+    startGameButton.SetSize(area / 2, 4 * f);
+    startGameButton.SetPosition(CenterOffset(area, startGameButton.GetWidth()),
+                                divideToggle.y + 2 * line + f);
+    PlacePracticeControls();
+}
+
+void ArithmeticGame::PlacePracticeControls() {
+    const int f = FontHeight();
+    const int area = SetupArea();
+    const int line = SetupLineHeight();
+    const int bottom = width < height ? keypad.y : height;
+    const int startRight = startGameButton.x + startGameButton.GetWidth();
+    const int startBottom = startGameButton.y + startGameButton.GetHeight();
+    // Clear of the no-operation hint's line and of the keypad or the window's edge.
+    int top = startBottom + 2 * f + f / 2;
+    const auto widthOf = [](CheckBox& toggle) {
+        return toggle.GetWidth() + 2 * SpaceWidth() + TextWidth(toggle.label.c_str());
+    };
+    // The second switch starts in the second column of switches, or further left as its
+    // longer label needs, as long as it stays clear of the first one's label.
+    const int secondX = std::min(multiplyToggle.x, area - SpaceWidth() - widthOf(showAnswerToggle));
+    weakFactsToggle.SetPosition(addToggle.x, top);
+    showAnswerToggle.SetPosition(secondX, top);
+    practiceTogglesShown = secondX >= addToggle.x + widthOf(weakFactsToggle) + SpaceWidth() &&
+                           top + line + f / 2 <= bottom;
+    if (practiceTogglesShown) {
+        top += line + f / 2;
+    }
+    setupControlsBottom = practiceTogglesShown ? top - f / 2 : startBottom;
+
+    const int needed = TextWidth(progressButton.label.c_str()) + f;
+    if (area - startRight >= needed + f) {
+        progressButton.SetSize(needed, 2 * f);
+        progressButton.SetPosition(startRight + CenterOffset(area - startRight, needed),
+                                   startGameButton.y +
+                                       CenterOffset(startGameButton.GetHeight(), 2 * f));
+        progressButtonShown = true;
+        return;
+    }
+    if (!practiceTogglesShown) {
+        top = startBottom + 4 * f; // below the hint's band, where nothing else goes
+    }
+    progressButton.SetSize(std::max(needed, startGameButton.GetWidth() / 2), 2 * f);
+    progressButton.SetPosition(CenterOffset(area, progressButton.GetWidth()), top);
+    progressButtonShown = top + 2 * f + f / 2 <= bottom;
+    if (progressButtonShown) {
+        setupControlsBottom = top + 2 * f;
+    }
+}
+
+Box ArithmeticGame::SetupTitleBox() {
+    if (width >= height) {
+        return layout.statusBox;
+    }
+    // Taller than wide, the setup rows take the score box's place: the title goes between
+    // "Start Game" (and the hint under it, when shown) and the keypad, no taller than the
+    // score box of a wide window, and only where it has two lines of room.
+    const int f = FontHeight();
+    const int hintLines = operations.Any() ? 0 : 2 * f;
+    const int top = std::max(startGameButton.y + startGameButton.GetHeight() + f + hintLines,
+                             setupControlsBottom + f);
+    const int roomHeight = std::min(keypad.y - f - top, 7 * f + 1);
+    if (roomHeight < 2 * f) {
+        return Box{};
+    }
+    return Box{f, top, width - 2 * f, roomHeight};
+}
+
+void ArithmeticGame::DrawSetupScreen() {
+    SelectShellFont(); // the keypad was drawn in the problem font; the places stay as set
+    const int f = FontHeight();
+    const int line = SetupLineHeight();
+    const int captionX = difficultyChoice.x - SpaceWidth();
+    const int rowRight = difficultyChoice.x + difficultyChoice.GetWidth();
+    const int captionRows[2] = {difficultyChoice.y - line, addToggle.y - line};
+    const char* captions[2] = {"Difficulty", "Options"};
+    for (int i = 0; i < 2; ++i) {
+        DrawPlainText(captions[i], captionX, captionRows[i], CaptionColour);
+        HLine(captionX, captionRows[i] + f, rowRight, RuleColour);
+    }
+    difficultyChoice.Draw();
+    addToggle.Draw();
+    subtractToggle.Draw();
+    multiplyToggle.Draw();
+    divideToggle.Draw();
+    startGameButton.Draw();
+    if (practiceTogglesShown) {
+        weakFactsToggle.Draw();
+        showAnswerToggle.Draw();
+    }
+    if (progressButtonShown) {
+        progressButton.Draw();
+    }
+    if (!operations.Any()) {
+        DrawNoOperationHint(SetupArea());
+    }
+}
+
+void ArithmeticGame::DrawNoOperationHint(int area) {
+    const int y = startGameButton.y + startGameButton.GetHeight() + FontHeight();
+    const int bottom = width < height ? keypad.y : height;
+    if (y + FontHeight() <= bottom && TextWidth(NoOperationHint) <= area) {
+        DrawPlainText(NoOperationHint, CenterOffset(area, TextWidth(NoOperationHint)), y,
+                      HintColour);
+    }
+}
