@@ -6,6 +6,12 @@
 #include "game/progress_summary.h"
 #include "text/text.h"
 
+namespace {
+
+constexpr char DamagedHistoryText[] = "Part of the history could not be read; the file is kept as ";
+
+} // namespace
+
 void ArithmeticGame::LoadGameFiles() {
     if (!dataFileState.loaded) {
         return; // without a known folder nothing is read, and so nothing saved
@@ -27,11 +33,17 @@ void ArithmeticGame::RecordFinishedGame() {
     game.score = score;
     game.level = level;
     progress.RecordGame(game);
+    SaveGameFiles(); // now, so a game-over screen never dismissed loses nothing of it
 }
 
 void ArithmeticGame::OpenProgress() {
     progressShown = true;
     progressScreen.message.clear();
+    // Said once, the first time the screen opens after the load found damage.
+    if (!progressFile.damagedFileKept.empty()) {
+        progressScreen.message = DamagedHistoryText + progressFile.damagedFileKept;
+        progressFile.damagedFileKept.clear();
+    }
     progressScreen.Summarise(progress);
 }
 

@@ -14,7 +14,6 @@ namespace {
 constexpr char ProgressFileName[] = "progress.dat";
 constexpr char CsvFileName[] = "progress.csv";
 constexpr char TemporarySuffix[] = ".tmp";
-constexpr char SetAsideSuffix[] = ".bad";
 
 void TransferUnsigned(DataArchive& archive, std::uint32_t& value) {
     // Travels as the int with the same bits, like the high-score table's scores.
@@ -46,26 +45,12 @@ void TransferGame(DataArchive& archive, GameRecord& game) {
     }
 }
 
-// A list's count line, then its entries; a read count outside 0..limit reads none.
-template <typename Record, typename Transfer>
-bool TransferList(DataArchive& archive, std::vector<Record>& list, int limit, Transfer transfer) {
-    int count = static_cast<int>(list.size());
-    if (!archive.TransferInt(count) || count < 0 || count > limit) {
-        return false;
-    }
-    list.resize(static_cast<std::size_t>(count));
-    for (Record& record : list) {
-        transfer(archive, record);
-    }
-    return true;
+void TransferBool(DataArchive& archive, bool& value) {
+    archive.TransferBool(value);
 }
 
-void TransferHistory(DataArchive& archive, ProgressHistory& history) {
-    archive.TransferBool(history.options.weakFacts);
-    archive.TransferBool(history.options.showAnswer);
-    archive.TransferInt(history.gamesPlayed);
-    TransferList(archive, history.facts, MaxProgressFacts, TransferFact);
-    TransferList(archive, history.games, MaxProgressGames, TransferGame);
+void TransferInt(DataArchive& archive, int& value) {
+    archive.TransferInt(value);
 }
 
 bool KnownOperation(std::uint8_t operation) {
@@ -85,41 +70,143 @@ bool GameHolds(const GameRecord& game) {
            game.wrong >= 0 && game.medianMs >= 0 && game.medianMs <= MaxAnswerMs;
 }
 
-// Every count consistent and every fact listed once.
-bool HistoryHolds(const ProgressHistory& history) {
-    if (history.gamesPlayed < 0) {
-        return false;
-    }
-    std::set<std::tuple<int, int, int>> seen;
-    for (const FactRecord& fact : history.facts) {
-        if (!FactHolds(fact, history.gamesPlayed) ||
-            !seen.insert({fact.operation, fact.operandA, fact.operandB}).second) {
-            return false;
-        }
-    }
-    for (const GameRecord& game : history.games) {
-        if (!GameHolds(game)) {
-            return false;
-        }
-    }
+template <typename T> bool AnyValue(const T&) {
     return true;
 }
 
-bool ReadWhole(const std::string& bytes, ProgressHistory& read) {
-    std::string header;
-    int version = 0;
-    DataArchive archive;
-    archive.OpenArchive(bytes, header, version, ArchiveRead);
-    TransferHistory(archive, read);
-    archive.CloseArchive();
-    // Only what a save writes passes: also no stray or missing lines, no odd numbers.
-    return header == ProgressHeader && version == ProgressVersion && HistoryHolds(read) &&
-           ProgressFileBytes(read) == bytes;
+// The file's parts in their order, each with the check a read one must pass. Parts is a
+// PartWriter or a PartReader.
+template <typename Parts> void TransferHistory(Parts& parts, ProgressHistory& history) {
+    parts.Field(history.options.weakFacts, TransferBool, AnyValue<bool>);
+    parts.Field(history.options.showAnswer, TransferBool, AnyValue<bool>);
+    parts.Field(history.gamesPlayed, TransferInt, [](int played) { return played >= 0; });
+    std::set<std::tuple<int, int, int>> seen;
+    const int played = history.gamesPlayed;
+    parts.List(history.facts, MaxProgressFacts, TransferFact, [&](const FactRecord& fact) {
+        // Every fact listed once.
+        return FactHolds(fact, played) &&
+               seen.insert({fact.operation, fact.operandA, fact.operandB}).second;
+    });
+    parts.List(history.games, MaxProgressGames, TransferGame, GameHolds);
 }
+
+// Writes each part in turn.
+class PartWriter {
+  public:
+    explicit PartWriter(DataArchive& to) : archive(to) {}
+
+    template <typename T, typename Transfer, typename Check>
+    void Field(T& value, Transfer transfer, Check) {
+        transfer(archive, value);
+    }
+    // The count line, then the records.
+    template <typename Record, typename Transfer, typename Check>
+    void List(std::vector<Record>& list, int, Transfer transfer, Check) {
+        int count = static_cast<int>(list.size());
+        archive.TransferInt(count);
+        for (Record& record : list) {
+            transfer(archive, record);
+        }
+    }
+
+  private:
+    DataArchive& archive;
+};
+
+// The file header as a save writes it.
+std::string HeaderBytes() {
+    std::string header = ProgressHeader;
+    int version = ProgressVersion;
+    DataArchive archive;
+    archive.OpenArchive(std::string(), header, version, ArchiveWrite);
+    return archive.CloseArchive();
+}
+
+// The bytes a transfer writes for value, without the file header.
+template <typename T, typename Transfer> std::string PartBytes(T value, Transfer transfer) {
+    std::string header = ProgressHeader;
+    int version = ProgressVersion;
+    DataArchive archive;
+    archive.OpenArchive(std::string(), header, version, ArchiveWrite);
+    const std::size_t headerBytes = static_cast<std::size_t>(archive.ArchiveLength());
+    transfer(archive, value);
+    return archive.CloseArchive().substr(headerBytes);
+}
+
+// Reads the parts of a file in turn while each is whole and valid: it passes its check
+// and is exactly the bytes a save writes for it. From the first that is not, nothing more
+// is taken: what follows damage cannot be trusted to be what it seems.
+class PartReader {
+  public:
+    explicit PartReader(const std::string& file) : bytes(file) {
+        std::string header;
+        int version = 0;
+        archive.OpenArchive(bytes, header, version, ArchiveRead);
+        const std::string opening = HeaderBytes();
+        intact = bytes.compare(0, opening.size(), opening) == 0;
+        position = opening.size();
+    }
+
+    template <typename T, typename Transfer, typename Check>
+    void Field(T& value, Transfer transfer, Check check) {
+        T read = value;
+        if (Take(read, transfer, check)) {
+            value = std::move(read);
+        }
+    }
+    // The records after a count in range, each read into the list while it holds.
+    template <typename Record, typename Transfer, typename Check>
+    void List(std::vector<Record>& list, int limit, Transfer transfer, Check check) {
+        int count = 0;
+        if (!Take(count, TransferInt, [limit](int n) { return n >= 0 && n <= limit; })) {
+            return;
+        }
+        for (int i = 0; i < count; ++i) {
+            Record record;
+            if (!Take(record, transfer, check)) {
+                return;
+            }
+            list.push_back(std::move(record));
+        }
+    }
+    // True when every part was taken and nothing follows them.
+    bool Whole() const { return intact && position == bytes.size(); }
+
+  private:
+    template <typename T, typename Transfer, typename Check>
+    bool Take(T& value, Transfer transfer, Check check) {
+        if (!intact) {
+            return false;
+        }
+        transfer(archive, value);
+        const std::string own = PartBytes(value, transfer);
+        intact = check(value) && bytes.compare(position, own.size(), own) == 0;
+        position += intact ? own.size() : 0;
+        return intact;
+    }
+
+    const std::string& bytes;
+    DataArchive archive;
+    std::size_t position = 0;
+    bool intact = false;
+};
 
 // What the folder's progress.dat holds; Missing also for a fallback-only read.
 ReadStatus ReadProgress(FileStore& store, const std::string& folder, std::string& bytes) {
     return store.Read(ProgressFilePath(folder), MaxProgressFileBytes, bytes);
+}
+
+// Keeps a damaged progress.dat under a name never used before, so no earlier copy is lost,
+// and saves what was read of it in its place.
+void SetAside(FileStore& store, const std::string& path, ProgressHistory& history,
+              ProgressFileState& state) {
+    const std::string aside = FreeSetAsideName(store, path);
+    state.writable = !aside.empty() && store.MoveReplacing(path, aside);
+    state.damagedFileKept = state.writable ? aside : path;
+    std::string bytes = ProgressFileBytes(history);
+    if (state.writable && ReplaceFile(store, path + TemporarySuffix, path, bytes)) {
+        state.savedBytes = std::move(bytes);
+    }
 }
 
 void LoadFrom(FileStore& store, const std::string& folder, const std::string& fallback,
@@ -129,10 +216,9 @@ void LoadFrom(FileStore& store, const std::string& folder, const std::string& fa
     std::string bytes;
     ReadStatus status = ReadProgress(store, folder, bytes);
     if (status == ReadStatus::Missing && !fallback.empty()) {
-        std::string fallbackBytes;
-        status = ReadProgress(store, fallback, fallbackBytes);
-        if (status == ReadStatus::Ok) {
-            ReadProgressBytes(fallbackBytes, history); // a damaged one there is left alone
+        status = ReadProgress(store, fallback, bytes);
+        if (status == ReadStatus::Ok && !RecoverProgressBytes(bytes, history)) {
+            state.damagedFileKept = ProgressFilePath(fallback); // left alone there
         }
         // One there that cannot be read is not shadowed by a new history in folder.
         state.writable = status != ReadStatus::Unreadable;
@@ -142,15 +228,13 @@ void LoadFrom(FileStore& store, const std::string& folder, const std::string& fa
     case ReadStatus::Missing: state.writable = true; break;
     case ReadStatus::Unreadable: state.writable = false; break; // locked: keep it as it is
     case ReadStatus::Ok:
-        if (ReadProgressBytes(bytes, history)) {
+        if (RecoverProgressBytes(bytes, history)) {
             state.savedBytes = bytes;
             state.writable = true;
             break;
         }
         [[fallthrough]];
-    case ReadStatus::TooLarge:
-        state.writable = store.MoveReplacing(path, path + SetAsideSuffix);
-        break;
+    case ReadStatus::TooLarge: SetAside(store, path, history, state); break;
     }
 }
 
@@ -164,13 +248,22 @@ std::string ProgressFileBytes(const ProgressHistory& history) {
     // The transfer routine serves both directions and assigns as it goes, so it works on
     // a copy: the history may be a const object.
     ProgressHistory written = history;
-    TransferHistory(archive, written);
+    PartWriter parts(archive);
+    TransferHistory(parts, written);
     return archive.CloseArchive();
+}
+
+bool RecoverProgressBytes(const std::string& bytes, ProgressHistory& history) {
+    ProgressHistory read;
+    PartReader parts(bytes);
+    TransferHistory(parts, read);
+    history = std::move(read);
+    return parts.Whole();
 }
 
 bool ReadProgressBytes(const std::string& bytes, ProgressHistory& history) {
     ProgressHistory read;
-    if (!ReadWhole(bytes, read)) {
+    if (!RecoverProgressBytes(bytes, read)) {
         return false;
     }
     history = std::move(read);

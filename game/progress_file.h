@@ -1,8 +1,9 @@
 // progress.dat: the player's history (game/progress_history.h) beside the other two data
-// files, line-oriented through DataArchive with its own header and version. It is read
-// whole and checked strictly: a file that is not exactly what a save would write for what
-// it holds (damaged, cut short, oversized, from a newer version) is set aside as
-// progress.dat.bad and a new history begins. Saves replace it in one step through a
+// files, line-oriented through DataArchive with its own header and version. It is checked
+// strictly, part by part: a file that is not exactly what a save would write for what it
+// holds (damaged, cut short, oversized, from a newer version) gives the facts and games
+// that read whole and valid before the damage, and is kept aside as progress.dat.bad (or
+// .bad2, .bad3, ..., never over an earlier copy). Saves replace it in one step through a
 // temporary file, so a crash leaves the old file or the new one.
 #pragma once
 
@@ -24,6 +25,9 @@ struct ProgressFileState {
     std::string folder;    // where it is saved, ending in a separator
     bool createFolder = false;
     std::string savedBytes; // as last loaded or saved; an unchanged history is not written
+    // Where a file that could not be read whole is kept (set aside, or left where it was);
+    // empty when none was found.
+    std::string damagedFileKept;
 };
 
 // The file's bytes for a history.
@@ -31,13 +35,19 @@ std::string ProgressFileBytes(const ProgressHistory& history);
 // Reads bytes into history; false (history left as it was) for anything but the bytes
 // ProgressFileBytes writes for some history.
 bool ReadProgressBytes(const std::string& bytes, ProgressHistory& history);
+// Sets history to what bytes hold up to their first damage: the switches and the games
+// played when they come before it, and every fact and game that reads whole and valid
+// before it. True when there is no damage (history is then all the bytes hold).
+bool RecoverProgressBytes(const std::string& bytes, ProgressHistory& history);
 
 // Paths in a folder that ends in a separator.
 std::string ProgressFilePath(const std::string& folder);
 std::string ProgressCsvPath(const std::string& folder);
 
 // Reads progress.dat from folder into history, or, when folder has none, from fallback
-// (empty for none). A leftover temporary file of a cut-short save is removed first.
+// (empty for none). A leftover temporary file of a cut-short save is removed first. A
+// damaged file in folder is set aside and what was read of it saved in its place; one in
+// fallback is left as it is.
 void LoadProgressFile(FileStore& store, const std::string& folder, const std::string& fallback,
                       bool createFolder, ProgressHistory& history, ProgressFileState& state);
 // Writes the history when it differs from the file's last known bytes; false when a

@@ -13,6 +13,8 @@ constexpr char HighScoreFileName[] = "highscores.dat";
 constexpr char SettingsFileName[] = "settings.dat";
 // Appended to a file's name for the temporary file its new contents go to first.
 constexpr char TemporarySuffix[] = ".tmp";
+// Appended to a damaged file's name for its kept copy, then a number from the second on.
+constexpr char SetAsideSuffix[] = ".bad";
 
 // Writes and flushes a temporary file; one that failed is removed again.
 bool Stage(FileStore& store, const std::string& temporary, const std::string& bytes) {
@@ -127,4 +129,24 @@ bool ReplaceFile(FileStore& store, const std::string& temporary, const std::stri
 
 bool CommitSettings(FileStore& store, const FilePairPaths& paths, const std::string& bytes) {
     return ReplaceFile(store, paths.settingsTemp, paths.settings, bytes);
+}
+
+std::string FreeSetAsideName(FileStore& store, const std::string& path) {
+    for (int copy = 1; copy <= MaxSetAsideCopies; ++copy) {
+        std::string name = path + SetAsideSuffix;
+        if (copy > 1) {
+            name += std::to_string(copy);
+        }
+        std::string ignored;
+        // A limit of no bytes tells a free name from a taken one without reading it.
+        if (store.Read(name, 0, ignored) == ReadStatus::Missing) {
+            return name;
+        }
+    }
+    return std::string();
+}
+
+std::string KeepSetAsideCopy(FileStore& store, const std::string& path, const std::string& bytes) {
+    const std::string name = FreeSetAsideName(store, path);
+    return !name.empty() && Stage(store, name, bytes) ? name : std::string();
 }

@@ -74,3 +74,12 @@ bool ReplaceFile(FileStore& store, const std::string& temporary, const std::stri
                  const std::string& bytes);
 // Replaces settings.dat alone, through its temporary file; false leaves it as it was.
 bool CommitSettings(FileStore& store, const FilePairPaths& paths, const std::string& bytes);
+
+// The name a damaged copy of path is kept under: the first of path.bad, path.bad2,
+// path.bad3, ... that is free, so no earlier copy is ever replaced; empty when none of
+// the first MaxSetAsideCopies is.
+constexpr int MaxSetAsideCopies = 999;
+std::string FreeSetAsideName(FileStore& store, const std::string& path);
+// Writes and flushes bytes under path's free set-aside name; the copy's path, or empty
+// when it could not be written whole (nothing is then left of it).
+std::string KeepSetAsideCopy(FileStore& store, const std::string& path, const std::string& bytes);

@@ -1,10 +1,14 @@
 // progress.dat: its exact bytes, round trips that keep every byte and every field, the
-// strict reader refusing anything a save would not write, a damaged or oversized file set
-// aside beside untouched settings and high scores, a locked file never overwritten, the
-// fallback folder, saves cut short by a failure or a power cut at each of their steps,
-// and saves that write nothing when nothing changed.
+// strict reader refusing anything a save would not write, the recovering reader keeping
+// exactly the parts before a cut or a changed byte on any line, a damaged or oversized
+// file set aside under a name never used before beside untouched settings and high
+// scores, a locked file never overwritten, the fallback folder, saves cut short by a
+// failure or a power cut at each of their steps, saves that write nothing when nothing
+// changed, a game saved when the clock ends it, and the progress screen's one word on
+// damage.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <new>
@@ -14,7 +18,10 @@
 
 #include "game/progress_file.h"
 #include "shell/data_archive.h"
+#include "shell/file_pair.h"
+#include "support/frame_fixture.h"
 #include "support/memory_file_store.h"
+#include "support/sample_history.h"
 
 namespace {
 
@@ -320,16 +327,17 @@ class ProgressStore : public ::testing::Test {
         EXPECT_EQ(store.Bytes(HighScores), "high scores as they were");
     }
 
-    // A load finding bytes as progress.dat sets them aside and starts afresh; what the
-    // session then records is saved and reads back.
-    void CheckSetAside(const std::string& bytes) {
+    // A load finding bytes as progress.dat sets them aside and starts from what it could
+    // read of them (kept), saved in its place; what the session then records is saved and
+    // reads back.
+    void CheckSetAside(const std::string& bytes, const ProgressHistory& kept) {
         store.files[Progress].bytes = bytes;
         ProgressFileState state;
         ProgressHistory history = Load(state);
-        EXPECT_TRUE(history.Empty());
-        EXPECT_EQ(history.gamesPlayed, 0);
-        EXPECT_FALSE(store.Has(Progress));
+        ExpectSameHistory(history, kept);
+        EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(kept));
         EXPECT_TRUE(store.Bytes(SetAside) == bytes) << "the set-aside file is not as found";
+        EXPECT_EQ(state.damagedFileKept, SetAside);
         ExpectOtherFilesUntouched();
 
         history.RecordFact(Problem{2, OpAdd, 3}, FactOutcome::Right, 700, history.BeginGame());
@@ -345,20 +353,22 @@ class ProgressStore : public ::testing::Test {
 
 } // namespace
 
-TEST_F(ProgressStore, ADamagedFileIsSetAsideAndAFreshHistoryIsSaved) {
+TEST_F(ProgressStore, ADamagedFileIsSetAsideAndWhatWasReadOfItIsSaved) {
     const std::string bytes = ProgressFileBytes(Filled());
-    CheckSetAside(bytes.substr(0, bytes.size() - 1));
+    ProgressHistory kept = Filled();
+    kept.games.pop_back(); // its last line is cut short
+    CheckSetAside(bytes.substr(0, bytes.size() - 1), kept);
 }
 
 TEST_F(ProgressStore, AnEmptyFileIsSetAsideLikeADamagedOne) {
-    CheckSetAside(std::string());
+    CheckSetAside(std::string(), ProgressHistory());
 }
 
 TEST_F(ProgressStore, AnOversizedFileIsSetAsideUnread) {
     // Whole and valid up to its tail, so reading it whole would not refuse it as damaged.
     std::string bytes = ProgressFileBytes(Filled());
     bytes += std::string(MaxProgressFileBytes + 1 - bytes.size(), '\n');
-    CheckSetAside(bytes);
+    CheckSetAside(bytes, ProgressHistory());
 }
 
 TEST_F(ProgressStore, ALockedFileIsNeverOverwritten) {
@@ -379,14 +389,18 @@ TEST_F(ProgressStore, ALockedFileIsNeverOverwritten) {
 }
 
 TEST_F(ProgressStore, ADamagedFileThatCannotBeSetAsideIsKept) {
-    store.files[Progress].bytes = "damaged";
-    store.locked.insert(SetAside);
+    const std::string damaged = ProgressFileBytes(Filled()) + "junk";
+    store.files[Progress].bytes = damaged;
+    store.readOnlyFolders.insert(SaveFolder);
     ProgressFileState state;
     ProgressHistory history = Load(state);
+    ExpectSameHistory(history, Filled());
     EXPECT_FALSE(state.writable);
+    EXPECT_EQ(state.damagedFileKept, Progress) << "kept where it is";
     history.BeginGame();
+    store.readOnlyFolders.clear();
     EXPECT_FALSE(SaveProgressFile(store, history, state));
-    EXPECT_EQ(store.Bytes(Progress), "damaged");
+    EXPECT_EQ(store.Bytes(Progress), damaged);
 }
 
 TEST_F(ProgressStore, AFileTakenDuringTheSessionKeepsItsBytes) {
@@ -424,16 +438,19 @@ TEST_F(ProgressStore, TheFallbackFolderIsReadWhenTheSaveFolderHasNone) {
     store.files[Progress].bytes = "damaged";
     EXPECT_TRUE(Load(state, ProgramFolder).Empty()) << "the fallback is not read over it";
     EXPECT_TRUE(store.Has(SetAside));
+    EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(ProgressHistory()));
 }
 
 TEST_F(ProgressStore, ADamagedFallbackIsLeftAloneAndALockedOneIsNotShadowed) {
     const std::string programFile = ProgramFolder + "progress.dat";
-    store.files[programFile].bytes = "damaged";
+    const std::string damaged = ProgressFileBytes(Filled()) + "junk";
+    store.files[programFile].bytes = damaged;
     ProgressFileState state;
     ProgressHistory history = Load(state, ProgramFolder);
-    EXPECT_TRUE(history.Empty());
+    ExpectSameHistory(history, Filled()); // what reads whole of it
     EXPECT_TRUE(state.writable);
-    EXPECT_EQ(store.Bytes(programFile), "damaged");
+    EXPECT_EQ(state.damagedFileKept, programFile);
+    EXPECT_EQ(store.Bytes(programFile), damaged);
     EXPECT_FALSE(store.Has(programFile + ".bad"));
 
     store.files[programFile].bytes = ProgressFileBytes(Filled());
@@ -612,13 +629,182 @@ TEST(ProgressSystemStore, AFileIsSavedSetAsideAndReadOnTheDisk) {
     std::string bytes;
     ASSERT_EQ(store.Read(path + "progress.dat", MaxProgressFileBytes, bytes), ReadStatus::Ok);
     EXPECT_TRUE(store.Write(path + "progress.dat", bytes + "junk"));
-    ProgressHistory fresh;
-    LoadProgressFile(store, path, std::string(), false, fresh, state);
-    EXPECT_TRUE(fresh.Empty());
-    std::string setAside;
-    EXPECT_EQ(store.Read(path + "progress.dat.bad", MaxProgressFileBytes, setAside),
-              ReadStatus::Ok);
-    EXPECT_EQ(setAside, bytes + "junk");
-    EXPECT_FALSE(fs::exists(folder / "progress.dat"));
+    for (const char* name : {"progress.dat.bad", "progress.dat.bad2"}) {
+        EXPECT_TRUE(store.Write(path + "progress.dat", bytes + "junk"));
+        ProgressHistory recovered;
+        LoadProgressFile(store, path, std::string(), false, recovered, state);
+        ExpectSameHistory(recovered, Filled());
+        EXPECT_EQ(state.damagedFileKept, path + name);
+        std::string setAside;
+        EXPECT_EQ(store.Read(path + name, MaxProgressFileBytes, setAside), ReadStatus::Ok);
+        EXPECT_EQ(setAside, bytes + "junk");
+        std::string replaced;
+        EXPECT_EQ(store.Read(path + "progress.dat", MaxProgressFileBytes, replaced),
+                  ReadStatus::Ok);
+        EXPECT_EQ(replaced, bytes) << "what was read is saved in its place";
+    }
     fs::remove_all(folder);
+}
+
+namespace {
+
+// A sample history with both switches on: three games, every fact and game ten lines.
+ProgressHistory Sample() {
+    ProgressHistory history;
+    SampleHistoryMaker(11).Fill(history, 3);
+    history.options = {true, true};
+    return history;
+}
+
+// What a reader may keep of history's file when the first n lines are whole and the
+// damage is in the next: every part that ends before it, nothing after. Header 4 lines,
+// the switches and the games played 3, each list a count line and 10 lines a record.
+ProgressHistory KeptBefore(const ProgressHistory& history, std::size_t n) {
+    ProgressHistory kept;
+    const auto whole = [n](std::size_t lines) { return n >= lines; };
+    kept.options.weakFacts = whole(5) && history.options.weakFacts;
+    kept.options.showAnswer = whole(6) && history.options.showAnswer;
+    kept.gamesPlayed = whole(7) ? history.gamesPlayed : 0;
+    const std::size_t facts = whole(8) ? std::min(history.facts.size(), (n - 8) / 10) : 0;
+    kept.facts.assign(history.facts.begin(), history.facts.begin() + facts);
+    const std::size_t gameLines = 9 + 10 * history.facts.size();
+    const std::size_t games =
+        whole(gameLines) ? std::min(history.games.size(), (n - gameLines) / 10) : 0;
+    kept.games.assign(history.games.begin(), history.games.begin() + games);
+    return kept;
+}
+
+struct Damage {
+    const char* what;
+    std::string (*apply)(std::string bytes, std::size_t lineStart);
+};
+
+const Damage LineDamages[] = {
+    {"its first byte a line feed",
+     [](std::string bytes, std::size_t start) { return bytes.replace(start, 1, "\n"); }},
+    {"its line feed a space",
+     [](std::string bytes, std::size_t start) {
+         return bytes.replace(bytes.find('\n', start), 1, " ");
+     }},
+};
+
+} // namespace
+
+TEST(ProgressFileRecovery, ACutAtAnyByteKeepsExactlyThePartsBeforeIt) {
+    const ProgressHistory history = Sample();
+    ASSERT_GT(history.facts.size(), 10u);
+    const std::string bytes = ProgressFileBytes(history);
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        const std::string cut = bytes.substr(0, length);
+        const auto lines = static_cast<std::size_t>(std::count(cut.begin(), cut.end(), '\n'));
+        ProgressHistory read = Filled();
+        EXPECT_FALSE(RecoverProgressBytes(cut, read)) << "cut to " << length << " bytes";
+        SCOPED_TRACE("cut to " + std::to_string(length) + " bytes");
+        ExpectSameHistory(read, KeptBefore(history, lines));
+    }
+    ProgressHistory read;
+    EXPECT_TRUE(RecoverProgressBytes(bytes, read));
+    ExpectSameHistory(read, history);
+}
+
+TEST(ProgressFileRecovery, AChangedByteOnAnyLineKeepsExactlyThePartsBeforeIt) {
+    const ProgressHistory history = Sample();
+    const std::string bytes = ProgressFileBytes(history);
+    for (const Damage& damage : LineDamages) {
+        std::size_t line = 0;
+        for (std::size_t start = 0; start < bytes.size(); start = bytes.find('\n', start) + 1) {
+            SCOPED_TRACE(std::string(damage.what) + " on line " + std::to_string(line));
+            ProgressHistory read;
+            EXPECT_FALSE(RecoverProgressBytes(damage.apply(bytes, start), read));
+            ExpectSameHistory(read, KeptBefore(history, line++));
+        }
+    }
+}
+
+TEST_F(ProgressStore, EachDamageIsKeptUnderANameNotUsedBefore) {
+    const std::string whole = ProgressFileBytes(Filled());
+    const std::vector<std::string> damaged = {whole + "1", whole + "2", "3", whole + "4"};
+    store.files[SetAside + "3"].bytes = "an older copy";
+    const std::vector<std::string> names = {SetAside, SetAside + "2", SetAside + "4",
+                                            SetAside + "5"};
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        store.files[Progress].bytes = damaged[i];
+        ProgressFileState state;
+        Load(state);
+        EXPECT_EQ(state.damagedFileKept, names[i]);
+        for (std::size_t earlier = 0; earlier <= i; ++earlier) {
+            EXPECT_TRUE(store.Bytes(names[earlier]) == damaged[earlier]) << names[earlier];
+        }
+    }
+    EXPECT_EQ(store.Bytes(SetAside + "3"), "an older copy");
+    store.locked.insert(SetAside + "6");
+    EXPECT_EQ(FreeSetAsideName(store, Progress), SetAside + "7") << "a held name is taken";
+    for (int copy = 7; copy <= MaxSetAsideCopies; ++copy) {
+        store.files[SetAside + std::to_string(copy)].bytes = "taken";
+    }
+    EXPECT_EQ(FreeSetAsideName(store, Progress), "");
+}
+
+TEST_F(ProgressStore, AFileWithoutDamageReportsNone) {
+    store.files[Progress].bytes = ProgressFileBytes(Filled());
+    ProgressFileState state;
+    Load(state);
+    EXPECT_EQ(state.damagedFileKept, "");
+    EXPECT_FALSE(store.Has(SetAside));
+}
+
+namespace {
+
+// The game over its temporary folder, whose progress.dat is read again after the test
+// writes one there.
+class ProgressInGame : public FrameFixture {
+  protected:
+    std::string FileOnDisk(const char* name) {
+        std::string bytes;
+        SystemFileStore().Read(folder.File(name).string(), MaxProgressFileBytes, bytes);
+        return bytes;
+    }
+    void Reload(const std::string& progressBytes) {
+        SystemFileStore().Write(folder.File("progress.dat").string(), progressBytes);
+        game.progress = ProgressHistory();
+        game.LoadGameFiles();
+    }
+};
+
+} // namespace
+
+TEST_F(ProgressInGame, AGameIsSavedWhenTheClockEndsItBeforeItsScreenIsDismissed) {
+    StartGame();
+    Answer();
+    AnswerWrong();
+    clock.Advance(61000);
+    Frame();
+    ASSERT_TRUE(game.gameOver);
+    ProgressHistory saved;
+    ASSERT_TRUE(ReadProgressBytes(FileOnDisk("progress.dat"), saved));
+    ASSERT_EQ(saved.games.size(), 1u);
+    ExpectSameHistory(saved, game.progress);
+    EXPECT_EQ(game.highScores[0].score, 0u) << "the five best wait for the screen's end";
+    Key(' ');
+    Frame();
+    EXPECT_EQ(game.highScores[0].score, game.score);
+}
+
+TEST_F(ProgressInGame, TheProgressScreenSaysOnceWhereTheDamagedFileIsKept) {
+    const std::string damaged = ProgressFileBytes(Filled()) + "junk";
+    Reload(damaged);
+    ExpectSameHistory(game.progress, Filled());
+    const std::string kept = folder.File("progress.dat.bad").string();
+    EXPECT_TRUE(FileOnDisk("progress.dat.bad") == damaged);
+    game.OpenProgress();
+    EXPECT_NE(game.progressScreen.message.find("could not be read"), std::string::npos);
+    EXPECT_EQ(game.progressScreen.message.substr(game.progressScreen.message.size() - kept.size()),
+              kept);
+    game.CloseProgress();
+    game.OpenProgress();
+    EXPECT_EQ(game.progressScreen.message, "") << "said once";
+
+    Reload(ProgressFileBytes(Filled()));
+    game.OpenProgress();
+    EXPECT_EQ(game.progressScreen.message, "") << "a whole file says nothing";
 }
