@@ -95,7 +95,24 @@ void LoadFolders(FileStore& store, const DataFolders& folders, const DataFileSet
     state.settingsWritable = found.settingsStatus != ReadStatus::Unreadable && !found.commitPending;
     state.highScoresWritable = found.highScoreStatus != ReadStatus::Unreadable;
     state.settingsMayGoAlone = !fromFallback;
+    // A table in the fallback folder is never saved over, so needs no copy.
+    const bool unmatched = !fromFallback && found.highScoreStatus == ReadStatus::Ok &&
+                           !HighScoreLengthMatches(found.highScoreBytes, state.recordedLength);
+    state.unmatchedTable = unmatched ? found.highScoreBytes : std::string();
     state.loaded = true;
+}
+
+// Keeps the bytes of a table that failed the length check before it is first saved
+// over; false while they could not be kept.
+bool KeepUnmatchedTable(FileStore& store, const FilePairPaths& paths, DataFileState& state) {
+    if (state.unmatchedTable.empty()) {
+        return true;
+    }
+    if (KeepSetAsideCopy(store, paths.highScores, state.unmatchedTable).empty()) {
+        return false;
+    }
+    state.unmatchedTable.clear();
+    return true;
 }
 
 void SaveFiles(FileStore& store, const DataFileSet& files, DataFileState& state) {
@@ -109,7 +126,7 @@ void SaveFiles(FileStore& store, const DataFileSet& files, DataFileState& state)
     const SettingsBytesFor settingsFor = [&files](int storedLength) {
         return SettingsFileBytes(files, storedLength);
     };
-    if (!state.highScoresWritable) {
+    if (!state.highScoresWritable || !KeepUnmatchedTable(store, paths, state)) {
         if (state.settingsMayGoAlone) {
             CommitSettings(store, paths, settingsFor(state.recordedLength));
         }
@@ -153,14 +170,17 @@ int LoadDataBytes(const std::string& settingsBytes, const std::string& highScore
     HighScoreEntry* table = files.highScores ? files.highScores : spareTable;
     archive.OpenArchive(std::move(plain), header, version, ArchiveRead);
     TransferEntries(archive, table);
-    const int fileLength = archive.ArchiveLength();
     archive.CloseArchive();
-    if (fileLength != storedLength) {
+    if (!HighScoreLengthMatches(highScoreBytes, storedLength)) {
         for (int i = 0; i < HighScoreCount; ++i) {
             table[i].score = 0;
         }
     }
     return storedLength;
+}
+
+bool HighScoreLengthMatches(const std::string& highScoreBytes, int storedLength) {
+    return static_cast<long long>(highScoreBytes.size()) == storedLength;
 }
 
 std::string HighScoreFileBytes(const DataFileSet& files) {

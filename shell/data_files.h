@@ -26,6 +26,9 @@ struct DataFileSet {                      // what the two files hold, as the she
 // Returns the recorded length (0 without one).
 int LoadDataBytes(const std::string& settingsBytes, const std::string& highScoreBytes,
                   const DataFileSet& files);
+// Whether a table file of these bytes keeps its scores beside settings that record
+// storedLength (inverting does not change the length).
+bool HighScoreLengthMatches(const std::string& highScoreBytes, int storedLength);
 // highscores.dat's bytes as stored on disk: the plain table with every byte inverted.
 std::string HighScoreFileBytes(const DataFileSet& files);
 // settings.dat's bytes, recording storedLength as the high-score file's length.
@@ -58,6 +61,9 @@ struct DataFileState {
     // The length settings.dat records for the table on disk: read at start, then that of
     // each table saved. Saved again with the settings alone, the table loads as before.
     int recordedLength = 0;
+    // The bytes of a table that failed the length check, as on disk, until a copy of them
+    // is kept as highscores.dat.bad (or .bad2, ...) before the table is first saved over.
+    std::string unmatchedTable;
 };
 
 // The folder the data files of this run live in (empty before the load).
@@ -74,7 +80,8 @@ std::string DataFolderForThisRun();
 void LoadDataFiles(const DataFileSet& files, DataFileState& state);
 // Replaces both files as a pair. A file that could not be read at start is left as it is;
 // the settings are saved alone when only the table cannot be, and never without the
-// length of the table on disk.
+// length of the table on disk. A table that failed the length check is copied aside
+// first; while the copy cannot be written, the table is not saved over.
 void SaveDataFiles(const DataFileSet& files, DataFileState& state);
 // The same through a given store and folders.
 void LoadDataFilesWith(FileStore& store, const DataFolders& folders, const DataFileSet& files,

@@ -1,8 +1,9 @@
 // The data files against an in-memory store with faults: a failure or a power cut at any
 // step of a save (and of the start that follows one) leaves the old or the new table and
-// settings, never an emptied table; files that cannot be read are left alone; oversized
-// files are damaged, not fatal; and a program folder that cannot be written moves the
-// files to the per-user folder.
+// settings, never an emptied table; a table that failed the length check is copied aside
+// before it is saved over, never over an earlier copy and with nothing lost to a fault;
+// files that cannot be read are left alone; oversized files are damaged, not fatal; and a
+// program folder that cannot be written moves the files to the per-user folder.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -223,7 +224,7 @@ TEST(DataRecovery, AReplaceThatNeverMovedItsTableIsDiscardedEvenWhenTheLengthsAg
 
     DataFileState state;
     Load(store, folders, state);
-    store.crashStep = store.steps + 4; // the move of the table
+    store.crashStep = store.steps + 6; // the move of the table, after the copy of the old one
     SaveDataFilesWith(store, Changed(true).Files(), state);
     store.Restart();
     ExpectSameData(Load(store, folders), shown);
@@ -252,6 +253,131 @@ TEST(DataRecovery, SettingsThatCannotBeReplacedYetAreFinishedWhenTheyCanBe) {
     EXPECT_FALSE(store.Has(Settings + ".tmp"));
     EXPECT_EQ(store.Bytes(Settings),
               SettingsFileBytes(changed.Files(), static_cast<int>(store.Bytes(HighScores).size())));
+}
+
+namespace {
+
+// A table that fails the length check beside settings that are missing, damaged or
+// record another length.
+struct SettingsDamage {
+    const char* what;
+    void (*apply)(MemoryFileStore& store);
+};
+
+const SettingsDamage SettingsDamages[] = {
+    {"settings.dat missing", [](MemoryFileStore& store) { store.files.erase(Settings); }},
+    {"settings.dat cut short",
+     [](MemoryFileStore& store) {
+         std::string& bytes = store.files[Settings].bytes;
+         bytes.resize(bytes.size() / 2);
+     }},
+    {"another length recorded",
+     [](MemoryFileStore& store) {
+         store.files[Settings].bytes = SettingsFileBytes(FilledShellData().Files(), 71);
+     }},
+};
+
+// The store after a session saved the filled data, then the settings damaged.
+MemoryFileStore StoreWithUnmatchedTable(const SettingsDamage& damage) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    Session(store, {ProgramFolder, std::string()}, FilledShellData());
+    damage.apply(store);
+    store.Restart();
+    return store;
+}
+
+// Whether bytes are on disk as highscores.dat or as one of its copies.
+bool TableKept(const MemoryFileStore& store, const std::string& bytes) {
+    for (const auto& entry : store.files) {
+        if (entry.first.compare(0, HighScores.size(), HighScores) == 0 &&
+            entry.first.find(".tmp") == std::string::npos && entry.second.bytes == bytes) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(DataUnmatchedTable, ItsBytesAreKeptBeforeItIsFirstSavedOverNeverOverAnEarlierCopy) {
+    const DataFolders folders{ProgramFolder, std::string()};
+    for (const SettingsDamage& damage : SettingsDamages) {
+        SCOPED_TRACE(damage.what);
+        MemoryFileStore store = StoreWithUnmatchedTable(damage);
+        const std::string table = store.Bytes(HighScores);
+        store.files[HighScores + ".bad"].bytes = "an earlier copy";
+        DataFileState state;
+        EXPECT_EQ(Load(store, folders, state).table[0].score, 0u) << "the check stays";
+        EXPECT_FALSE(store.Has(HighScores + ".bad2")) << "copied before any save";
+
+        SaveDataFilesWith(store, Changed(false).Files(), state);
+        EXPECT_TRUE(store.Bytes(HighScores + ".bad2") == table) << "not kept as on disk";
+        EXPECT_EQ(store.Bytes(HighScores + ".bad"), "an earlier copy");
+        ExpectSameData(Load(store, folders), Changed(false));
+        SaveDataFilesWith(store, FilledShellData().Files(), state);
+        Session(store, folders, Changed(true));
+        EXPECT_FALSE(store.Has(HighScores + ".bad3")) << "a table that matches is not copied";
+    }
+}
+
+TEST(DataUnmatchedTable, NoCopyIsMadeOfNoTableOrOfOneInTheFallbackFolder) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    store.files[Settings].bytes = SettingsFileBytes(FilledShellData().Files(), 71);
+    Session(store, {ProgramFolder, std::string()}, FilledShellData());
+    EXPECT_FALSE(store.Has(HighScores + ".bad"));
+
+    store = StoreWithUnmatchedTable(SettingsDamages[0]);
+    store.folders.insert(UserFolder);
+    Session(store, {UserFolder, ProgramFolder}, Changed(false));
+    EXPECT_TRUE(store.Has(UserFolder + "highscores.dat"));
+    EXPECT_FALSE(store.Has(HighScores + ".bad")) << "the table there is never saved over";
+    EXPECT_FALSE(store.Has(UserFolder + "highscores.dat.bad"));
+}
+
+TEST(DataUnmatchedTable, ATableWhoseCopyCannotBeWrittenIsNotSavedOver) {
+    const DataFolders folders{ProgramFolder, std::string()};
+    MemoryFileStore store = StoreWithUnmatchedTable(SettingsDamages[0]);
+    const std::string table = store.Bytes(HighScores);
+    DataFileState state;
+    Load(store, folders, state);
+    store.failStep = store.steps; // the copy's write
+    SaveDataFilesWith(store, Changed(false).Files(), state);
+    EXPECT_EQ(store.Bytes(HighScores), table);
+    EXPECT_FALSE(store.Has(HighScores + ".bad")) << "half a copy is not left";
+    EXPECT_TRUE(Load(store, folders).SameSettings(Changed(false))) << "saved alone";
+
+    SaveDataFilesWith(store, Changed(false).Files(), state);
+    EXPECT_TRUE(store.Bytes(HighScores + ".bad") == table) << "the next save copies it";
+    ExpectSameData(Load(store, folders), Changed(false));
+}
+
+TEST(DataUnmatchedTable, AFaultAtAnyStepOfTheSaveLosesNothing) {
+    const DataFolders folders{ProgramFolder, std::string()};
+    const MemoryFileStore initial = StoreWithUnmatchedTable(SettingsDamages[0]);
+    const std::string table = initial.Bytes(HighScores);
+    MemoryFileStore clean = initial;
+    DataFileState cleanState;
+    Load(clean, folders, cleanState);
+    const int start = clean.steps;
+    SaveDataFilesWith(clean, Changed(false).Files(), cleanState);
+    ASSERT_EQ(clean.steps - start, 8) << "the copy's write and flush, then the pair's six";
+
+    for (Fault fault : {Fault::Failure, Fault::Crash, Fault::FailureThenCrash}) {
+        for (int k = 0; k < 8; ++k) {
+            SCOPED_TRACE(std::string(FaultName(fault)) + " at step " + std::to_string(k));
+            MemoryFileStore store = initial;
+            DataFileState state;
+            Load(store, folders, state);
+            store.failStep = fault == Fault::Crash ? -1 : store.steps + k;
+            store.crashStep = fault == Fault::Failure ? -1 : store.steps + k + 1;
+            SaveDataFilesWith(store, Changed(false).Files(), state);
+            store.Restart();
+            EXPECT_TRUE(TableKept(store, table));
+            Session(store, folders, Changed(false));
+            EXPECT_TRUE(TableKept(store, table)) << "after the next session";
+            ExpectSameData(Load(store, folders), Changed(false));
+        }
+    }
 }
 
 TEST(DataUnreadable, ALockedTableIsKeptAndTheSettingsAreSavedAlone) {
