@@ -4,6 +4,7 @@
 
 #include "game/progress_summary.h"
 #include "render/primitives.h"
+#include "text/font.h"
 #include "text/number_text.h"
 #include "text/text.h"
 
@@ -15,12 +16,16 @@ constexpr ColorRef RuleColour = 0x969696;
 constexpr ColorRef QuietColour = 0x808080;
 constexpr ColorRef ChartFill = 0xFFFFFF;
 constexpr ColorRef ChartRule = 0xD8D8D8;
-constexpr int ListedFacts = 10;
 // A caption line and the listed facts.
 constexpr int ListLines = ListedFacts + 1;
 // A caption line and one line per operation.
 constexpr int OperationLines = 5;
+// The shell font's face, for the smaller fonts of labels and lines, and their least size.
+constexpr char ShrunkFontFace[] = "Verdana";
+constexpr int SmallestFontSize = 6;
 constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
+// The legend's short form, for charts too narrow for the names even in the smallest font.
+constexpr const char* DifficultyInitials[] = {"E", "N", "H"};
 constexpr ColorRef LineColours[] = {0x3C961E, 0xDC5A28, 0x2828C8};
 
 struct OperationRow {
@@ -54,6 +59,16 @@ void DrawCaption(const char* caption, const Box& box) {
     HLine(box.x, box.y + FontHeight(), Right(box) - 1, RuleColour);
 }
 
+// Draws with font current, then makes the previous font current again.
+template <typename Drawing> void DrawInFont(Font* font, Drawing draw) {
+    Font* previous = CurrentFont();
+    if (font != nullptr) {
+        SetCurrentFont(font);
+    }
+    draw();
+    SetCurrentFont(previous);
+}
+
 int NameColumn() {
     return TextWidth("Subtract") + 2 * SpaceWidth();
 }
@@ -77,23 +92,25 @@ int ScoreY(std::uint32_t score, std::uint32_t maxScore, int top, int bottom) {
     return bottom - static_cast<int>(share * (bottom - top) + 0.5);
 }
 
-int LegendWidth(const bool (&played)[3]) {
-    int width = 0;
+// The difficulties played, two spaces apart: "Easy  Normal  Hard".
+std::string LegendText(const bool (&played)[3], const char* const (&names)[3]) {
+    std::string text;
     for (int d = 0; d < 3; ++d) {
         if (played[d]) {
-            width += TextWidth(DifficultyNames[d]) + (width > 0 ? 2 * SpaceWidth() : 0);
+            text += (text.empty() ? "" : "  ") + std::string(names[d]);
         }
     }
-    return width;
+    return text;
 }
 
 // The difficulties played, right-aligned on the row at y.
-void DrawChartLegend(const Box& box, int y, const bool (&played)[3]) {
+void DrawChartLegend(const Box& box, int y, const bool (&played)[3],
+                     const char* const (&names)[3]) {
     int x = Right(box) - FontHeight() / 2;
     for (int d = 2; d >= 0; --d) {
         if (played[d]) {
-            x -= TextWidth(DifficultyNames[d]);
-            DrawPlainText(DifficultyNames[d], x, y, LineColours[d]);
+            x -= TextWidth(names[d]);
+            DrawPlainText(names[d], x, y, LineColours[d]);
             x -= SpaceWidth() * 2;
         }
     }
@@ -124,7 +141,25 @@ void DrawChartSeries(const std::vector<GameRecord>& games, int difficulty, const
     }
 }
 
-void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box) {
+// The names in the current font, else in a smaller one, else the initials.
+void DrawLegendInRoom(const Box& box, int y, const bool (&played)[3], ShrunkFont& legendFont) {
+    const int room = box.width - FontHeight();
+    const std::string legend = LegendText(played, DifficultyNames);
+    if (TextWidth(legend.c_str()) <= room) {
+        DrawChartLegend(box, y, played, DifficultyNames);
+        return;
+    }
+    Font* smaller = legendFont.Fit(legend, room, FontHeight());
+    if (smaller != nullptr && smaller->MeasureText(legend.c_str()) <= room) {
+        DrawInFont(smaller, [&] { DrawChartLegend(box, y, played, DifficultyNames); });
+    } else {
+        DrawChartLegend(box, y, played, DifficultyInitials);
+    }
+}
+
+// The score axis and a line per difficulty; the legend in legendFont where the current font
+// is too wide for the chart.
+void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, ShrunkFont& legendFont) {
     const int f = FontHeight();
     DrawBox(box.x, box.y, box.width, box.height, RuleColour, 1, ChartFill);
     DrawPlainText("Scores", box.x + f / 2, box.y + f / 4, CaptionColour);
@@ -140,9 +175,10 @@ void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box) {
     }
     // The legend shares the caption's row when there is room, else takes the row below.
     const int captionRight = box.x + f / 2 + TextWidth("Scores") + 2 * SpaceWidth();
-    const bool ownRow = captionRight + LegendWidth(played) > Right(box) - f / 2;
+    const bool ownRow =
+        captionRight + TextWidth(LegendText(played, DifficultyNames).c_str()) > Right(box) - f / 2;
     const int legendRows = ownRow ? 1 : 0;
-    DrawChartLegend(box, box.y + f / 4 + legendRows * f, played);
+    DrawLegendInRoom(box, box.y + f / 4 + legendRows * f, played, legendFont);
     const std::string top = std::to_string(maxScore);
     const int labelWidth = TextWidth(top.c_str()) + f / 2;
     const Box plot = {box.x + f / 2 + labelWidth, box.y + (legendRows + 1) * f + f / 2 + f / 4,
@@ -180,15 +216,23 @@ const char* GridCaption(std::uint8_t operation) {
     return operation == OpMultiply ? "Multiplication" : "Addition";
 }
 
-void DrawFactGrid(const GridColours& colours, std::uint8_t operation, const Box& grid) {
+// Whether the current font's labels are narrow and low enough for cells of this size.
+bool GridLabelsFit(int cell) {
+    return TextWidth("10") <= cell + SpaceWidth() && FontHeight() * 3 <= cell * 4;
+}
+
+void DrawFactGrid(const GridColours& colours, std::uint8_t operation, const Box& grid,
+                  ShrunkFont& labelFont) {
     const int cell = grid.width / 11;
     if (cell < 2) {
         return;
     }
     DrawPlainText(GridCaption(operation), grid.x, grid.y - FontHeight() - FontHeight() / 4,
                   CaptionColour);
-    if (TextWidth("10") <= cell + SpaceWidth() && FontHeight() * 3 <= cell * 4) {
-        DrawGridLabels(grid, cell);
+    // Smaller labels where the current font's are too large, none where even those overlap.
+    Font* font = GridLabelsFit(cell) ? CurrentFont() : labelFont.Fit("10", cell, cell);
+    if (font == CurrentFont() || (font != nullptr && font->Height() <= cell)) {
+        DrawInFont(font, [&] { DrawGridLabels(grid, cell); });
     }
     for (int a = 1; a <= 10; ++a) {
         for (int b = 1; b <= 10; ++b) {
@@ -211,7 +255,7 @@ void DrawOperations(const OperationFigures (&operations)[OperationCount], const 
             DrawPlainText("-", box.x + NameColumn(), y, QuietColour);
         } else {
             std::string percent;
-            AppendDecimal(percent, static_cast<int>(100LL * figures.right / figures.asked));
+            AppendDecimal(percent, RoundedPercent(figures.right, figures.asked));
             percent += '%';
             DrawPlainText(percent.c_str(), box.x + NameColumn(), y, Ink);
             if (figures.medianMs >= 0) {
@@ -223,32 +267,56 @@ void DrawOperations(const OperationFigures (&operations)[OperationCount], const 
     }
 }
 
+// The shortest line of a fact in a list about parts: what the list is about and the
+// misses in short, which every line keeps.
+std::string ShortestFactLine(const FactRecord& fact, int parts) {
+    return FactLine(fact, parts | FactMisses | FactShortMisses);
+}
+
 // The whole line when it fits the list's width, else only what the list is about, else
-// the fact alone.
+// both again with the misses in short.
 std::string FittedFactLine(const FactRecord& fact, int parts, int width) {
-    for (const int tried : {static_cast<int>(FactTimeAndMisses), parts}) {
+    for (const int tried : {static_cast<int>(FactTimeAndMisses), parts | FactMisses,
+                            FactTimeAndMisses | FactShortMisses}) {
         std::string line = FactLine(fact, tried);
         if (TextWidth(line.c_str()) <= width) {
             return line;
         }
     }
-    return FactText(fact);
+    return ShortestFactLine(fact, parts);
 }
 
+// The widest shortest line of the facts, empty when every one fits width.
+std::string WidestShortestLine(const std::vector<FactRecord>& facts, int parts, int width,
+                               std::string widest) {
+    for (const FactRecord& fact : facts) {
+        const std::string line = ShortestFactLine(fact, parts);
+        const int lineWidth = TextWidth(line.c_str());
+        if (lineWidth > width && lineWidth > TextWidth(widest.c_str())) {
+            widest = line;
+        }
+    }
+    return widest;
+}
+
+// The caption in the current font, the lines in lineFont, a line of the current font apart.
 void DrawFactList(const char* caption, const char* none, int parts,
-                  const std::vector<FactRecord>& facts, const Box& box) {
+                  const std::vector<FactRecord>& facts, const Box& box, Font* lineFont) {
     DrawCaption(caption, box);
-    int y = box.y + FontHeight() + FontHeight() / 4;
+    const int step = FontHeight();
+    int y = box.y + step + step / 4;
     if (facts.empty()) {
         DrawPlainText(none, box.x, y, QuietColour);
     }
-    for (const FactRecord& fact : facts) {
-        if (y + FontHeight() > Bottom(box) + FontHeight() / 4) {
-            return;
+    DrawInFont(lineFont, [&] {
+        for (const FactRecord& fact : facts) {
+            if (y + step > Bottom(box) + step / 4) {
+                return;
+            }
+            DrawLine(FittedFactLine(fact, parts, box.width), box.x, y, Ink);
+            y += step;
         }
-        DrawLine(FittedFactLine(fact, parts, box.width), box.x, y, Ink);
-        y += FontHeight();
-    }
+    });
 }
 
 // The message, cut from the front (a path's end tells most) until it fits.
@@ -279,6 +347,40 @@ const char* GridButtonLabel(std::uint8_t shown) {
 }
 
 } // namespace
+
+ShrunkFont::~ShrunkFont() {
+    if (font != nullptr) {
+        font->Destroy();
+        delete font;
+    }
+}
+
+Font* ShrunkFont::Fit(const std::string& text, int width, int height) {
+    const Font* current = CurrentFont();
+    if (current == nullptr) {
+        return nullptr;
+    }
+    const int largest = current->pixelSize;
+    if (font != nullptr && fittedSize == largest && fittedText == text && fittedWidth == width &&
+        fittedHeight == height) {
+        return font;
+    }
+    fittedSize = largest;
+    fittedText = text;
+    fittedWidth = width;
+    fittedHeight = height;
+    // Sizes scale widths and heights nearly in proportion: start there, then step down.
+    const int measured = std::max(1, current->MeasureText(text.c_str()));
+    int size = std::min(
+        {largest, largest * width / measured, largest * height / std::max(1, current->Height())});
+    size = std::max(size, SmallestFontSize);
+    ResizeDigitFont(font, ShrunkFontFace, size);
+    while (font != nullptr && size > SmallestFontSize &&
+           (font->MeasureText(text.c_str()) > width || font->Height() > height)) {
+        ResizeDigitFont(font, ShrunkFontFace, --size);
+    }
+    return font;
+}
 
 ColorRef ChartLineColour(int difficulty) {
     return LineColours[std::clamp(difficulty, 0, 2)];
@@ -344,6 +446,17 @@ void ProgressScreen::DrawButtons(const ProgressLayout& layout) {
     gridButton.Draw();
 }
 
+Font* ProgressScreen::FactLineFont(const ProgressLayout& layout) {
+    const int width = layout.slowest.width;
+    const std::string widest =
+        WidestShortestLine(figures.missed, FactMisses, width,
+                           WidestShortestLine(figures.slowest, FactTime, width, ""));
+    if (widest.empty()) {
+        return CurrentFont();
+    }
+    return lineFont.Fit(widest, width, FontHeight());
+}
+
 void ProgressScreen::Summarise(const ProgressHistory& history) {
     figures.empty = history.Empty();
     figures.charted.clear();
@@ -380,11 +493,14 @@ void ProgressScreen::Draw(int width, int height) {
         return;
     }
     DrawButtons(layout);
-    DrawScoreChart(figures.charted, layout.chart);
-    DrawFactGrid(figures.grids[gridOperation == OpMultiply ? 0 : 1], gridOperation, layout.grid);
+    DrawScoreChart(figures.charted, layout.chart, legendFont);
+    DrawFactGrid(figures.grids[gridOperation == OpMultiply ? 0 : 1], gridOperation, layout.grid,
+                 labelFont);
     DrawOperations(figures.operations, layout.operations);
-    DrawFactList("Slowest", "None timed yet", FactTime, figures.slowest, layout.slowest);
-    DrawFactList("Most missed", "None missed yet", FactMisses, figures.missed, layout.missed);
+    Font* lines = FactLineFont(layout);
+    DrawFactList("Slowest", "None timed yet", FactTime, figures.slowest, layout.slowest, lines);
+    DrawFactList("Most missed", "None missed yet", FactMisses, figures.missed, layout.missed,
+                 lines);
     if (!message.empty()) {
         DrawMessage(message, title.x + TextWidth("Progress") + 2 * SpaceWidth(), titleY,
                     layout.gridButton.x - f / 2);

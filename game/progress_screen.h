@@ -31,6 +31,9 @@ struct ProgressLayout {
 ProgressLayout ComputeProgressLayout(int width, int height, int fontHeight, int operationsWidth,
                                      int gridCaptionWidth);
 
+// Facts in each of the slowest and the most missed lists.
+constexpr int ListedFacts = 10;
+
 // A 10 x 10 table's cell colours, row (left operand) 1 first.
 using GridColours = ColorRef[10][10];
 constexpr int OperationCount = 4;
@@ -44,6 +47,28 @@ struct ProgressFigures {
     OperationFigures operations[OperationCount];
     std::vector<FactRecord> slowest;
     std::vector<FactRecord> missed;
+};
+
+class Font;
+
+// The shell font's face at a smaller size, for what does not fit in the current font; made
+// anew only when what it must fit changes.
+class ShrunkFont {
+  public:
+    ShrunkFont() = default;
+    ~ShrunkFont();
+    ShrunkFont(const ShrunkFont&) = delete;
+    ShrunkFont& operator=(const ShrunkFont&) = delete;
+    // The largest font, no larger than the current one, in which text is at most width wide
+    // and the font at most height high (or the smallest one made); null when none can be made.
+    Font* Fit(const std::string& text, int width, int height);
+
+  private:
+    Font* font = nullptr;
+    int fittedSize = 0;
+    std::string fittedText;
+    int fittedWidth = 0;
+    int fittedHeight = 0;
 };
 
 class ProgressScreen {
@@ -67,9 +92,15 @@ class ProgressScreen {
 
   private:
     void DrawButtons(const ProgressLayout& layout);
+    // The current font, or a smaller one where the short form of a listed fact's line
+    // would not fit its list.
+    Font* FactLineFont(const ProgressLayout& layout);
 
     ProgressLayout lastLayout;
     ProgressFigures figures;
+    ShrunkFont legendFont;
+    ShrunkFont labelFont;
+    ShrunkFont lineFont;
 };
 
 // Where each difficulty's line and its legend are drawn.

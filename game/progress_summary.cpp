@@ -134,7 +134,7 @@ std::string FactLine(const FactRecord& fact, int parts) {
     }
     line += "  ";
     AppendDecimal(line, fact.wrong);
-    line += " of ";
+    line += (parts & FactShortMisses) != 0 ? "/" : " of ";
     AppendDecimal(line, fact.asked);
     line += " wrong";
     if (fact.skipped > 0) {
@@ -143,6 +143,13 @@ std::string FactLine(const FactRecord& fact, int parts) {
         line += " skipped";
     }
     return line;
+}
+
+int RoundedPercent(int part, int whole) {
+    if (whole <= 0) {
+        return 0;
+    }
+    return static_cast<int>((200LL * part + whole) / (2LL * whole));
 }
 
 std::vector<const FactRecord*> SlowestFacts(const ProgressHistory& history, int count) {

@@ -17,10 +17,14 @@ std::string FactText(const FactRecord& fact);
 int FactMeanMs(const FactRecord& fact);
 // Tenths of a second: "4.2 s".
 std::string SecondsText(int ms);
-// What a fact's line tells after the fact itself; a narrow list keeps only what it is about.
-enum FactLineParts { FactTime = 1, FactMisses = 2, FactTimeAndMisses = 3 };
-// "7 x 8  4.2 s  3 of 9 wrong", with ", 1 skipped" when some were.
+// What a fact's line tells after the fact itself; a narrow list keeps only what it is about,
+// and FactShortMisses writes the misses in short.
+enum FactLineParts { FactTime = 1, FactMisses = 2, FactTimeAndMisses = 3, FactShortMisses = 4 };
+// "7 x 8  4.2 s  3 of 9 wrong" ("3/9 wrong" in short), with ", 1 skipped" when some were.
 std::string FactLine(const FactRecord& fact, int parts = FactTimeAndMisses);
+
+// part of whole in whole percent, rounded half up (51 of 63: 81); 0 of nothing is 0.
+int RoundedPercent(int part, int whole);
 
 // Up to count facts, slowest average first (facts with a timed answer only).
 std::vector<const FactRecord*> SlowestFacts(const ProgressHistory& history, int count);

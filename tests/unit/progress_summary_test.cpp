@@ -1,7 +1,7 @@
 // The progress screen's figures from small histories: the fact lines and their narrow
 // forms, the slowest and most missed lists (order, limit, which facts may appear), the
-// per-operation accuracy and answer-weighted median, the grid colours from green to red
-// and grey, the charted games and the spreadsheet export's exact text.
+// per-operation accuracy and answer-weighted median, rounded percentages, the grid colours
+// from green to red and grey, the charted games and the spreadsheet export's exact text.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,6 +65,9 @@ TEST(ProgressSummary, FactLinesTellTimeAndMissesAndNarrowToWhatTheListIsAbout) {
     EXPECT_EQ(FactLine(fact), "7 x 8  4.2 s  3 of 9 wrong, 1 skipped");
     EXPECT_EQ(FactLine(fact, FactTime), "7 x 8  4.2 s");
     EXPECT_EQ(FactLine(fact, FactMisses), "7 x 8  3 of 9 wrong, 1 skipped");
+    EXPECT_EQ(FactLine(fact, FactTimeAndMisses | FactShortMisses),
+              "7 x 8  4.2 s  3/9 wrong, 1 skipped");
+    EXPECT_EQ(FactLine(fact, FactMisses | FactShortMisses), "7 x 8  3/9 wrong, 1 skipped");
 
     const FactRecord sure = Fact(OpDivide, 12, 4, 2, 0, 0, 950);
     EXPECT_EQ(FactLine(sure), "12 \x89 4  1.0 s  0 of 2 wrong") << "no skips, no skip count";
@@ -82,6 +85,30 @@ TEST(ProgressSummary, FactLinesTellTimeAndMissesAndNarrowToWhatTheListIsAbout) {
     EXPECT_EQ(SecondsText(4150), "4.2 s") << "to the nearest tenth";
     EXPECT_EQ(SecondsText(0), "0.0 s");
     EXPECT_EQ(SecondsText(61234), "61.2 s");
+}
+
+TEST(ProgressSummary, PercentagesAreRoundedHalfUp) {
+    const struct {
+        int part;
+        int whole;
+        int percent;
+    } cases[] = {
+        {51, 63, 81}, // 80.95
+        {8, 12, 67},  // 66.67
+        {1, 8, 13},   // 12.5, the half up
+        {3, 8, 38},   // 37.5
+        {1, 3, 33},   // 33.33, down
+        {1, 200, 1},  // 0.5
+        {1, 201, 0},  // 0.498
+        {0, 7, 0},
+        {7, 7, 100},
+        {0, 0, 0},
+        {199999, 200000, 100}, // 99.9995
+        {2000000000, 2000000001, 100},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundedPercent(c.part, c.whole), c.percent) << c.part << " of " << c.whole;
+    }
 }
 
 TEST(ProgressSummary, SlowestAreTheTimedFactsBySlowestAverageUpToTheCount) {
