@@ -157,10 +157,19 @@ class ArithmeticGame : public GameShell {
     void ReadProgressLatches();
     void DrawProgressFrame();
     bool OnProgressKey(int key);
-    // Below "Start Game" and the hint's line: the practice options' row, then "Progress"
-    // (beside "Start Game" instead where there is room), each only where it fits
-    // (game_practice.cpp).
+    // Below the operation switches: "Start Game", the hint's line, the practice options, then
+    // "Progress" (beside "Start Game" instead where there is room), in the roomiest
+    // arrangement that holds them all; where none does, each only where it fits.
     void PlacePracticeControls();
+    // One arrangement: "Start Game" short and close under the switches when compact, the
+    // practice options one above the other when stacked. False when one had no room.
+    bool PlaceLowerControls(bool compact, bool stacked);
+    void PlaceStartButton(bool compact, int top);
+    // From top down; returns the top of what may follow them.
+    int PlacePracticeToggles(bool stacked, int top);
+    void PlaceProgressButton(int top);
+    // The bottom of the setup screen's room: the keypad's top or the window's bottom.
+    int SetupBottom() const;
     void SaveOptionsIfChanged();
     // Shows the right result where the answer goes (when the option asks for it).
     void ShowRightAnswer(int result);

@@ -16,6 +16,11 @@ constexpr ColorRef HintColour = 0x0000C0;
 // Shown under "Start Game" while it can start nothing.
 constexpr char NoOperationHint[] = "Choose at least one operation.";
 
+// A switch with its label: the box, a space, the label.
+int SwitchWidth(CheckBox& toggle) {
+    return toggle.GetWidth() + 2 * SpaceWidth() + TextWidth(toggle.label.c_str());
+}
+
 } // namespace
 
 int ArithmeticGame::SetupAreaNeeded() {
@@ -49,6 +54,10 @@ int ArithmeticGame::SetupArea() const {
     return width < height ? width : keypad.x;
 }
 
+int ArithmeticGame::SetupBottom() const {
+    return width < height ? keypad.y : height;
+}
+
 int ArithmeticGame::SetupLineHeight() {
     // The switches' height, or a line and a half where the font outgrows them.
     return std::max(addToggle.GetHeight(), FontHeightMultiple(1, 1));
@@ -67,36 +76,82 @@ void ArithmeticGame::PlaceSetupControls() {
     subtractToggle.SetPosition(left, secondRow);
     multiplyToggle.SetPosition(secondColumn, 9 * f);
     divideToggle.SetPosition(secondColumn, secondRow);
-    startGameButton.SetSize(area / 2, 4 * f);
-    startGameButton.SetPosition(CenterOffset(area, startGameButton.GetWidth()),
-                                divideToggle.y + 2 * line + f);
     PlacePracticeControls();
 }
 
 void ArithmeticGame::PlacePracticeControls() {
+    for (const bool compact : {false, true}) {
+        for (const bool stacked : {false, true}) {
+            if (PlaceLowerControls(compact, stacked)) {
+                return;
+            }
+        }
+    }
+}
+
+bool ArithmeticGame::PlaceLowerControls(bool compact, bool stacked) {
+    const int f = FontHeight();
+    const int line = SetupLineHeight();
+    const int switchesBottom = divideToggle.y + line;
+    if (!compact) {
+        PlaceStartButton(false, switchesBottom + line + f);
+        // Clear of the no-operation hint's line under "Start Game".
+        const int startBottom = startGameButton.y + startGameButton.GetHeight();
+        PlaceProgressButton(PlacePracticeToggles(stacked, startBottom + 2 * f + f / 2));
+        return practiceTogglesShown && progressButtonShown;
+    }
+    // The practice options as more rows of switches, "Start Game" and "Progress" under them.
+    PlacePracticeToggles(stacked, switchesBottom + line / 2);
+    PlaceStartButton(true, (practiceTogglesShown ? setupControlsBottom : switchesBottom) + f);
+    const int startBottom = startGameButton.y + startGameButton.GetHeight();
+    setupControlsBottom = startBottom;
+    PlaceProgressButton(startBottom + 2 * f + f / 2);
+    return practiceTogglesShown && progressButtonShown && startBottom + f / 2 <= SetupBottom();
+}
+
+void ArithmeticGame::PlaceStartButton(bool compact, int top) {
+    const int f = FontHeight();
+    const int area = SetupArea();
+    if (!compact) {
+        startGameButton.SetSize(area / 2, 4 * f);
+        startGameButton.SetPosition(CenterOffset(area, startGameButton.GetWidth()), top);
+        return;
+    }
+    // Two lines high, with room for "Progress" beside it.
+    const int progressWidth = TextWidth(progressButton.label.c_str()) + f;
+    startGameButton.SetSize(std::min(area / 2, area - progressWidth - 3 * f), 2 * f);
+    const int pair = startGameButton.GetWidth() + f + progressWidth;
+    startGameButton.SetPosition(CenterOffset(area, pair), top);
+}
+
+int ArithmeticGame::PlacePracticeToggles(bool stacked, int top) {
     const int f = FontHeight();
     const int area = SetupArea();
     const int line = SetupLineHeight();
-    const int bottom = width < height ? keypad.y : height;
-    const int startRight = startGameButton.x + startGameButton.GetWidth();
     const int startBottom = startGameButton.y + startGameButton.GetHeight();
-    // Clear of the no-operation hint's line and of the keypad or the window's edge.
-    int top = startBottom + 2 * f + f / 2;
-    const auto widthOf = [](CheckBox& toggle) {
-        return toggle.GetWidth() + 2 * SpaceWidth() + TextWidth(toggle.label.c_str());
-    };
-    // The second switch starts in the second column of switches, or further left as its
-    // longer label needs, as long as it stays clear of the first one's label.
-    const int secondX = std::min(multiplyToggle.x, area - SpaceWidth() - widthOf(showAnswerToggle));
-    weakFactsToggle.SetPosition(addToggle.x, top);
-    showAnswerToggle.SetPosition(secondX, top);
-    practiceTogglesShown = secondX >= addToggle.x + widthOf(weakFactsToggle) + SpaceWidth() &&
-                           top + line + f / 2 <= bottom;
-    if (practiceTogglesShown) {
-        top += line + f / 2;
+    int secondX = addToggle.x;
+    int secondY = top + line + line / 2;
+    bool wideEnough =
+        addToggle.x + std::max(SwitchWidth(weakFactsToggle), SwitchWidth(showAnswerToggle)) <= area;
+    if (!stacked) {
+        // The second switch starts in the second column of switches, or further left as its
+        // longer label needs, as long as it stays clear of the first one's label.
+        secondX = std::min(multiplyToggle.x, area - SpaceWidth() - SwitchWidth(showAnswerToggle));
+        secondY = top;
+        wideEnough = secondX >= addToggle.x + SwitchWidth(weakFactsToggle) + SpaceWidth();
     }
-    setupControlsBottom = practiceTogglesShown ? top - f / 2 : startBottom;
+    weakFactsToggle.SetPosition(addToggle.x, top);
+    showAnswerToggle.SetPosition(secondX, secondY);
+    const int rowsBottom = secondY + line;
+    practiceTogglesShown = wideEnough && rowsBottom + f / 2 <= SetupBottom();
+    setupControlsBottom = practiceTogglesShown ? rowsBottom : startBottom;
+    return practiceTogglesShown ? rowsBottom + f / 2 : startBottom + 4 * f;
+}
 
+void ArithmeticGame::PlaceProgressButton(int top) {
+    const int f = FontHeight();
+    const int area = SetupArea();
+    const int startRight = startGameButton.x + startGameButton.GetWidth();
     const int needed = TextWidth(progressButton.label.c_str()) + f;
     if (area - startRight >= needed + f) {
         progressButton.SetSize(needed, 2 * f);
@@ -106,12 +161,10 @@ void ArithmeticGame::PlacePracticeControls() {
         progressButtonShown = true;
         return;
     }
-    if (!practiceTogglesShown) {
-        top = startBottom + 4 * f; // below the hint's band, where nothing else goes
-    }
+    // Below the practice options, or below the hint's band, where nothing else goes.
     progressButton.SetSize(std::max(needed, startGameButton.GetWidth() / 2), 2 * f);
     progressButton.SetPosition(CenterOffset(area, progressButton.GetWidth()), top);
-    progressButtonShown = top + 2 * f + f / 2 <= bottom;
+    progressButtonShown = top + 2 * f + f / 2 <= SetupBottom();
     if (progressButtonShown) {
         setupControlsBottom = top + 2 * f;
     }
@@ -167,8 +220,7 @@ void ArithmeticGame::DrawSetupScreen() {
 
 void ArithmeticGame::DrawNoOperationHint(int area) {
     const int y = startGameButton.y + startGameButton.GetHeight() + FontHeight();
-    const int bottom = width < height ? keypad.y : height;
-    if (y + FontHeight() <= bottom && TextWidth(NoOperationHint) <= area) {
+    if (y + FontHeight() <= SetupBottom() && TextWidth(NoOperationHint) <= area) {
         DrawPlainText(NoOperationHint, CenterOffset(area, TextWidth(NoOperationHint)), y,
                       HintColour);
     }
