@@ -1,19 +1,24 @@
-// The layout grid: a real game in a real window goes to every screen once (setup also with
-// every operation off), and on each the window is resized by the system's resize path
-// through client sizes of both orientations from 240 x 240 to 3840 x 2160. Each settled
-// frame is checked from what it drew (support/layout_checks.h); failures are printed by
+// The layout grid: a real game in a real window, with weeks of play behind it, goes to every
+// screen once (setup also with every operation off), and on each the window is resized by
+// the system's resize path through client sizes of both orientations from 240 x 240 to
+// 3840 x 2160. Each settled frame is checked from what it drew (support/layout_checks.h):
+// besides the rules of every frame, every setup control is drawn, and the progress screen
+// draws its grid's numbers and each listed fact's wrong count. Failures are printed by
 // size, screen and item.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "game/progress_summary.h"
 #include "support/client_size.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
 #include "support/layout_checks.h"
+#include "support/sample_history.h"
 #include "support/screen_tour.h"
 #include "support/sound_recorder.h"
 
@@ -25,15 +30,19 @@ struct ClientSize {
 };
 
 // Both orientations of the common shapes, the nearly-square 500 x 480, squares, windows
-// just taller than wide, and the extremes of the allowed range (largest 3840 x 2160,
-// smallest side 240).
+// just taller than wide, the extremes of the allowed range (largest 3840 x 2160, smallest
+// side 240), and sizes where setup switches or progress labels once went missing.
 constexpr ClientSize Grid[] = {
     {240, 240},  {320, 240},  {240, 320},   {400, 240},   {240, 400},   {480, 320},   {320, 480},
     {640, 480},  {480, 640},  {500, 480},   {640, 640},   {640, 360},   {360, 640},   {800, 480},
     {800, 600},  {600, 800},  {1024, 768},  {768, 1024},  {1280, 720},  {720, 1280},  {1280, 1024},
     {1600, 900}, {900, 1600}, {1920, 1080}, {1080, 1920}, {2560, 1440}, {1215, 2160}, {3840, 2160},
-    {1920, 240}, {240, 960},  {2160, 2160}, {3840, 240},  {480, 520},   {720, 760},
+    {1920, 240}, {240, 960},  {2160, 2160}, {3840, 240},  {480, 520},   {720, 760},   {800, 800},
+    {700, 600},  {640, 520},  {640, 580},   {540, 720},   {800, 1000},  {810, 610},
 };
+// The one size too small for every setup control, and for legible numbers on the progress
+// screen's grid (its cells are 5 pixels).
+constexpr ClientSize Cramped = {240, 240};
 
 // Frames drawn after each resize before the check: the setup screen places its captions
 // from the positions of the frame before.
@@ -56,6 +65,87 @@ class GridGame : public TourGame {
     FrameLayoutRecorder recorder;
 };
 
+bool IsSetupScreen(const std::string& stop) {
+    return stop.compare(0, 5, "setup") == 0;
+}
+
+bool IsProgressScreen(const std::string& stop) {
+    return stop.compare(0, 8, "progress") == 0;
+}
+
+std::vector<Widget*> SetupControls(ArithmeticGame& game) {
+    std::vector<Widget*> controls = {
+        &game.difficultyChoice, &game.addToggle,        &game.subtractToggle,
+        &game.multiplyToggle,   &game.divideToggle,     &game.startGameButton,
+        &game.weakFactsToggle,  &game.showAnswerToggle, &game.progressButton};
+    for (int i = 0; i < game.difficultyChoice.count; ++i) {
+        controls.push_back(&game.difficultyChoice.items[i]);
+    }
+    return controls;
+}
+
+// The numbers 1 to 10 beside each row and above each column of the grid.
+std::vector<ExpectedText> GridLabels(const Box& grid) {
+    const int cell = grid.width / 11;
+    std::vector<ExpectedText> labels;
+    for (int i = 1; i <= 10; ++i) {
+        const int start = i * cell;
+        labels.push_back({std::to_string(i), Rect{grid.x - cell, grid.y + start, grid.x + cell,
+                                                  grid.y + start + cell}});
+        labels.push_back({std::to_string(i), Rect{grid.x + start, grid.y - cell,
+                                                  grid.x + start + cell, grid.y + cell}});
+    }
+    return labels;
+}
+
+// A fact's wrong count, long ("3 of 9 wrong") or short ("3/9 wrong").
+bool ShowsWrongCount(const std::string& line, const FactRecord& fact) {
+    const std::string wrong = std::to_string(fact.wrong);
+    const std::string asked = std::to_string(fact.asked);
+    return line.find(" " + wrong + " of " + asked + " wrong") != std::string::npos ||
+           line.find(" " + wrong + "/" + asked + " wrong") != std::string::npos;
+}
+
+// Each fact of both lists drawn on a line of its own with its wrong count.
+std::vector<std::string> CheckFactLines(const FrameLayoutRecorder& recorder,
+                                        const ProgressHistory& history) {
+    std::vector<const FactRecord*> listed = SlowestFacts(history, ListedFacts);
+    const std::vector<const FactRecord*> missed = MostMissedFacts(history, ListedFacts);
+    listed.insert(listed.end(), missed.begin(), missed.end());
+    std::vector<std::string> problems;
+    for (const FactRecord* fact : listed) {
+        const std::string start = FactText(*fact) + "  ";
+        const auto& texts = recorder.Texts();
+        const bool found = std::any_of(texts.begin(), texts.end(), [&](const DrawnText& drawn) {
+            return drawn.text.compare(0, start.size(), start) == 0 &&
+                   ShowsWrongCount(drawn.text, *fact);
+        });
+        if (!found) {
+            problems.push_back("no line shows \"" + FactText(*fact) + "\" with its wrong count");
+        }
+    }
+    return problems;
+}
+
+// What the screen at the stop must draw besides keeping the rules of every frame.
+std::vector<std::string> CheckScreenContents(GridGame& game, const std::string& stop,
+                                             ClientSize size) {
+    std::vector<std::string> problems;
+    const bool cramped = size.width == Cramped.width && size.height == Cramped.height;
+    if (IsSetupScreen(stop) && !cramped) {
+        problems = CheckControlsDrawn(SetupControls(game));
+    }
+    if (IsProgressScreen(stop)) {
+        if (!cramped) {
+            problems =
+                CheckTextsDrawn(game.recorder, GridLabels(game.progressScreen.LastLayout().grid));
+        }
+        const std::vector<std::string> lines = CheckFactLines(game.recorder, game.progress);
+        problems.insert(problems.end(), lines.begin(), lines.end());
+    }
+    return problems;
+}
+
 // Draws the window at the size and returns the rules its frame breaks, each prefixed with
 // the size and the screen.
 std::vector<std::string> CheckAtSize(GridGame& game, const std::string& stop, ClientSize size) {
@@ -73,6 +163,8 @@ std::vector<std::string> CheckAtSize(GridGame& game, const std::string& stop, Cl
     allowances.underlays.push_back(&game.answerPad);
     std::vector<std::string> problems =
         CheckFrameLayout(game.recorder, game.width, game.height, allowances);
+    const std::vector<std::string> contents = CheckScreenContents(game, stop, size);
+    problems.insert(problems.end(), contents.begin(), contents.end());
     if (IsGameScreen(stop)) {
         const std::vector<std::string> keys = CheckKeypad(game.keypad, game.width, game.height);
         problems.insert(problems.end(), keys.begin(), keys.end());
@@ -106,6 +198,7 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
     SoundRecorder silence;
     FakeClock clock;
     GridGame game;
+    SampleHistoryMaker(20261208).Fill(game.progress, 27);
     std::vector<std::string> failures;
     int screensChecked = 0;
     const auto walkGrid = [&](const std::string& screen) {

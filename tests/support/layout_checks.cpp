@@ -178,6 +178,34 @@ std::vector<std::string> CheckFrameLayout(const FrameLayoutRecorder& recorder, i
     return problems;
 }
 
+std::vector<std::string> CheckControlsDrawn(const std::vector<Widget*>& controls) {
+    std::vector<std::string> problems;
+    for (Widget* control : controls) {
+        if (RegistrationIndex(control) < 0) {
+            problems.push_back(DescribeControl(control) + " was not drawn");
+        }
+    }
+    return problems;
+}
+
+std::vector<std::string> CheckTextsDrawn(const FrameLayoutRecorder& recorder,
+                                         const std::vector<ExpectedText>& expected) {
+    std::vector<std::string> problems;
+    for (const ExpectedText& wanted : expected) {
+        const std::vector<DrawnText>& texts = recorder.Texts();
+        const bool found = std::any_of(texts.begin(), texts.end(), [&](const DrawnText& drawn) {
+            const Point centre{(drawn.area.left + drawn.area.right) / 2,
+                               (drawn.area.top + drawn.area.bottom) / 2};
+            return drawn.text == wanted.text && PointInRect(centre, wanted.band);
+        });
+        if (!found) {
+            problems.push_back("text \"" + wanted.text + "\" was not drawn in " +
+                               Describe(wanted.band));
+        }
+    }
+    return problems;
+}
+
 std::vector<std::string> CheckKeypad(ButtonGrid& keypad, int width, int height) {
     const Rect window{0, 0, width, height};
     std::vector<std::string> problems;

@@ -50,6 +50,19 @@ struct LayoutAllowances {
 std::vector<std::string> CheckFrameLayout(const FrameLayoutRecorder& recorder, int width,
                                           int height, const LayoutAllowances& allowances);
 
+// One line for each of the controls the frame did not draw (register for input), so a
+// control the layout had no room for is named rather than silently missing.
+std::vector<std::string> CheckControlsDrawn(const std::vector<Widget*>& controls);
+
+// A text expected in the frame: drawn exactly as text, its centre inside the band.
+struct ExpectedText {
+    std::string text;
+    Rect band;
+};
+// One line for each expected text the frame did not draw where it belongs.
+std::vector<std::string> CheckTextsDrawn(const FrameLayoutRecorder& recorder,
+                                         const std::vector<ExpectedText>& expected);
+
 // Keys smaller than this on a side are hard to hit. Even the smallest window (240 on a
 // side) leaves the keypad room for keys this large, so it holds at every size.
 constexpr int MinimumKeySide = 24;

@@ -1,6 +1,7 @@
 // The frame layout checks the layout grid test relies on, over widgets drawn into a small
 // surface with a font of known metrics: what the text and box observers report, a frame
-// that fits passing, each broken rule named, the allowed overlaps, and the keypad's rules.
+// that fits passing, each broken rule named, the allowed overlaps, the keypad's rules, and
+// the controls and texts a screen must draw.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -157,4 +158,38 @@ TEST_F(LayoutChecks, KeypadKeysMustBeDrawnReachableAndLargeEnough) {
     keypad.Item(9).label = "9"; // no longer the wide "0": the cells it covered stay empty
     keypad.Draw();
     EXPECT_TRUE(Reports(CheckKeypad(keypad, 200, 100), "the keypad drew 12 keys, not 10"));
+}
+
+TEST_F(LayoutChecks, ControlsNotDrawnThisFrameAreNamed) {
+    Button drawn;
+    Place(drawn, "Start", 0, 0, 50, 24);
+    Button skipped;
+    skipped.label = "Progress";
+    EXPECT_TRUE(CheckControlsDrawn({&drawn}).empty());
+    const std::vector<std::string> problems = CheckControlsDrawn({&drawn, &skipped});
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(Reports(problems, "control \"Progress\""));
+    EXPECT_TRUE(Reports(problems, "was not drawn"));
+}
+
+TEST_F(LayoutChecks, ExpectedTextsMustBeDrawnWithTheirCentreInTheirBand) {
+    DrawPlainText("10", 40, 20, 0); // centre (50, 26)
+    const struct {
+        const char* text;
+        Rect band;
+        bool found;
+    } cases[] = {
+        {"10", Rect{40, 20, 60, 32}, true},
+        {"10", Rect{50, 26, 51, 27}, true},  // the centre pixel alone
+        {"10", Rect{51, 20, 80, 32}, false}, // the text starts in it, its centre does not
+        {"10", Rect{40, 27, 60, 40}, false},
+        {"1", Rect{40, 20, 60, 32}, false}, // a part of a drawn text is not the text
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string> problems = CheckTextsDrawn(recorder, {{c.text, c.band}});
+        EXPECT_EQ(problems.empty(), c.found)
+            << c.text << " in " << c.band.left << "," << c.band.top;
+    }
+    EXPECT_TRUE(Reports(CheckTextsDrawn(recorder, {{"7", Rect{0, 0, 10, 10}}}),
+                        "text \"7\" was not drawn in (0,0)-(10,10)"));
 }
