@@ -54,6 +54,12 @@ void AnswerRecorder::Skipped(ProgressHistory& history, const Problem& problem) {
     Miss(problem);
 }
 
+void AnswerRecorder::Unanswered(const Problem& problem) {
+    if (!missed) {
+        Miss(problem);
+    }
+}
+
 GameRecord AnswerRecorder::Result() const {
     GameRecord game;
     game.right = right;

@@ -25,10 +25,13 @@ class AnswerRecorder {
     void Wrong(ProgressHistory& history, const Problem& problem);
     // A skip counts unless the problem was already missed.
     void Skipped(ProgressHistory& history, const Problem& problem);
+    // The problem the clock ended the game on: a miss (unless it already is), with no
+    // verdict in the history.
+    void Unanswered(const Problem& problem);
     // The finished game's record; the caller adds what the recorder does not know.
     GameRecord Result() const;
 
-    // The problems missed (answered wrong or skipped) this game, in order.
+    // The problems missed (answered wrong, skipped or left at the end) this game, in order.
     std::vector<Problem> misses;
 
   private:

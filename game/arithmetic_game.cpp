@@ -136,13 +136,11 @@ void ArithmeticGame::StartNewGame() {
 void ArithmeticGame::OnPause() {
     clock.Pause();
     answers.Pause();
-    shownAnswerTimer.Pause();
 }
 
 void ArithmeticGame::OnResume() {
     clock.Resume();
     answers.Resume();
-    shownAnswerTimer.Resume();
 }
 
 int ArithmeticGame::GetDifficulty() {

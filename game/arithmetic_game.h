@@ -60,10 +60,10 @@ class ArithmeticGame : public GameShell {
     bool AcceptAnswer();
     // The wrong-answer step: a penalty, the same problem stays; always false.
     bool RejectAnswer();
-    // The right result after a miss is still on show (for a second, or until a digit).
-    bool ShownAnswerVisible() const;
-    // Its colour now: red, fading to the background over the second.
-    ColorRef ShownAnswerColour() const;
+    // The right result after a miss is on show (until the next digit or problem).
+    bool ShownAnswerVisible() const { return !shownAnswer.empty(); }
+    // "Skip" is offered: a review problem or the challenge, before a digit is typed.
+    bool SkipOffered() const;
 
     // Drawing of the game and setup screens (game_screen.cpp).
     void DrawTimePanel(const Box& box, const char* caption, bool framed);
@@ -106,8 +106,10 @@ class ArithmeticGame : public GameShell {
     OperationChoice operations;
     // Recomputed every frame in play: the challenge is the current problem.
     bool challengeActive = false;
-    // 255 when an answer was just accepted, lowered by 10 per drawn frame.
+    // 255 when an answer was just judged, lowered by 10 per drawn frame.
     int fadeLevel = 0;
+    // The fading answer was a miss (red, and gone at the next digit), not a right one.
+    bool fadingMiss = false;
     GameLayout layout;
     // The player's history across games, and this game's part in it.
     ProgressHistory progress;
@@ -118,9 +120,9 @@ class ArithmeticGame : public GameShell {
     bool progressShown = false;
     // The untimed round over the last game's misses, when one is under way.
     ReviewRound review;
-    // After a miss with "Show the answer" on: the right result, shown for a second.
+    // After a miss with "Show the answer" on, or a review's second wrong try: the right
+    // result, shown in red until the next digit or problem.
     std::string shownAnswer;
-    TickTimer shownAnswerTimer;
     // The practice options as progress.dat last had them, so a change is saved at once.
     ProgressOptions savedOptions;
     // What PlacePracticeControls found room for this frame, and the bottom of it.
@@ -148,6 +150,7 @@ class ArithmeticGame : public GameShell {
     bool GameScreenShown() const;
     void RunCommand(const std::string& command);
     void UpdatePlay();
+    void UpdateReview();
     bool OnSetupKey(int key);
     void OnPlayKey(int key);
     void ApplyLayout();
@@ -171,8 +174,16 @@ class ArithmeticGame : public GameShell {
     // The bottom of the setup screen's room: the keypad's top or the window's bottom.
     int SetupBottom() const;
     void SaveOptionsIfChanged();
-    // Shows the right result where the answer goes (when the option asks for it).
-    void ShowRightAnswer(int result);
+    // What a miss leaves where the answer goes: the right result when the option asks
+    // for it or reveal is set, else the typed digits fading out in red.
+    void ShowMiss(int result, bool reveal);
+    // The typed answer fading out where it was typed.
+    void StartFade(bool miss);
+    // The next digit or problem clears what the last miss left on the screen.
+    void EndMissShown();
+    // On past the review's current problem (answered or skipped); after the last, the
+    // setup screen.
+    void NextReviewProblem();
     // Records the score as OK does, then asks the game's misses again, untimed.
     void StartReview();
     void JudgeReviewAnswer();
@@ -181,6 +192,14 @@ class ArithmeticGame : public GameShell {
     void DrawReviewScreen();
     // Draws the problem with the typed answer and the keypad beside it (play and review).
     void DrawAnswerArea(const Problem& problem);
+    // The answer row, right-aligned at the problem's right edge: a fading answer (returns
+    // where a fading miss begins, else redLeft); the shown result or the typed answer, and
+    // "Skip" where it is offered.
+    int DrawFadingAnswer(int right, int row, int redLeft);
+    void DrawAnswer(const Box& box, int right, int row, const std::string& answer, int redLeft);
+    // "Skip" centred in the row left of red digits, narrowed to the room there; not drawn
+    // where even its label does not fit (the S key still skips).
+    void DrawSkipButton(const Box& box, int row, int redLeft);
     // The ended game's record in the history.
     void RecordFinishedGame();
     // The setup screen's area: the window's width, or the left area beside the keypad.

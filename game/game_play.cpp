@@ -40,13 +40,13 @@ void ArithmeticGame::AdvanceProblem() {
         PlayIfLoaded(challengeSound);
     }
     answers.ProblemShown();
-    shownAnswer.clear(); // the last problem's result
+    EndMissShown();
 }
 
 void ArithmeticGame::LevelUp() {
     dealer.LevelUp();
     answers.ProblemShown();
-    shownAnswer.clear();
+    EndMissShown();
     ++level;
     typedAnswer.clear(); // digits half-typed for a skipped challenge
     PlayIfLoaded(startSound);
@@ -98,22 +98,27 @@ bool ArithmeticGame::AcceptAnswer() {
 
 bool ArithmeticGame::RejectAnswer() {
     answers.Wrong(progress, dealer.currentProblem);
-    typedAnswer.clear();
     PlayIfLoaded(wrongSound);
     clock.Adjust(PenaltyMilliseconds(dealer.penaltySeconds));
-    ShowRightAnswer(ProblemResult(dealer.currentProblem));
+    ShowMiss(ProblemResult(dealer.currentProblem), false);
+    typedAnswer.clear();
     return false;
 }
 
 void ArithmeticGame::ShowAnswerRight() {
     PlayIfLoaded(correctSound);
+    StartFade(false);
+}
+
+void ArithmeticGame::StartFade(bool miss) {
     fadingAnswer = typedAnswer;
+    fadingMiss = miss;
     fadeLevel = 255;
 }
 
 void ArithmeticGame::TypeDigit(char digit) {
     typedAnswer += digit;
-    shownAnswer.clear(); // typing is the next attempt
+    EndMissShown(); // typing is the next attempt, shown at once
     if (review.Active()) {
         JudgeReviewAnswer();
     } else if (CheckAnswer()) {
@@ -127,15 +132,12 @@ void ArithmeticGame::JudgeReviewAnswer() {
     case AnswerVerdict::Incomplete: return;
     case AnswerVerdict::Right:
         ShowAnswerRight();
-        typedAnswer.clear();
-        if (!review.Pass()) {
-            StartNewGame(); // every miss answered: back to the setup screen
-        }
+        NextReviewProblem();
         return;
     case AnswerVerdict::Wrong:
-        typedAnswer.clear();
         PlayIfLoaded(wrongSound);
-        ShowRightAnswer(result);
+        ShowMiss(result, review.Wrong()); // shown whatever the option after two tries
+        typedAnswer.clear();
         return;
     }
 }
@@ -169,6 +171,7 @@ void ArithmeticGame::UpdatePlay() {
     // challenge once this one is over.
     const bool skipClicked = skipButton.WasClicked();
     if (clock.RemainingSeconds() <= 0) {
+        answers.Unanswered(dealer.currentProblem); // offered again with the misses
         RecordFinishedGame();
         EndGame();
         return; // a finished game takes no further step
@@ -179,6 +182,12 @@ void ArithmeticGame::UpdatePlay() {
     }
     // After the skip, so this frame already shows the next level's first problem.
     challengeActive = dealer.ChallengeActive();
+}
+
+void ArithmeticGame::UpdateReview() {
+    if (skipButton.WasClicked()) {
+        NextReviewProblem();
+    }
 }
 
 void ArithmeticGame::DrawGame() {
@@ -204,8 +213,12 @@ void ArithmeticGame::DrawGame() {
         RunCommand(commandBar.Item(command).label);
     }
     // A command may have left play (pause, menu, setup screen): then no play step follows.
-    if (!setupMode && GameScreenShown() && !review.Active()) {
-        UpdatePlay();
+    if (!setupMode && GameScreenShown()) {
+        if (review.Active()) {
+            UpdateReview();
+        } else {
+            UpdatePlay();
+        }
     }
     ApplyLayout();
     if (setupMode && progressShown) {
@@ -266,5 +279,7 @@ void ArithmeticGame::OnPlayKey(int key) {
         typedAnswer.clear(); // there is no single-digit erase
     } else if (key == KeyCode::Escape && review.Active()) {
         StartNewGame(); // the review round ends; its problems score nothing either way
+    } else if (key == 'S' && SkipOffered()) {
+        skipButton.clickLatch = true; // taken in the next frame's step, as a click is
     }
 }

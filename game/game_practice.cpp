@@ -1,22 +1,12 @@
 // Practice beyond the timed game: the setup screen's "Weak facts" and "Show the answer"
 // switches are kept in progress.dat with the history they draw on (their places are in
-// setup_screen.cpp); the right result shown for a second after a miss, and the untimed
-// round over a finished game's misses that "Practise misses" starts from the game-over
-// screen.
-#include <algorithm>
-
+// setup_screen.cpp); what a miss leaves on the screen (the right result until the next
+// digit, or the typed digits fading out); and the untimed round over a finished game's
+// misses that "Practise misses" starts from the game-over screen, where two wrong tries
+// show the result and "Skip" moves on.
 #include "game/arithmetic_game.h"
 #include "text/number_text.h"
 #include "text/text.h"
-
-namespace {
-
-// How long the right result stays after a miss, fading out as it goes.
-constexpr std::uint32_t ShownAnswerMs = 1000;
-constexpr ColorRef ShownAnswerRed = 0x1E1ED2;
-constexpr ColorRef Background = 0xFFFFFF;
-
-} // namespace
 
 void ArithmeticGame::SaveOptionsIfChanged() {
     const ProgressOptions& now = progress.options;
@@ -26,22 +16,33 @@ void ArithmeticGame::SaveOptionsIfChanged() {
     }
 }
 
-void ArithmeticGame::ShowRightAnswer(int result) {
-    if (!progress.options.showAnswer) {
-        return;
+void ArithmeticGame::ShowMiss(int result, bool reveal) {
+    if (reveal || progress.options.showAnswer) {
+        shownAnswer.clear();
+        AppendDecimal(shownAnswer, result);
+        fadeLevel = 0; // the result alone, not over an answer fading out
+    } else {
+        StartFade(true);
     }
+}
+
+bool ArithmeticGame::SkipOffered() const {
+    return typedAnswer.empty() && (review.Active() || dealer.ChallengeActive());
+}
+
+void ArithmeticGame::EndMissShown() {
     shownAnswer.clear();
-    AppendDecimal(shownAnswer, result);
-    shownAnswerTimer.Restart();
+    if (fadingMiss) {
+        fadeLevel = 0;
+    }
 }
 
-bool ArithmeticGame::ShownAnswerVisible() const {
-    return !shownAnswer.empty() && shownAnswerTimer.Elapsed() < ShownAnswerMs;
-}
-
-ColorRef ArithmeticGame::ShownAnswerColour() const {
-    const float gone = static_cast<float>(shownAnswerTimer.Elapsed()) / ShownAnswerMs;
-    return BlendColour(ShownAnswerRed, Background, std::min(gone, 1.0f));
+void ArithmeticGame::NextReviewProblem() {
+    typedAnswer.clear();
+    EndMissShown();
+    if (!review.Pass()) {
+        StartNewGame(); // every miss answered or skipped: back to the setup screen
+    }
 }
 
 void ArithmeticGame::StartReview() {

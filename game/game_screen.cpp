@@ -19,6 +19,8 @@ constexpr ColorRef PanelFill = 0xDCDCFF;
 constexpr ColorRef ScoreFill = 0xF0FFF0;
 constexpr ColorRef Ink = 0x000000;
 constexpr ColorRef CaptionColour = 0xFF0000;
+constexpr ColorRef MissRed = 0x1E1ED2;
+constexpr ColorRef Background = 0xFFFFFF;
 constexpr int FadeStep = 10;
 
 void DrawBoxedLine(const char* text, int x, int y, int boxWidth, int boxHeight) {
@@ -129,26 +131,50 @@ void ArithmeticGame::DrawProblem(const Box& box, const Problem& problem, const s
     FillBox(left, top + 2 * rowStep, right - left, fh / 8, colour);
 
     const int answerRow = top + 2 * rowStep + fh / 8 + fh / 4;
+    int redLeft = box.x + box.width; // where red digits take the row's right part
     if (fadeLevel != 0 && font != nullptr && font == problemFont) {
-        DrawPlainText(fadingAnswer.c_str(), right - TextWidth(fadingAnswer.c_str()), answerRow,
-                      static_cast<ColorRef>(255 - fadeLevel) * 0x010101u);
-        fadeLevel = fadeLevel > FadeStep ? fadeLevel - FadeStep : 0;
+        redLeft = DrawFadingAnswer(right, answerRow, redLeft);
     }
-    if (answer == nullptr) {
-        return;
+    if (answer != nullptr) {
+        DrawAnswer(box, right, answerRow, *answer, redLeft);
     }
-    if (answer->empty() && ShownAnswerVisible()) {
-        // In the challenge it stands in for "Skip" for its second.
-        DrawPlainText(shownAnswer.c_str(), right - TextWidth(shownAnswer.c_str()), answerRow,
-                      ShownAnswerColour());
-    } else if (challengeActive && answer->empty()) {
-        SelectShellFont();
-        skipButton.SetPosition(box.x + CenterOffset(box.width, skipButton.GetWidth()), answerRow);
-        skipButton.Draw();
-        SetCurrentFont(problemFont);
+}
+
+int ArithmeticGame::DrawFadingAnswer(int right, int row, int redLeft) {
+    const int left = right - TextWidth(fadingAnswer.c_str());
+    const ColorRef ink = fadingMiss ? MissRed : Ink;
+    DrawPlainText(fadingAnswer.c_str(), left, row,
+                  BlendColour(ink, Background, static_cast<float>(255 - fadeLevel) / 255.0f));
+    fadeLevel = fadeLevel > FadeStep ? fadeLevel - FadeStep : 0;
+    return fadingMiss ? left : redLeft;
+}
+
+void ArithmeticGame::DrawAnswer(const Box& box, int right, int row, const std::string& answer,
+                                int redLeft) {
+    if (ShownAnswerVisible()) {
+        redLeft = right - TextWidth(shownAnswer.c_str());
+        DrawPlainText(shownAnswer.c_str(), redLeft, row, MissRed);
     } else {
-        DrawPlainText(answer->c_str(), right - TextWidth(answer->c_str()), answerRow, Ink);
+        DrawPlainText(answer.c_str(), right - TextWidth(answer.c_str()), row, Ink);
     }
+    if ((challengeActive || review.Active()) && answer.empty()) {
+        DrawSkipButton(box, row, redLeft);
+    }
+}
+
+void ArithmeticGame::DrawSkipButton(const Box& box, int row, int redLeft) {
+    SelectShellFont();
+    // Red digits in the row's right part: "Skip" gives way, a gap before them.
+    const bool givesWay = redLeft < box.x + box.width;
+    const int room = givesWay ? redLeft - box.x - FontHeight() : box.width;
+    if (givesWay) {
+        skipButton.SetWidth(std::min(skipButton.GetWidth(), room));
+    }
+    if (!givesWay || skipButton.GetWidth() <= room) {
+        skipButton.SetPosition(box.x + CenterOffset(room, skipButton.GetWidth()), row);
+        skipButton.Draw();
+    }
+    SetCurrentFont(problemFont);
 }
 
 void ArithmeticGame::DrawStatus(const Box& box, bool showScore, bool showLevel, bool showProblem,

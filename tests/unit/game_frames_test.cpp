@@ -6,10 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "app/random.h"
 #include "shell/data_files.h"
 #include "support/frame_fixture.h"
 
@@ -117,6 +119,68 @@ TEST_F(FrameFixture, SkipInTheFrameTheClockRunsOutDoesNothing) {
     EXPECT_EQ(game.level, 1) << "the table must record the level reached";
     EXPECT_TRUE(Heard(GameOverSoundId, before));
     EXPECT_FALSE(Heard(StartSoundId, before)) << "a start sound over the game-over sound";
+}
+
+namespace {
+
+// Where a skipped challenge leaves the game.
+struct AfterSkip {
+    std::uint32_t score;
+    int level, problemNumber, remaining;
+    Problem current;
+    bool operator==(const AfterSkip& o) const {
+        return score == o.score && level == o.level && problemNumber == o.problemNumber &&
+               remaining == o.remaining && current.operation == o.current.operation &&
+               current.operandA == o.current.operandA && current.operandB == o.current.operandB;
+    }
+};
+
+} // namespace
+
+TEST_F(FrameFixture, SOnTheChallengeSkipsItAsAClickOnSkipDoes) {
+    const std::function<void()> ways[] = {[&] { Click(game.skipButton); }, [&] { Key('S'); }};
+    std::vector<AfterSkip> outcomes;
+    for (const auto& skip : ways) {
+        SeedRandom(20261209);
+        StartGame();
+        ReachChallenge();
+        const std::uint32_t score = game.score;
+        skip();
+        Frame();
+        outcomes.push_back({game.score, game.level, game.dealer.problemNumber,
+                            game.clock.RemainingSeconds(), game.dealer.currentProblem});
+        EXPECT_EQ(game.score, score) << "a skip scores nothing";
+        EXPECT_EQ(game.level, 2);
+        Exit();
+        Frame();
+    }
+    EXPECT_TRUE(outcomes[0] == outcomes[1]) << "S and a click on Skip differ";
+
+    // In the frame the clock runs out, S skips nothing either.
+    StartGame();
+    ReachChallenge();
+    Key('S');
+    clock.Advance(61000);
+    Frame();
+    EXPECT_TRUE(game.gameOver);
+    EXPECT_EQ(game.level, 1) << "the table must record the level reached";
+}
+
+TEST_F(FrameFixture, SDoesNothingWhereNoSkipIsShown) {
+    StartGame();
+    const int problem = game.dealer.problemNumber;
+    Key('S');
+    Frame();
+    EXPECT_EQ(game.dealer.problemNumber, problem) << "a regular problem has no Skip";
+    ReachChallenge();
+    game.dealer.currentProblem = Problem{12, OpMultiply, 5};
+    Key('6'); // a digit typed takes "Skip" away
+    Frame();
+    Key('S');
+    Frame();
+    EXPECT_TRUE(game.challengeActive);
+    EXPECT_EQ(game.level, 1);
+    EXPECT_EQ(game.typedAnswer, "6");
 }
 
 TEST_F(FrameFixture, ExitInTheFrameTheClockRunsOutLeavesNoGameOverBehind) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -61,11 +62,32 @@ class Practice : public FrameFixture {
         SetTextObserver(nullptr);
         return static_cast<int>(std::count(drawn.begin(), drawn.end(), text));
     }
-    static void Observe(const TextRun& run) { drawn.emplace_back(run.text); }
+    static void Observe(const TextRun& run) {
+        drawn.emplace_back(run.text);
+        runs.push_back({run.text, run.x, run.y, run.width, run.height});
+    }
+    struct Run {
+        std::string text;
+        int x, y, width, height;
+    };
+    // Where the next frame first drew the text in the problem font: the problem box comes
+    // before the keypad's labels. Empty text when it drew it nowhere.
+    Run ProblemRunOf(const std::string& text) {
+        runs.clear();
+        TimesDrawn(text);
+        for (const Run& run : runs) {
+            if (run.text == text && run.height == game.problemFont->Height()) {
+                return run;
+            }
+        }
+        return Run{};
+    }
     static inline std::vector<std::string> drawn;
+    static inline std::vector<Run> runs;
 
     // A game with first answers wrong at the given problem numbers (0-based), each then
-    // answered right, ended by the clock; returns the problems missed, in order.
+    // answered right, ended by the clock; returns the problems missed, in order, the one
+    // the clock ended the game on last.
     std::vector<Problem> PlayWithMisses(const std::vector<int>& wrongAt, int problems) {
         std::vector<Problem> missed;
         if (game.screen != ScreenState::Game) {
@@ -81,6 +103,7 @@ class Practice : public FrameFixture {
             }
             Answer();
         }
+        missed.push_back(game.dealer.currentProblem);
         clock.Advance(61000);
         Frame();
         EXPECT_TRUE(game.gameOver);
@@ -110,42 +133,69 @@ TEST_F(Practice, TheSwitchesAreKeptInProgressDatAndNotInSettingsDat) {
     EXPECT_TRUE(saved.options.showAnswer);
 }
 
-TEST_F(Practice, TheRightResultShowsForASecondAndTheMissCostsWhatItDid) {
+TEST_F(Practice, TheRightResultStaysUntilTheNextDigitAndTheMissCostsWhatItDid) {
     OpenSetup(false, false);
     const int fallWithout = ClockFallOverAMiss();
     EXPECT_TRUE(game.shownAnswer.empty());
     Exit();
     Frame();
     OpenSetup(false, true);
-    const int fallWith = ClockFallOverAMiss();
-    EXPECT_EQ(fallWith, fallWithout) << "the penalty is the same with the option on";
-
-    const std::string result = std::to_string(ProblemResult(game.dealer.currentProblem));
-    EXPECT_EQ(game.shownAnswer, result);
-    const int drawnWhileShown = TimesDrawn(result);
-    const ColorRef atOnce = game.ShownAnswerColour();
-    EXPECT_GT(atOnce & 0xFF, 0xC0u) << "red at first";
-    EXPECT_LT((atOnce >> 8) & 0xFF, 0x40u);
-    clock.Advance(500);
-    const ColorRef halfway = game.ShownAnswerColour();
-    EXPECT_GT((halfway >> 8) & 0xFF, 0x60u) << "fading towards the background";
-    EXPECT_LT((halfway >> 8) & 0xFF, 0xC0u);
-    clock.Advance(499);
-    EXPECT_TRUE(game.ShownAnswerVisible());
-    clock.Advance(2);
-    EXPECT_FALSE(game.ShownAnswerVisible()) << "gone after one second";
-    EXPECT_EQ(TimesDrawn(result), drawnWhileShown - 1) << "drawn once more while shown";
-
-    // A digit typed during the second ends the display at once.
+    Key('1');
+    Frame();
+    game.dealer.currentProblem = Problem{7, OpMultiply, 8}; // a result of two digits
+    const int before = game.clock.RemainingSeconds();
     AnswerWrong();
-    ASSERT_TRUE(game.ShownAnswerVisible());
-    Key(std::to_string(ProblemResult(game.dealer.currentProblem))[0]);
-    EXPECT_FALSE(game.ShownAnswerVisible());
+    EXPECT_EQ(before - game.clock.RemainingSeconds(), fallWithout)
+        << "the penalty is the same with the option on";
+
+    EXPECT_EQ(game.shownAnswer, "56");
+    const int drawnWhileShown = TimesDrawn("56");
+    EXPECT_EQ(TimesDrawn("42"), 0) << "the result shows, not the digits typed";
+    clock.Advance(20000);
+    Frame();
+    EXPECT_EQ(TimesDrawn("56"), drawnWhileShown) << "still shown twenty seconds on";
+    Key('5');
+    EXPECT_EQ(TimesDrawn("56"), drawnWhileShown - 1) << "gone at the next digit";
+    Key('6');
+    EXPECT_EQ(game.dealer.problemNumber, 2) << "the result typed answers the problem";
+}
+
+TEST_F(Practice, AWrongAnswerFadesInRedWhereTheAnswerGoesUntilTheFadeOrTheNextDigit) {
+    struct Ending {
+        const char* name;
+        int frames;     // drawn after the miss before the next digit, if any
+        bool nextDigit; // a digit typed after them
+    };
+    const Ending endings[] = {{"the fade", 26, false}, {"the next digit", 3, true}};
+    OpenSetup(false, false);
+    Key('1');
+    Frame();
+    for (const Ending& ending : endings) {
+        SCOPED_TRACE(ending.name);
+        game.dealer.currentProblem = Problem{7, OpMultiply, 8};
+        Key('5');
+        const Run typed = ProblemRunOf("5");
+        Key('9');
+        EXPECT_TRUE(game.fadingMiss) << "the missed digits in red";
+        for (int i = 0; i < ending.frames; ++i) {
+            const Run missed = ProblemRunOf("59");
+            ASSERT_FALSE(missed.text.empty()) << "frame " << i << " of the fade";
+            EXPECT_EQ(missed.x + missed.width, typed.x + typed.width) << "where the answer goes";
+            EXPECT_EQ(missed.y, typed.y);
+        }
+        if (!ending.nextDigit) {
+            EXPECT_TRUE(ProblemRunOf("59").text.empty()) << "faded out";
+        }
+        Key('5');
+        EXPECT_TRUE(ProblemRunOf("59").text.empty()) << "gone with the next digit";
+        EXPECT_EQ(ProblemRunOf("5").x, typed.x) << "the next digit shows at once";
+        Key(KeyCode::Backspace);
+    }
 }
 
 TEST_F(Practice, PractiseMissesRecordsTheScoreThenAsksTheMissesInOrder) {
     const std::vector<Problem> missed = PlayWithMisses({1, 3}, 5);
-    ASSERT_EQ(missed.size(), 2u);
+    ASSERT_EQ(missed.size(), 3u);
     const std::uint32_t score = game.score;
     Frame();
     EXPECT_TRUE(Registered(game.practiseButton)) << "offered under OK after misses";
@@ -181,7 +231,7 @@ TEST_F(Practice, PractiseMissesRecordsTheScoreThenAsksTheMissesInOrder) {
     }
 }
 
-TEST_F(Practice, EscapeEndsAReviewAndAGameWithoutMissesOffersNone) {
+TEST_F(Practice, EscapeEndsAReviewAndTheProblemLeftWhenTimeRanOutIsOffered) {
     PlayWithMisses({0}, 2);
     Key('P');
     ASSERT_TRUE(game.review.Active());
@@ -190,14 +240,60 @@ TEST_F(Practice, EscapeEndsAReviewAndAGameWithoutMissesOffersNone) {
     EXPECT_FALSE(game.review.Active());
     EXPECT_TRUE(game.setupMode);
 
-    PlayWithMisses({}, 3);
+    const auto askedInAll = [&] {
+        int asked = 0;
+        for (const FactRecord& fact : game.progress.facts) {
+            asked += fact.asked;
+        }
+        return asked;
+    };
+    const int askedBefore = askedInAll();
+    const std::vector<Problem> left = PlayWithMisses({}, 3);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(askedInAll(), askedBefore + 3) << "the problem left counts in no fact";
+    EXPECT_EQ(game.progress.games.back().wrong, 0) << "nor as a wrong answer";
     Frame();
-    EXPECT_FALSE(Registered(game.practiseButton));
+    EXPECT_TRUE(Registered(game.practiseButton)) << "offered under OK";
     Key('P');
-    EXPECT_TRUE(game.gameOver) << "the key does nothing without misses";
+    ASSERT_TRUE(game.review.Active());
+    EXPECT_EQ(game.review.Count(), 1);
+    EXPECT_TRUE(SameProblem(game.review.Current(), left[0]));
+}
+
+TEST_F(Practice, AReviewShowsTheResultAfterTwoWrongTriesAndSkipMovesOn) {
+    const std::vector<Problem> missed = PlayWithMisses({0, 1, 2}, 3);
+    ASSERT_EQ(missed.size(), 4u);
+    Key('P');
+    Frame();
+    ASSERT_TRUE(game.review.Active());
+    const std::string wrong = WrongAnswerText(missed[0]);
+    Keys(std::vector<int>(wrong.begin(), wrong.end()));
+    EXPECT_TRUE(game.shownAnswer.empty()) << "one wrong try shows nothing with the option off";
+    Keys(std::vector<int>(wrong.begin(), wrong.end()));
+    EXPECT_EQ(game.shownAnswer, RightAnswerText(missed[0])) << "the second shows the result";
+    clock.Advance(60000);
+    Frame();
+    EXPECT_EQ(game.shownAnswer, RightAnswerText(missed[0])) << "and it stays";
+    EXPECT_TRUE(Registered(game.skipButton)) << "\"Skip\" beside the result";
+
+    struct Way {
+        const char* name;
+        std::function<void()> skip;
+    };
+    const Way ways[] = {{"a click on Skip", [&] { Click(game.skipButton); }},
+                        {"the S key", [&] { Key('S'); }}};
+    for (std::size_t i = 0; i < missed.size(); ++i) {
+        const Way& way = ways[i % 2];
+        SCOPED_TRACE(way.name);
+        ASSERT_TRUE(game.review.Active());
+        EXPECT_TRUE(SameProblem(game.review.Current(), missed[i]));
+        Frame();
+        way.skip();
+        Frame();
+        EXPECT_TRUE(game.shownAnswer.empty()) << "the next problem starts clear";
+    }
     EXPECT_FALSE(game.review.Active());
-    Key(KeyCode::Space);
-    EXPECT_FALSE(game.gameOver) << "Space still dismisses the game-over screen";
+    EXPECT_TRUE(game.setupMode) << "after the last, the setup screen";
 }
 
 TEST_F(Practice, WithWeakFactsOffAHistoryChangesNoProblemDealt) {
