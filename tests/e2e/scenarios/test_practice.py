@@ -1,6 +1,6 @@
 """Practice: the setup screen's "Weak facts" and "Show the answer" switches, the right
-result shown in red after a miss, and the untimed round over a game's misses that
-"Practise misses" starts from the game-over screen.
+result shown in red after a miss until the next digit, and the untimed round over a game's
+misses that "Practise misses" starts from the game-over screen.
 
 The switches belong to the progress history: keys W and A save them in progress.dat at
 once and leave settings.dat alone, and a restart reads them back. A game of
@@ -26,17 +26,17 @@ ONLY_MULTIPLY = ("5", "6", "8")
 SWITCHES = ("w", "a")  # Weak facts, Show the answer
 PRACTISE = "p"
 
-# The right result after a miss is red (0x1E1ED2 as 0xBBGGRR) fading to white in a second.
+# The right result after a miss is red (0x1E1ED2 as 0xBBGGRR) until the next digit.
 RED_SEEN_WITHIN = 1.0  # seconds after the wrong answer was typed
-RED_GONE_AFTER = 1.5  # seconds after it was first seen
+RED_STILL_AFTER = 3.0  # seconds after it was first seen, no digit typed
 RED_PIXELS = 10  # the core of a digit's strokes, at the least
 GAME_SECONDS = 90  # more than the clock can give a game whose answers are wrong
 
 
 def red_pixels(shot, rect):
     """How many pixels of rect are strongly red: red high above green and blue, as the
-    result's colour is for the first half of its second and nothing else on the play
-    screen ever is (its text is black over white)."""
+    result's colour is and nothing else on the play screen with "Show the answer" on ever
+    is (its text is black over white)."""
     left, top, right, bottom = rect
     count = 0
     for y in range(top, bottom):
@@ -47,9 +47,11 @@ def red_pixels(shot, rect):
 
 
 def problem_area(layout):
-    """The problem box: left of the keypad, below the time panel; the problem, the typed
-    answer and the right result after a miss are drawn in it."""
-    return 0, layout.top_panel_height + 2 * layout.font_height, layout.keypad_x, HEIGHT
+    """The problem box: left of the keypad, below the time panel and its lamps (red below
+    25 seconds); the problem, the typed answer and the right result after a miss are drawn
+    in it."""
+    _, y, _, h = layout.time_box()
+    return 0, y + h + 2, layout.keypad_x, HEIGHT
 
 
 def fact_text(problem):
@@ -142,9 +144,9 @@ class Practice(Scenario):
 
     def miss_and_see_the_answer(self, game):
         """A wrong answer of the right length to the problem shown: within a second its
-        result shows in red in the problem box, where nothing was red before; a second and
-        a half after that it has faded away, the same problem still asked. Then the right
-        answer moves on. Returns the problem."""
+        result shows in red in the problem box, where nothing was red before; three seconds
+        after that it is still there, the same problem still asked. Then the right answer
+        moves on and the red is gone. Returns the problem."""
         shot, problem = self.problem_on_screen(game)
         self.assertEqual(problem[1], "x", "a game of multiplication dealt %s" % (problem,))
         area = problem_area(self.screens.game)
@@ -153,16 +155,20 @@ class Practice(Scenario):
         game.keys(*("0" * len(right)))
         game.wait_for("%s in red after a miss on %s" % (right, fact_text(problem)),
                       lambda s: red_pixels(s, area) >= RED_PIXELS, timeout=RED_SEEN_WITHIN)
-        time.sleep(RED_GONE_AFTER)
+        time.sleep(RED_STILL_AFTER)
         shot = game.screenshot()
         self.assertTrue(self.screens.is_play(shot), "the game did not go on after a miss")
         self.assertEqual(read_problem(shot, self.screens.game), problem,
                          "a wrong answer did not keep the problem")
+        if red_pixels(shot, area) < RED_PIXELS:
+            self.fail("the result went before a digit was typed, %.1f s after it was shown "
+                      "(saved as %s)" % (RED_STILL_AFTER, self.save_pictures("red gone", shot)))
+        self.answer_right(game, shot, problem)
+        shot = game.screenshot()
         found = red_pixels(shot, area)
         if found:
-            self.fail("%d red pixels %.1f s after the result was shown (saved as %s)"
-                      % (found, RED_GONE_AFTER, self.save_pictures("red left", shot)))
-        self.answer_right(game, shot, problem)
+            self.fail("%d red pixels after the right answer was typed (saved as %s)"
+                      % (found, self.save_pictures("red left", shot)))
         return problem
 
     def miss_to_the_end(self, game):
