@@ -3,6 +3,8 @@
 // game_over_screens.cpp; the data files are read and written through data_files.h.
 #include "shell/game_shell.h"
 
+#include <algorithm>
+
 #include "app/delete_and_clear.h"
 #include "app/display_scale.h"
 #include "app/key_translation.h"
@@ -123,7 +125,10 @@ void GameShell::FitShellFont() {
 }
 
 const SheetLayout& GameShell::CurrentArtwork() const {
-    return ChooseArtwork(IsCompactScreen(), DisplayScale());
+    // The pictures down the left and the menu's panel share a landscape window's width, so
+    // a tall window picks the set of the landscape window as wide as it is; otherwise a
+    // tall window's larger scale draws pictures the panel cannot keep clear of.
+    return ChooseArtwork(IsCompactScreen(), ::DisplayScale(width, std::min(width, height)));
 }
 
 void GameShell::CreateSheetSprites() {

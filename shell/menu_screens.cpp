@@ -2,7 +2,8 @@
 // title logo, and a white panel inside a decorated border holding the screen's contents.
 // Layout is integer arithmetic on the window size and the shell font's height H, each
 // halving taken on its own term; a panel grows past its standard size only when its
-// contents need more, and the link moves only when the panel reaches over it.
+// contents need more, moves only off the chalkboard picture it would cover, and the link
+// moves only when the panel reaches over it.
 #include <algorithm>
 #include <string>
 
@@ -40,6 +41,12 @@ void DrawPanelLine(const char* text, int x, int y, int boxWidth, ColorRef colour
     DrawText(text, x, y, style);
 }
 
+// The x that centres an item of the width in the panel: the window's middle, as the panel
+// is centred on it, unless the panel moved off the artwork.
+int CentredIn(const Rect& panel, int itemWidth) {
+    return ((panel.left + panel.right) >> 1) - (itemWidth >> 1);
+}
+
 Rect Shrunk(const Rect& r, int n) {
     Rect inner = r;
     InflateRect(inner, -n);
@@ -49,9 +56,16 @@ Rect Shrunk(const Rect& r, int n) {
 // The standard layout's panel and where the title and the menu sit in it.
 struct PanelLayout {
     Rect panel;
+    int titleX;
     int titleY;
     int menuY;
 };
+
+void ShiftRight(PanelLayout& layout, int dx) {
+    layout.panel.left += dx;
+    layout.panel.right += dx;
+    layout.titleX += dx;
+}
 
 void ShiftDown(PanelLayout& layout, int dy) {
     layout.panel.top += dy;
@@ -178,6 +192,7 @@ PanelLayout StandardPanelLayout(GameShell& shell, int titleWidth, int titleHeigh
                              shell.frameCorners[0]->GetFrameWidth());
     const int titleX = (width >> 1) - (titleWidth >> 1);
     PanelLayout layout;
+    layout.titleX = titleX;
     layout.menuY = (height >> 1) - (menuHeight >> 1) + (titleHeight >> 1);
     layout.titleY = layout.menuY - (titleHeight >> 2) - titleHeight;
     Rect& panel = layout.panel;
@@ -197,6 +212,35 @@ PanelLayout StandardPanelLayout(GameShell& shell, int titleWidth, int titleHeigh
     layout.titleY += panel.top - top;
     layout.menuY += panel.top - top;
     return layout;
+}
+
+// The chalkboard as drawn in the side picture.
+Rect ChalkboardArea(const GameShell& shell) {
+    const SheetRect& board = shell.artwork->chalkboard;
+    const int left = shell.sidePictureUpper->x + board.x;
+    const int top = shell.sidePictureUpper->y + board.y;
+    return Rect{left, top, left + board.width, top + board.height};
+}
+
+// Moves the panel off the chalkboard where it reaches over it: right of the board or below
+// it, whichever is the shorter move that keeps the panel in the window and above the link.
+// Where neither fits it stays, as the window has no room for both.
+void KeepPanelClearOfChalkboard(GameShell& shell, PanelLayout& layout) {
+    const Rect board = ChalkboardArea(shell);
+    const Rect& panel = layout.panel;
+    if (board.right <= panel.left || panel.right <= board.left || board.bottom <= panel.top ||
+        panel.bottom <= board.top) {
+        return;
+    }
+    const int dx = board.right + ContentGap() - panel.left;
+    const int dy = board.bottom + ContentGap() - panel.top;
+    const bool rightFits = panel.right + dx <= shell.width;
+    const bool downFits = panel.bottom + dy <= shell.webLink.y;
+    if (rightFits && (!downFits || dx <= dy)) {
+        ShiftRight(layout, dx);
+    } else if (downFits) {
+        ShiftDown(layout, dy);
+    }
 }
 
 // Moves the web link off the panel where the panel reaches over its place.
@@ -286,10 +330,11 @@ void GameShell::DrawStandardMenuLayout(int titleWidth, int titleHeight) {
         return; // no logo, no panel
     }
     PanelLayout layout = StandardPanelLayout(*this, titleWidth, titleHeight);
+    KeepPanelClearOfChalkboard(*this, layout);
     KeepLinkClearOfPanel(*this, layout);
     webLink.Draw();
     const Rect& panel = layout.panel;
-    titleSprite->SetPosition((width >> 1) - (titleWidth >> 1), layout.titleY);
+    titleSprite->SetPosition(layout.titleX, layout.titleY);
     DrawPanelContents(panel, panel.left, layout.menuY, panel.right - panel.left - 2);
 }
 
@@ -355,7 +400,7 @@ void GameShell::DrawHighScoresPanel(const Rect& outer) {
     const int step = LineStep();
     const Rect panel = Shrunk(outer, PanelInset(frameCorners[0]));
     const int panelWidth = panel.right - panel.left;
-    backButton.SetPosition((GetClientWidth() >> 1) - (backButton.GetWidth() >> 1), panel.top);
+    backButton.SetPosition(CentredIn(outer, backButton.GetWidth()), panel.top);
     backButton.Draw();
     highScoreSelector.SetPosition(panel.left, panel.bottom - highScoreSelector.GetHeight());
     highScoreSelector.SetWidth(panelWidth);
@@ -388,7 +433,7 @@ void GameShell::DrawOptionsPanel(const Rect& outer) {
     DrawPlainText(version.c_str(), panel.right - shellFont->MeasureText(version.c_str()), panel.top,
                   TextColour);
     backButton.SetHeight(FontHeightMultiple(1, 1));
-    backButton.SetPosition((GetClientWidth() >> 1) - (backButton.GetWidth() >> 1), panel.top);
+    backButton.SetPosition(CentredIn(outer, backButton.GetWidth()), panel.top);
     backButton.Draw();
 
     const int creditY = panel.bottom - step;

@@ -18,6 +18,9 @@ struct SheetLayout {
     SheetRect frameCorners[4]; // top-left, top-right, bottom-left, bottom-right
     SheetRect sidePictureUpper;
     SheetRect sidePictureLower;
+    // The chalkboard (with the sign on its corner) inside sidePictureUpper, from the
+    // sprite's top-left: the menu's panel keeps clear of it.
+    SheetRect chalkboard;
     int bandOffset;
     // Lines of each colour in the decorated frame; the corner sprites are drawn to match.
     int linesPerColour;
@@ -34,6 +37,7 @@ inline constexpr SheetLayout LargeSheet = {
     {{488, 0, 12, 12}, {500, 0, 12, 12}, {488, 12, 12, 12}, {500, 12, 12, 12}},
     {0, 91, 192, 165},
     {261, 90, 161, 100},
+    {9, 15, 168, 136},
     47,
     2,
     107,
@@ -47,6 +51,7 @@ inline constexpr SheetLayout CompactSheet = {
     {{244, 0, 6, 6}, {250, 0, 6, 6}, {244, 6, 6, 6}, {250, 6, 6, 6}},
     {0, 45, 96, 83},
     {132, 45, 79, 50},
+    {5, 8, 83, 70},
     24,
     1,
     130,
@@ -69,6 +74,7 @@ constexpr SheetLayout Doubled(const SheetLayout& set, int sheetBitmap, int title
          Doubled(set.frameCorners[3])},
         Doubled(set.sidePictureUpper),
         Doubled(set.sidePictureLower),
+        Doubled(set.chalkboard),
         2 * set.bandOffset,
         2 * set.linesPerColour,
         sheetBitmap,
@@ -78,13 +84,17 @@ constexpr SheetLayout Doubled(const SheetLayout& set, int sheetBitmap, int title
 
 inline constexpr SheetLayout DoubleSheet = Doubled(LargeSheet, 140, 141);
 
-// The display scale (thousandths) from which the double set is drawn.
+// The scales (thousandths) below which the compact set is drawn, and from which the double
+// set is: half-way between the sets' own scales.
+constexpr int CompactArtworkScale = 750;
 constexpr int DoubleArtworkScale = 1500;
 
-// The set for a window: compact on a compact screen, double from DoubleArtworkScale on,
-// large otherwise.
+// The set for a window: compact on a compact screen or below CompactArtworkScale, double
+// from DoubleArtworkScale on, large otherwise.
 constexpr const SheetLayout& ChooseArtwork(bool compactScreen, int scale) {
-    return compactScreen ? CompactSheet : (scale >= DoubleArtworkScale ? DoubleSheet : LargeSheet);
+    return compactScreen || scale < CompactArtworkScale
+               ? CompactSheet
+               : (scale >= DoubleArtworkScale ? DoubleSheet : LargeSheet);
 }
 
 // Resource numbers of the shell's sounds.

@@ -1,14 +1,18 @@
 // The shell's panel where its standard size does not hold its contents: the main menu,
 // options and high-score screens in a real window resized to sizes with a small font and
-// large artwork, a large font and small artwork, or a short window. Every text but the web
-// link lies inside the panel's frame, the panel inside the window and clear of the link,
-// and the high-score screen's Back button stays between one and one and a half lines high.
+// large artwork, a large font and small artwork, or a short window, and at the screen
+// scalings from 100 % to 200 % in both orientations and the layout grid's sizes. Every text
+// but the web link lies inside the panel's frame, the panel inside the window and clear of
+// the link and of the chalkboard picture, and the high-score screen's Back button stays
+// between one and one and a half lines high.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "render/sprite.h"
+#include "shell/shell_artwork.h"
 #include "support/client_size.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
@@ -26,6 +30,29 @@ struct ClientSize {
 
 constexpr ClientSize Sizes[] = {{240, 240},   {321, 240},   {640, 240}, {959, 719},
                                 {1920, 1080}, {3840, 2160}, {240, 960}};
+// The layout grid's sizes (tests/integration/layout_grid_test.cpp).
+constexpr ClientSize GridSizes[] = {
+    {240, 240},  {320, 240},  {240, 320},   {400, 240},   {240, 400},   {480, 320},   {320, 480},
+    {640, 480},  {480, 640},  {500, 480},   {640, 640},   {640, 360},   {360, 640},   {800, 480},
+    {800, 600},  {600, 800},  {1024, 768},  {768, 1024},  {1280, 720},  {720, 1280},  {1280, 1024},
+    {1600, 900}, {900, 1600}, {1920, 1080}, {1080, 1920}, {2560, 1440}, {1215, 2160}, {3840, 2160},
+    {1920, 240}, {240, 960},  {2160, 2160}, {3840, 240},  {480, 520},   {720, 760},   {800, 800},
+    {700, 600},  {640, 520},  {640, 580},   {540, 720},   {800, 1000},  {810, 610},
+};
+// Screen scalings in thousandths: the window opens at 640 x 480 (or 480 x 640) times these.
+constexpr int Scales[] = {1000, 1250, 1500, 1750, 2000};
+
+std::vector<ClientSize> SizesToCheck() {
+    std::vector<ClientSize> sizes(std::begin(Sizes), std::end(Sizes));
+    sizes.insert(sizes.end(), std::begin(GridSizes), std::end(GridSizes));
+    for (int scale : Scales) {
+        const int longSide = 640 * scale / 1000;
+        const int shortSide = 480 * scale / 1000;
+        sizes.push_back({longSide, shortSide});
+        sizes.push_back({shortSide, longSide});
+    }
+    return sizes;
+}
 
 // The tour's game, with the recorder emptied at the start of every frame.
 class PanelGame : public TourGame {
@@ -54,6 +81,14 @@ bool Overlap(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The chalkboard of the side picture, where the last frame drew it.
+Rect ChalkboardArea(const GameShell& shell) {
+    const SheetRect& board = shell.artwork->chalkboard;
+    const Sprite* picture = shell.sidePictureUpper;
+    return Rect{picture->x + board.x, picture->y + board.y, picture->x + board.x + board.width,
+                picture->y + board.y + board.height};
+}
+
 std::string Describe(const Rect& r) {
     return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
            std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
@@ -65,6 +100,10 @@ std::vector<std::string> CheckPanel(PanelGame& game) {
     const Rect panel = DrawnPanel(game);
     if (!Inside(panel, Rect{0, 0, game.width, game.height})) {
         problems.push_back("panel " + Describe(panel) + " leaves the window");
+    }
+    if (Overlap(panel, ChalkboardArea(game))) {
+        problems.push_back("panel " + Describe(panel) + " covers the chalkboard " +
+                           Describe(ChalkboardArea(game)));
     }
     // Texts stay off the frame's corners and the lines between them.
     Rect paper = panel;
@@ -108,7 +147,7 @@ TEST(WindowShellPanel, HoldsItsContentsInsideTheWindowAndClearOfTheLink) {
             return;
         }
         game.holdScript = true; // the frames drawn here must not step the tour
-        for (const ClientSize& size : Sizes) {
+        for (const ClientSize& size : SizesToCheck()) {
             SetClientSize(game, size.width, size.height);
             game.Render(false);
             game.Render(false); // and a frame that starts from the positions of the first

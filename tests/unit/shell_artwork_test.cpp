@@ -3,6 +3,9 @@
 // and that a resize across a boundary reloads the images in place and re-cuts the sprites.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "game/arithmetic_game.h"
@@ -24,6 +27,42 @@ std::vector<SheetRect> RectsOf(const SheetLayout& s) {
     return {s.headerBanner,    s.bandTile,         s.cornerSwirl,
             s.frameCorners[0], s.frameCorners[1],  s.frameCorners[2],
             s.frameCorners[3], s.sidePictureUpper, s.sidePictureLower};
+}
+
+// Whether a pixel is the drawn board, its frame or its writing rather than the pale sky
+// around the pictures.
+bool IsInk(Color565 c) {
+    const int red = (c >> 11) << 3;
+    const int green = ((c >> 5) & 63) << 2;
+    const int blue = (c & 31) << 3;
+    return red + green + blue < 3 * 215;
+}
+
+// The box of the ink reached from (x, y) without leaving the rectangle of the sheet: one
+// picture drawn in it, with whatever touches it.
+SheetRect InkAround(const Image& sheet, const SheetRect& area, int x, int y) {
+    const auto ink = [&](int px, int py) {
+        return IsInk(sheet.palette[sheet.pixelData[py * sheet.RowBytes() + px]]);
+    };
+    std::vector<bool> seen(static_cast<std::size_t>(area.width * area.height), false);
+    std::vector<std::pair<int, int>> open = {{x, y}};
+    int left = x, top = y, right = x + 1, bottom = y + 1;
+    while (!open.empty()) {
+        const auto [px, py] = open.back();
+        open.pop_back();
+        const bool inside =
+            px >= area.x && py >= area.y && px < area.x + area.width && py < area.y + area.height;
+        if (!inside || seen[(py - area.y) * area.width + px - area.x] || !ink(px, py)) {
+            continue;
+        }
+        seen[(py - area.y) * area.width + px - area.x] = true;
+        left = std::min(left, px);
+        top = std::min(top, py);
+        right = std::max(right, px + 1);
+        bottom = std::max(bottom, py + 1);
+        open.insert(open.end(), {{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}});
+    }
+    return {left, top, right - left, bottom - top};
 }
 
 // A game whose frame border can be drawn on its own.
@@ -92,6 +131,8 @@ TEST(ShellArtwork, ChoiceFollowsCompactScreensAndTheScale) {
     EXPECT_EQ(&ChooseArtwork(true, 2000), &CompactSheet);
     EXPECT_EQ(&ChooseArtwork(false, 1499), &LargeSheet);
     EXPECT_EQ(&ChooseArtwork(false, 1500), &DoubleSheet);
+    EXPECT_EQ(&ChooseArtwork(false, 749), &CompactSheet);
+    EXPECT_EQ(&ChooseArtwork(false, 750), &LargeSheet);
     GameShell shell;
     shell.width = 320; // compact, however tall
     shell.height = 1000;
@@ -99,6 +140,23 @@ TEST(ShellArtwork, ChoiceFollowsCompactScreensAndTheScale) {
     shell.width = 640;
     shell.height = 480;
     EXPECT_EQ(&shell.CurrentArtwork(), &LargeSheet);
+}
+
+TEST(ShellArtwork, ATallWindowTakesTheSetOfALandscapeWindowAsWide) {
+    const struct {
+        int width;
+        int height;
+        const SheetLayout* set;
+    } windows[] = {{960, 720, &DoubleSheet},  {720, 960, &LargeSheet},   {960, 1280, &DoubleSheet},
+                   {480, 640, &LargeSheet},   {400, 240, &CompactSheet}, {480, 360, &LargeSheet},
+                   {479, 700, &CompactSheet}, {1280, 960, &DoubleSheet}};
+    for (const auto& window : windows) {
+        SCOPED_TRACE(std::to_string(window.width) + "x" + std::to_string(window.height));
+        GameShell shell;
+        shell.width = window.width;
+        shell.height = window.height;
+        EXPECT_EQ(&shell.CurrentArtwork(), window.set);
+    }
 }
 
 TEST(ShellArtwork, EverySetLiesInsideItsBitmapAndItsCornersMatchTheFrame) {
@@ -117,6 +175,31 @@ TEST(ShellArtwork, EverySetLiesInsideItsBitmapAndItsCornersMatchTheFrame) {
         for (int i = 0; i < 3 * n; ++i) {
             const int at = (corner.y + i) * sheet.RowBytes() + corner.x + corner.width - 1;
             EXPECT_EQ(sheet.palette[sheet.pixelData[at]], ToColor565(FrameColours[i / n])) << i;
+        }
+        sheet.Free();
+    }
+}
+
+TEST(ShellArtwork, TheChalkboardRectangleFitsTheBoardAsDrawn) {
+    // Within a pixel on every side: larger would move the menu for nothing, smaller would
+    // let it cover the board's edge.
+    for (const SheetLayout* set : {&CompactSheet, &LargeSheet, &DoubleSheet}) {
+        SCOPED_TRACE(set->sheetBitmap);
+        Image sheet(nullptr, set->sheetBitmap, SheetKey);
+        ASSERT_TRUE(sheet.IsDrawable());
+        const SheetRect& picture = set->sidePictureUpper;
+        const SheetRect& board = set->chalkboard;
+        const SheetRect ink = InkAround(sheet, picture, picture.x + board.x + board.width / 2,
+                                        picture.y + board.y + board.height / 2);
+        const int inkEdges[4] = {ink.x - picture.x, ink.y - picture.y,
+                                 ink.x + ink.width - picture.x, ink.y + ink.height - picture.y};
+        const int boardEdges[4] = {board.x, board.y, board.x + board.width, board.y + board.height};
+        for (int side = 0; side < 4; ++side) {
+            SCOPED_TRACE(side);
+            const int outwards =
+                side < 2 ? boardEdges[side] - inkEdges[side] : inkEdges[side] - boardEdges[side];
+            EXPECT_LE(outwards, 0) << "the board is drawn outside its rectangle";
+            EXPECT_GE(outwards, -1) << "the rectangle is larger than the board";
         }
         sheet.Free();
     }
