@@ -321,13 +321,28 @@ bool GameShell::OnKeyDown(int key, KeyBindings* bindings) {
         break;
     case ScreenState::Game:
     case ScreenState::Quit:
-        if (gameOver && key == KeyCode::Space) {
-            DismissGameOver();
+        if (OnGameStateKey(key)) {
             return true;
         }
         break;
     }
     return OnGameKeyDown(key, bindings);
+}
+
+bool GameShell::OnGameStateKey(int key) {
+    if (key != KeyCode::Space && key != KeyCode::Return) {
+        return false;
+    }
+    // A finished game comes first, as Space always dismissed it, even behind a pause.
+    if (gameOver) {
+        DismissGameOver();
+        return true;
+    }
+    if (paused) {
+        EndPause();
+        return true;
+    }
+    return false;
 }
 
 bool GameShell::OnMainMenuKey(int key) {

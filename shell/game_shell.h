@@ -156,6 +156,8 @@ class GameShell : public Application {
     void PollMainMenu();
     void OpenScreen(ScreenState next);
     bool OnMainMenuKey(int key);
+    // Space or Enter on the game screen: dismisses a finished game or ends a pause.
+    bool OnGameStateKey(int key);
     bool OnOptionsKey(int key);
     bool OnHighScoresKey(int key);
     // What the two data files hold, as this shell owns it.

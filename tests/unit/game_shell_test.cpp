@@ -116,25 +116,55 @@ TEST(ShellKeys, HighScoreRowsSelectTheEntryShown) {
     EXPECT_EQ(shell.screen, ScreenState::MainMenu);
 }
 
-TEST(ShellKeys, SpaceDismissesOnlyAFinishedGame) {
-    CountingShell shell;
-    shell.screen = ScreenState::Game;
-    EXPECT_TRUE(Key(shell, KeyCode::Space));
-    EXPECT_EQ(shell.lastGameKey, KeyCode::Space) << "no game over: the game gets Space";
-    EXPECT_EQ(shell.newGames, 0);
+TEST(ShellKeys, SpaceAndEnterDismissOnlyAFinishedGameAndRecordItOnce) {
+    for (int key : {KeyCode::Space, KeyCode::Return}) {
+        SCOPED_TRACE(key);
+        CountingShell shell;
+        shell.screen = ScreenState::Game;
+        EXPECT_TRUE(Key(shell, key));
+        EXPECT_EQ(shell.lastGameKey, key) << "no game over: the game gets the key";
+        EXPECT_EQ(shell.newGames, 0);
 
-    shell.score = 42;
-    shell.level = 3;
-    shell.gameOver = true;
-    shell.lastGameKey = 0;
-    EXPECT_TRUE(Key(shell, KeyCode::Space));
-    EXPECT_FALSE(shell.gameOver);
-    EXPECT_EQ(shell.newGames, 1);
-    EXPECT_EQ(shell.lastGameKey, 0);
-    EXPECT_EQ(shell.highScores[0].score, 42u);
-    EXPECT_EQ(shell.highScores[0].level, 3);
-    EXPECT_EQ(shell.highScores[0].difficultyText, "Normal");
-    EXPECT_EQ(shell.highScores[0].modeText, "mode");
+        shell.score = 42;
+        shell.level = 3;
+        shell.gameOver = true;
+        shell.lastGameKey = 0;
+        EXPECT_TRUE(Key(shell, key));
+        EXPECT_FALSE(shell.gameOver);
+        EXPECT_EQ(shell.newGames, 1);
+        EXPECT_EQ(shell.lastGameKey, 0);
+        EXPECT_EQ(shell.highScores[0].score, 42u);
+        EXPECT_EQ(shell.highScores[0].level, 3);
+        EXPECT_EQ(shell.highScores[0].difficultyText, "Normal");
+        EXPECT_EQ(shell.highScores[0].modeText, "mode");
+
+        EXPECT_TRUE(Key(shell, key)); // the next game is under way: the game's key again
+        EXPECT_EQ(shell.lastGameKey, key);
+        EXPECT_EQ(shell.newGames, 1);
+        EXPECT_EQ(shell.highScores[1].score, 0u) << "the score was entered twice";
+    }
+}
+
+TEST(ShellKeys, SpaceAndEnterEndAPauseAsAPressDoes) {
+    const struct {
+        int key;
+        bool resumes;
+    } cases[] = {
+        {KeyCode::Space, true}, {KeyCode::Return, true},    {KeyCode::Escape, false}, {'1', false},
+        {'A', false},           {KeyCode::Backspace, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        CountingShell shell;
+        shell.screen = ScreenState::Game;
+        shell.Pause();
+        EXPECT_TRUE(Key(shell, c.key));
+        EXPECT_EQ(shell.paused, !c.resumes);
+        EXPECT_EQ(shell.resumes, c.resumes ? 1 : 0);
+        EXPECT_EQ(shell.lastGameKey, c.resumes ? 0 : c.key) << "a key that resumes is the shell's";
+        if (c.resumes) {
+            EXPECT_TRUE(shell.pausedAtResume) << "the game hears of it before the flag clears";
+        }
+    }
 }
 
 TEST(ShellKeys, EscapeOnTheGameOverScreenGoesToTheGame) {
