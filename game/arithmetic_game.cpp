@@ -11,6 +11,7 @@
 #include "shell/data_archive.h"
 #include "shell/shell_artwork.h"
 #include "text/font.h"
+#include "text/number_text.h"
 
 namespace {
 
@@ -201,4 +202,14 @@ Application* CreateApplication() {
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
+}
+
+void ArithmeticGame::DescribeGameResult(std::string& out) {
+    // Each problem counts once: right when answered right at the first try, wrong when
+    // answered wrong at all; a skipped one is neither.
+    const GameRecord result = answers.Result();
+    AppendDecimal(out, result.right);
+    out += " right, ";
+    AppendDecimal(out, result.wrong);
+    out += " wrong";
 }

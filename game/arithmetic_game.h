@@ -46,6 +46,8 @@ class ArithmeticGame : public GameShell {
     void SaveGameFiles() override;
     // "Practise misses" under OK when the game missed any (game_practice.cpp).
     void DrawGameOverControls(int top) override;
+    // The game's right and wrong answers, for the game-over screen.
+    void DescribeGameResult(std::string& out) override;
 
     // Starts a game with the chosen difficulty and operations.
     void NewGame();

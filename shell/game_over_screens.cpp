@@ -1,5 +1,8 @@
 // The two screens the shell draws over the game: "Game Paused" until any click, and
-// "Game Over" with the score and an OK button. Every line is centred across the window.
+// "Game Over" with the score and an OK button, and above it how the game went. Every line
+// is centred across the window.
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "app/display_scale.h"
@@ -12,6 +15,15 @@ constexpr ColorRef HeadingColour = 0xFF0000;
 constexpr ColorRef BodyColour = 0x000000;
 // The OK button's width at scale 1000 (the Button default); it grows with the window.
 constexpr int OkButtonWidth = 96;
+
+// Whether the score would take the table's first place, by the table's own rule (ties go
+// above), tried on a copy; a score of 0 never does.
+bool TakesFirstPlace(const HighScoreEntry (&table)[HighScoreCount], std::uint32_t score) {
+    HighScoreEntry trial[HighScoreCount];
+    std::copy(std::begin(table), std::end(table), std::begin(trial));
+    return score > 0 && RecordHighScore(trial, score, 0, -1, std::string()) == 0;
+}
+
 } // namespace
 
 void GameShell::DrawCentredLine(const char* text, int y, ColorRef colour) {
@@ -32,6 +44,7 @@ void GameShell::DrawGameOverScreen() {
     SelectShellFont();
     const int lineHeight = FontHeight();
     const int y = (height >> 1) - ((5 * lineHeight) >> 1);
+    DrawGameResult(y);
     DrawCentredLine("Game Over", y, HeadingColour);
     std::string scoreLine = "Your score is ";
     AppendDecimal(scoreLine, static_cast<int>(score));
@@ -42,4 +55,18 @@ void GameShell::DrawGameOverScreen() {
     okButton.SetPosition((width >> 1) - (okButton.GetWidth() >> 1), y + 4 * lineHeight);
     okButton.Draw();
     DrawGameOverControls(okButton.y + okButton.GetHeight() + lineHeight);
+}
+
+void GameShell::DrawGameResult(int gameOverY) {
+    // The room above "Game Over" is free at every size: the screen is centred on its lines
+    // below.
+    const int lineHeight = FontHeight();
+    std::string result;
+    DescribeGameResult(result);
+    if (!result.empty()) {
+        DrawCentredLine(result.c_str(), gameOverY - 2 * lineHeight, BodyColour);
+    }
+    if (TakesFirstPlace(highScores, score)) {
+        DrawCentredLine("New best!", gameOverY - 4 * lineHeight, HeadingColour);
+    }
 }

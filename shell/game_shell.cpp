@@ -71,6 +71,8 @@ ColorRef GameShell::GetBackgroundColor() {
 
 void GameShell::DescribeGameMode(std::string&) {}
 
+void GameShell::DescribeGameResult(std::string&) {}
+
 bool GameShell::OnGameKeyDown(int, KeyBindings*) {
     return false;
 }

@@ -1,7 +1,7 @@
 // GameShell: the reusable shell of a game on top of Application. It owns the main menu,
 // the options and high-score screens, the pause and game-over screens, the high-score
 // table and the two data files, and routes every frame, key and mouse press to the
-// current screen. A game derives from it and fills in the thirteen hooks (slots 17 to 29)
+// current screen. A game derives from it and fills in the fifteen hooks (slots 17 to 31)
 // appended after Application's seventeen.
 #pragma once
 
@@ -72,6 +72,9 @@ class GameShell : public Application {
     // Slot 30: the game-over screen has drawn its OK button; the game may add controls of
     // its own from top down (in the shell font).
     virtual void DrawGameOverControls(int top) { static_cast<void>(top); }
+    // Slot 31: the finished game's result in one line for the game-over screen ("12 right,
+    // 3 wrong"); nothing shows no line.
+    virtual void DescribeGameResult(std::string& out);
 
     // Operations the game calls.
     bool ReturnToMenu();
@@ -133,7 +136,9 @@ class GameShell : public Application {
     // The pause and game-over screens (game_over_screens.cpp).
     void DrawPauseScreen();
     void DrawGameOverScreen();
-    // What OK and Space do on the game-over screen: the score goes into the table, the
+    // The game's result and "New best!" above the "Game Over" line at gameOverY.
+    void DrawGameResult(int gameOverY);
+    // What OK, Space and Enter do on the game-over screen: the score goes into the table, the
     // files are saved and the next game is set up.
     void DismissGameOver();
 

@@ -3,11 +3,15 @@
 // its dismissal, and the high-score entry the shell makes from the game's answers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/key_translation.h"
 #include "app/sound.h"
 #include "shell/game_shell.h"
+#include "support/frame_fixture.h"
+#include "support/layout_checks.h"
 #include "support/sound_recorder.h"
 #include "ui/shell_open.h"
 
@@ -45,6 +49,50 @@ std::string OpenedAddress;
 void RecordOpen(const char* address) {
     OpenedAddress = address;
 }
+
+// The real game's game-over screen, with the texts of the last frame.
+class GameOverResult : public FrameFixture {
+  protected:
+    // From the main menu or the setup screen: a game of `problems` answered problems, those
+    // at the indexes in wrongAt answered wrong first, then the clock runs out.
+    void PlayUntilTheClockEnds(int problems, const std::vector<int>& wrongAt) {
+        if (game.screen != ScreenState::Game) {
+            Key('1');
+            Frame();
+        }
+        Key('1');
+        Frame();
+        for (int i = 0; i < problems; ++i) {
+            if (std::find(wrongAt.begin(), wrongAt.end(), i) != wrongAt.end()) {
+                AnswerWrong();
+            }
+            Answer();
+        }
+        clock.Advance(61000);
+        Frame();
+        ASSERT_TRUE(game.gameOver);
+        DrawAgain();
+    }
+    void DrawAgain() {
+        recorder.Clear();
+        Frame();
+    }
+    // The text as the last frame drew it; an empty area when it was not drawn.
+    Rect Drawn(const std::string& text) const {
+        for (const DrawnText& drawn : recorder.Texts()) {
+            if (drawn.text == text) {
+                return drawn.area;
+            }
+        }
+        return Rect{};
+    }
+    bool WasDrawn(const std::string& text) const {
+        const Rect area = Drawn(text);
+        return area.right > area.left;
+    }
+
+    FrameLayoutRecorder recorder;
+};
 
 } // namespace
 
@@ -258,4 +306,57 @@ TEST(ShellHighScores, DefaultDifficultyKeepsTheSlotsText) {
     shell.RecordHighScore();
     EXPECT_EQ(shell.highScores[0].difficultyText, "Hard");
     EXPECT_EQ(shell.highScores[0].score, 5u);
+}
+
+TEST_F(GameOverResult, SaysHowManyProblemsWereRightAndWrongAboveGameOver) {
+    const struct {
+        int problems;
+        std::vector<int> wrongAt;
+    } games[] = {{0, {}}, {4, {}}, {5, {0, 3}}, {3, {0, 1, 2}}};
+    for (const auto& played : games) {
+        PlayUntilTheClockEnds(played.problems, played.wrongAt);
+        const int wrong = static_cast<int>(played.wrongAt.size());
+        const std::string line =
+            std::to_string(played.problems - wrong) + " right, " + std::to_string(wrong) + " wrong";
+        SCOPED_TRACE(line);
+        ASSERT_TRUE(WasDrawn(line));
+        EXPECT_LE(Drawn(line).bottom, Drawn("Game Over").top) << "in the free room above";
+        Key(KeyCode::Space); // on to the setup screen for the next game
+        Frame();
+    }
+}
+
+TEST_F(GameOverResult, NewBestOnlyForAScoreThatTakesFirstPlace) {
+    const struct {
+        std::uint32_t best;
+        std::uint32_t score;
+        bool newBest;
+    } cases[] = {{0, 25, true},
+                 {20, 25, true},
+                 {25, 25, true}, // a tie goes above
+                 {26, 25, false},
+                 {0, 0, false}}; // 0 would rank, but is no best
+    PlayUntilTheClockEnds(0, {});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.best) + " then " + std::to_string(c.score));
+        game.highScores[0].score = c.best;
+        game.score = c.score;
+        DrawAgain();
+        EXPECT_EQ(WasDrawn("New best!"), c.newBest);
+        if (c.newBest) {
+            EXPECT_LE(Drawn("New best!").bottom, Drawn("0 right, 0 wrong").top);
+        }
+    }
+}
+
+TEST_F(GameOverResult, EnterDismissesAsSpaceDoes) {
+    PlayUntilTheClockEnds(2, {});
+    const std::uint32_t score = game.score;
+    ASSERT_GT(score, 0u);
+    Key(KeyCode::Return);
+    Frame();
+    EXPECT_FALSE(game.gameOver);
+    EXPECT_TRUE(game.setupMode) << "the setup screen for the next game";
+    EXPECT_EQ(game.highScores[0].score, score);
+    EXPECT_EQ(game.highScores[1].score, 0u);
 }
