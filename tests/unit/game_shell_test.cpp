@@ -348,15 +348,3 @@ TEST_F(GameOverResult, NewBestOnlyForAScoreThatTakesFirstPlace) {
         }
     }
 }
-
-TEST_F(GameOverResult, EnterDismissesAsSpaceDoes) {
-    PlayUntilTheClockEnds(2, {});
-    const std::uint32_t score = game.score;
-    ASSERT_GT(score, 0u);
-    Key(KeyCode::Return);
-    Frame();
-    EXPECT_FALSE(game.gameOver);
-    EXPECT_TRUE(game.setupMode) << "the setup screen for the next game";
-    EXPECT_EQ(game.highScores[0].score, score);
-    EXPECT_EQ(game.highScores[1].score, 0u);
-}
