@@ -3,7 +3,8 @@
 // start (recovery and load), a finished game is entered into the table, and the state is
 // saved, once cleanly in memory and once with a failure or power cut at a chosen step.
 // Beyond the sanitizers it checks that the entry lands where the ranking rule says, that
-// a save reads back exactly, and that a faulted one leaves the old or the new state.
+// a save reads back exactly, that a faulted one leaves the old or the new state, and that
+// a table that failed the length check is never lost.
 #include <cstdio>
 #include <cstdlib>
 
@@ -114,6 +115,21 @@ void CheckFaultedSave(MemoryFileStore& store, DataFileState& disk, const FuzzInp
     }
 }
 
+// A table that failed the length check at the start is, after any save, still whole on
+// disk: in its place or in a copy beside it.
+void CheckTableKept(const MemoryFileStore& store, const std::string& table) {
+    const FilePairPaths paths = FilePairPathsIn(Folder);
+    for (const auto& entry : store.files) {
+        const bool tableOrCopy =
+            entry.first == paths.highScores ||
+            entry.first.compare(0, paths.highScores.size() + 4, paths.highScores + ".bad") == 0;
+        if (tableOrCopy && entry.second.bytes == table) {
+            return;
+        }
+    }
+    Fail("a table that failed the length check was lost");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -129,6 +145,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RecordHighScore(state.table, input.score, input.level, input.difficulty, mode);
     CheckRecorded(loaded, state, input, index, mode);
     CheckRoundTrip(state);
+    const std::string unmatched = disk.unmatchedTable;
     CheckFaultedSave(store, disk, input, loaded, state);
+    if (!unmatched.empty()) {
+        CheckTableKept(store, unmatched);
+    }
     return 0;
 }

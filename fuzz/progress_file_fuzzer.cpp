@@ -2,10 +2,11 @@
 // the fallback one, held by another program or not, beside a leftover temporary file), in
 // an in-memory store, go through the load; a session the input describes is recorded;
 // and the history is saved, once cleanly and once with a failure or power cut at a chosen
-// step. Beyond the sanitizers it checks that the file is set aside exactly when the strict
-// reader refuses it, that every record keeps the history's counts and bounds, that a clean
-// save reads back byte for byte and unchanged histories are not written again, and that a
-// faulted save leaves the old history or the new one.
+// step. Beyond the sanitizers it checks that the file is set aside exactly when it is
+// damaged, and then under a name not used before; that what the recovering reader takes
+// of it saves and reads back unchanged; that every record keeps the history's counts and
+// bounds; that a clean save reads back byte for byte and unchanged histories are not
+// written again; and that a faulted save leaves the old history or the new one.
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -102,31 +103,55 @@ ProgressHistory Load(MemoryFileStore& store, ProgressFileState& state) {
     return history;
 }
 
-// The load against what the strict reader makes of the bytes.
+// The load against what the recovering reader makes of the bytes: a damaged file in the
+// save folder is set aside whole and what was read of it saved in its place, and what is
+// read saves and reads back as the same history.
 void CheckLoad(const MemoryFileStore& before, const MemoryFileStore& store,
                const ProgressFuzzInput& input, const ProgressHistory& history,
                const ProgressFileState& state) {
     ProgressHistory expected;
-    const bool accepted = ReadProgressBytes(input.progressBytes, expected);
+    const bool whole = RecoverProgressBytes(input.progressBytes, expected);
     const bool readable = input.present && !input.locked;
-    const bool setAside = readable && !input.inFallback && !accepted;
+    const bool setAside = readable && !input.inFallback && !whole;
     const std::string saved = Path(SaveFolder, "progress.dat");
     Require(state.loaded, "the load failed");
     Require(store.Has(saved + ".bad") == setAside,
-            setAside ? "a refused file was not set aside" : "a file was set aside for nothing");
+            setAside ? "a damaged file was not set aside" : "a file was set aside for nothing");
     Require(!setAside || store.Bytes(saved + ".bad") == input.progressBytes,
             "the set-aside file is not as it was found");
-    Require(SameHistory(history, readable && accepted ? expected : ProgressHistory()),
+    Require(!setAside || store.Bytes(saved) == ProgressFileBytes(expected),
+            "what was read of a damaged file is not saved in its place");
+    Require(state.damagedFileKept.empty() == !(readable && !whole),
+            "damage is reported for a whole file or not for a damaged one");
+    Require(SameHistory(history, readable ? expected : ProgressHistory()),
             "the loaded history is not what the reader makes of the file");
+    ProgressHistory reread;
+    Require(ReadProgressBytes(ProgressFileBytes(expected), reread) && SameHistory(reread, expected),
+            "what was read of a file does not save and read back as the same history");
     Require(state.writable == !(input.present && input.locked), "the file's writability is wrong");
     Require(!store.Has(saved + ".tmp"), "a leftover temporary file stayed");
     for (const auto& entry : before.files) {
-        const bool moved = setAside && entry.first == saved;
+        const bool replaced = setAside && entry.first == saved;
         const bool removed = entry.first == saved + ".tmp";
-        Require(moved || removed || store.Bytes(entry.first) == entry.second.bytes,
+        Require(replaced || removed || store.Bytes(entry.first) == entry.second.bytes,
                 "the load changed a file it should have left alone");
     }
     CheckHolds(history);
+}
+
+// The same damage found again at the next start goes beside the first copy, which stays.
+void CheckSecondDamage(MemoryFileStore store, const ProgressFuzzInput& input) {
+    const std::string saved = Path(SaveFolder, "progress.dat");
+    if (!store.Has(saved + ".bad")) {
+        return;
+    }
+    store.files[saved].bytes = input.progressBytes;
+    ProgressFileState state;
+    Load(store, state);
+    Require(store.Bytes(saved + ".bad") == input.progressBytes &&
+                store.Bytes(saved + ".bad2") == input.progressBytes,
+            "a second damaged file was not kept beside the first");
+    Require(state.damagedFileKept == saved + ".bad2", "the second copy's name is not reported");
 }
 
 // Fills the history to its fact bound with facts no play deals, seen in varied games.
@@ -352,6 +377,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ProgressFileState state;
     ProgressHistory history = Load(store, state);
     CheckLoad(initial, store, input, history, state);
+    CheckSecondDamage(store, input);
 
     const ProgressHistory loaded = history;
     Play(history, input);

@@ -59,10 +59,13 @@ bool KnownOperation(std::uint8_t operation) {
 }
 
 bool FactHolds(const FactRecord& fact, int gamesPlayed) {
-    const long long counted = static_cast<long long>(fact.right) + fact.wrong + fact.skipped;
+    const long long timed = static_cast<long long>(fact.right) + fact.wrong;
+    // No timed answer counts more than the longest time kept.
+    const bool timesHold = fact.totalMs >= 0 && fact.totalMs <= timed * MaxAnswerMs &&
+                           fact.bestMs >= 0 && fact.bestMs <= MaxAnswerMs;
     return KnownOperation(fact.operation) && fact.right >= 0 && fact.wrong >= 0 &&
-           fact.skipped >= 0 && counted == fact.asked && fact.totalMs >= 0 && fact.bestMs >= 0 &&
-           fact.bestMs <= MaxAnswerMs && fact.lastGame >= 0 && fact.lastGame <= gamesPlayed;
+           fact.skipped >= 0 && timed + fact.skipped == fact.asked && timesHold &&
+           fact.lastGame >= 0 && fact.lastGame <= gamesPlayed;
 }
 
 bool GameHolds(const GameRecord& game) {
