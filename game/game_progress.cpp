@@ -4,11 +4,14 @@
 #include "app/system_clock.h"
 #include "game/arithmetic_game.h"
 #include "game/progress_summary.h"
+#include "text/program_path.h"
 #include "text/text.h"
 
 namespace {
 
-constexpr char DamagedHistoryText[] = "Part of the history could not be read; the file is kept as ";
+// Short enough to fit beside the title at 640 pixels: the damaged file's copy is named,
+// not its folder.
+constexpr char DamagedHistoryText[] = "Damaged: ";
 
 } // namespace
 
@@ -41,7 +44,8 @@ void ArithmeticGame::OpenProgress() {
     progressScreen.message.clear();
     // Said once, the first time the screen opens after the load found damage.
     if (!progressFile.damagedFileKept.empty()) {
-        progressScreen.message = DamagedHistoryText + progressFile.damagedFileKept;
+        const std::string& kept = progressFile.damagedFileKept;
+        progressScreen.message = DamagedHistoryText + kept.substr(FolderOfPath(kept).size());
         progressFile.damagedFileKept.clear();
     }
     progressScreen.Summarise(progress);
