@@ -19,7 +19,7 @@ section and a games section, each under its header row, with one empty line betw
 
 import csv
 
-from harness.data_files import FormatError, _Reader
+from harness.data_files import FormatError, _int, _Reader, _string
 from harness.image import same_565
 
 UNASKED = 0xC0C0C0
@@ -147,6 +147,19 @@ class ProgressFile:
     def counts(self):
         """{(operation code, a, b): (asked, right, wrong, skipped)} of the facts."""
         return {fact[:3]: fact[3:7] for fact in self.facts}
+
+
+def progress_bytes(games_played, facts, games, weak_facts=False, show_answer=False):
+    """progress.dat for facts (ten ints each) and games (date, difficulty, operations,
+    score, level, right, wrong, median ms), as the game writes it."""
+    lines = [_string(PROGRESS_TITLE), _int(PROGRESS_VERSION), _int(0), _int(int(weak_facts)),
+             _int(int(show_answer)), _int(games_played), _int(len(facts))]
+    lines += [_int(value) for fact in facts for value in fact]
+    lines.append(_int(len(games)))
+    for when, difficulty, operations, *numbers in games:
+        lines += [_string(when), _int(difficulty), _string(operations)]
+        lines += [_int(value) for value in numbers]
+    return b"".join(lines)
 
 
 # --- progress.csv ----------------------------------------------------------------------
