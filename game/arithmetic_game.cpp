@@ -16,7 +16,6 @@
 namespace {
 
 constexpr int IconGroupId = 118;
-constexpr const char* ProblemFontFace = "Verdana";
 // The problem font's size at 640 x 480, and the smallest it gets in a small window.
 constexpr int ProblemFontSize = 60;
 constexpr int MinProblemFontSize = 20;
@@ -125,7 +124,7 @@ void ArithmeticGame::OnResize(int newWidth, int newHeight) {
 
 void ArithmeticGame::FitProblemFont() {
     const int size = ScaledSize(ProblemFontSize, DisplayScale(), MinProblemFontSize);
-    ResizeDigitFont(problemFont, ProblemFontFace, size);
+    ResizeDigitFont(problemFont, ShellFontFace, size);
 }
 
 void ArithmeticGame::StartNewGame() {

@@ -23,7 +23,6 @@ constexpr ColorRef GameBackground = 0xFFFFFF;
 constexpr ColorRef MenuBackground = 0xFFE7DB;
 constexpr ColorRef SheetKeyColour = 0xFFE7DB;
 constexpr ColorRef TitleKeyColour = 0xFFFFFF;
-constexpr const char* ShellFontFace = "Verdana";
 // The shell font's size at 640 x 480, and the smallest it gets in a small window.
 constexpr int ShellFontSize = 18;
 constexpr int MinShellFontSize = 9;

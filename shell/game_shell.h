@@ -25,6 +25,9 @@ class Sound;
 class Sprite;
 struct SheetLayout;
 
+// The face of the shell's font; the game's fonts use it too, so every text looks alike.
+constexpr char ShellFontFace[] = "Verdana";
+
 class GameShell : public Application {
   public:
     GameShell();
