@@ -4,6 +4,7 @@
 
 #include "game/progress_summary.h"
 #include "render/primitives.h"
+#include "shell/game_shell.h"
 #include "text/font.h"
 #include "text/number_text.h"
 #include "text/text.h"
@@ -20,8 +21,7 @@ constexpr ColorRef ChartRule = 0xD8D8D8;
 constexpr int ListLines = ListedFacts + 1;
 // A caption line and one line per operation.
 constexpr int OperationLines = 5;
-// The shell font's face, for the smaller fonts of labels and lines, and their least size.
-constexpr char ShrunkFontFace[] = "Verdana";
+// The least size of the smaller fonts of labels and lines.
 constexpr int SmallestFontSize = 6;
 constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
 // The legend's short form, for charts too narrow for the names even in the smallest font.
@@ -374,10 +374,10 @@ Font* ShrunkFont::Fit(const std::string& text, int width, int height) {
     int size = std::min(
         {largest, largest * width / measured, largest * height / std::max(1, current->Height())});
     size = std::max(size, SmallestFontSize);
-    ResizeDigitFont(font, ShrunkFontFace, size);
+    ResizeDigitFont(font, ShellFontFace, size);
     while (font != nullptr && size > SmallestFontSize &&
            (font->MeasureText(text.c_str()) > width || font->Height() > height)) {
-        ResizeDigitFont(font, ShrunkFontFace, --size);
+        ResizeDigitFont(font, ShellFontFace, --size);
     }
     return font;
 }
@@ -485,11 +485,16 @@ void ProgressScreen::Draw(int width, int height) {
     const Box& title = layout.titleRow;
     const int titleY = title.y + CenterOffset(title.height, f);
     DrawPlainText("Progress", title.x, titleY, Ink);
+    const int messageX = title.x + TextWidth("Progress") + 2 * SpaceWidth();
     if (figures.empty) {
         PlaceButton(backButton, layout.backButton);
         backButton.Draw();
         DrawPlainText(EmptyHistoryText, CenterOffset(width, TextWidth(EmptyHistoryText)),
                       CenterOffset(height, f), QuietColour);
+        // A file damaged from its start leaves no history, but still says where it went.
+        if (!message.empty()) {
+            DrawMessage(message, messageX, titleY, layout.backButton.x - f / 2);
+        }
         return;
     }
     DrawButtons(layout);
@@ -502,7 +507,6 @@ void ProgressScreen::Draw(int width, int height) {
     DrawFactList("Most missed", "None missed yet", FactMisses, figures.missed, layout.missed,
                  lines);
     if (!message.empty()) {
-        DrawMessage(message, title.x + TextWidth("Progress") + 2 * SpaceWidth(), titleY,
-                    layout.gridButton.x - f / 2);
+        DrawMessage(message, messageX, titleY, layout.gridButton.x - f / 2);
     }
 }

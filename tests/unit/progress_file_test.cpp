@@ -22,6 +22,7 @@
 #include "support/frame_fixture.h"
 #include "support/memory_file_store.h"
 #include "support/sample_history.h"
+#include "text/text.h"
 
 namespace {
 
@@ -810,4 +811,19 @@ TEST_F(ProgressInGame, TheProgressScreenSaysOnceWhereTheDamagedFileIsKept) {
     Reload(ProgressFileBytes(Filled()));
     game.OpenProgress();
     EXPECT_EQ(game.progressScreen.message, "") << "a whole file says nothing";
+}
+
+// Damaged from its first line, the file leaves the empty history's screen: it says so too.
+TEST_F(ProgressInGame, TheScreenOfANewHistoryStillSaysWhereTheDamagedFileIsKept) {
+    Reload("junk");
+    ASSERT_TRUE(game.progress.facts.empty());
+    Keys({'1', '9'});
+    static std::vector<std::string> drawn;
+    drawn.clear();
+    SetTextObserver([](const TextRun& run) { drawn.emplace_back(run.text); });
+    Frame();
+    SetTextObserver(nullptr);
+    EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const std::string& text) {
+        return text.find("progress.dat.bad") != std::string::npos;
+    })) << "the copy is named on the screen";
 }
