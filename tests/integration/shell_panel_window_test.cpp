@@ -17,34 +17,21 @@
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
 #include "support/layout_checks.h"
+#include "support/layout_sizes.h"
 #include "support/screen_tour.h"
 #include "support/sound_recorder.h"
 #include "text/font.h"
 
 namespace {
 
-struct ClientSize {
-    int width;
-    int height;
-};
-
 constexpr ClientSize Sizes[] = {{240, 240},   {321, 240},   {640, 240}, {959, 719},
                                 {1920, 1080}, {3840, 2160}, {240, 960}};
-// The layout grid's sizes (tests/integration/layout_grid_test.cpp).
-constexpr ClientSize GridSizes[] = {
-    {240, 240},  {320, 240},  {240, 320},   {400, 240},   {240, 400},   {480, 320},   {320, 480},
-    {640, 480},  {480, 640},  {500, 480},   {640, 640},   {640, 360},   {360, 640},   {800, 480},
-    {800, 600},  {600, 800},  {1024, 768},  {768, 1024},  {1280, 720},  {720, 1280},  {1280, 1024},
-    {1600, 900}, {900, 1600}, {1920, 1080}, {1080, 1920}, {2560, 1440}, {1215, 2160}, {3840, 2160},
-    {1920, 240}, {240, 960},  {2160, 2160}, {3840, 240},  {480, 520},   {720, 760},   {800, 800},
-    {700, 600},  {640, 520},  {640, 580},   {540, 720},   {800, 1000},  {810, 610},
-};
 // Screen scalings in thousandths: the window opens at 640 x 480 (or 480 x 640) times these.
 constexpr int Scales[] = {1000, 1250, 1500, 1750, 2000};
 
 std::vector<ClientSize> SizesToCheck() {
     std::vector<ClientSize> sizes(std::begin(Sizes), std::end(Sizes));
-    sizes.insert(sizes.end(), std::begin(GridSizes), std::end(GridSizes));
+    sizes.insert(sizes.end(), std::begin(LayoutGridSizes), std::end(LayoutGridSizes));
     for (int scale : Scales) {
         const int longSide = 640 * scale / 1000;
         const int shortSide = 480 * scale / 1000;
