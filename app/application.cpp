@@ -6,9 +6,9 @@
 
 #include "app/display_scale.h"
 #include "app/frame_pacer.h"
-#include "app/random.h"
-#include "app/system_clock.h"
 #include "app/window.h"
+#include "base/random.h"
+#include "base/system_clock.h"
 #include "render/back_buffer.h"
 #include "render/surface.h"
 #include "text/text.h"

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/key_bindings.h"
-#include "app/platform_types.h"
-#include "app/tick_timer.h"
-#include "render/color.h"
+#include "base/color.h"
+#include "base/key_bindings.h"
+#include "base/platform_types.h"
+#include "base/tick_timer.h"
 
 class BackBuffer;
 

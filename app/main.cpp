@@ -3,8 +3,8 @@
 // front instead.
 #include "app/application.h"
 #include "app/single_instance.h"
-#include "app/win32.h"
 #include "app/window.h"
+#include "base/platform_win32.h"
 #include "shell/data_files.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

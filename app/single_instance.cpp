@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 namespace {
 

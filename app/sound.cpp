@@ -1,7 +1,7 @@
 // Sound playback through winmm's PlaySoundA, the one place the program asks for audio.
 #include "app/sound.h"
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 bool SoundEnabled = true;
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/platform_types.h"
+#include "base/platform_types.h"
 
 class Sound {
   public:

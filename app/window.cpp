@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "app/application.h"
-#include "app/key_translation.h"
-#include "app/mouse_state.h"
-#include "app/win32.h"
+#include "base/key_translation.h"
+#include "base/mouse_state.h"
+#include "base/platform_win32.h"
 #include "render/back_buffer.h"
 #include "ui/widget.h"
 

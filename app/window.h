@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/platform_types.h"
+#include "base/platform_types.h"
 
 // Prompt: a message the player should see answered in the very next frame (a key, a mouse
 // button, a repaint); Dispatched: any other message, mouse motion among them.

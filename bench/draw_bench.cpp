@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/win32.h"
+#include "base/platform_win32.h"
 #include "render/back_buffer.h"
 #include "render/primitives.h"
 #include "render/surface.h"

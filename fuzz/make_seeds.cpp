@@ -12,7 +12,7 @@
 
 #include "fuzz/fuzz_harness.h"
 #include "fuzz/progress_fuzz_input.h"
-#include "game/progress_file.h"
+#include "progress/progress_file.h"
 #include "shell/file_store.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include <tuple>
 
 #include "fuzz/progress_fuzz_input.h"
-#include "game/progress_file.h"
-#include "game/progress_summary.h"
+#include "progress/progress_file.h"
+#include "progress/progress_summary.h"
 #include "support/memory_file_store.h"
 
 namespace {

@@ -4,14 +4,14 @@
 
 #include <new>
 
-#include "app/delete_and_clear.h"
 #include "app/display_scale.h"
 #include "app/sound.h"
+#include "base/delete_and_clear.h"
+#include "base/number_text.h"
 #include "resources/version.h"
 #include "shell/data_archive.h"
 #include "shell/shell_artwork.h"
 #include "text/font.h"
-#include "text/number_text.h"
 
 namespace {
 

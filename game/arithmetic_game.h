@@ -6,15 +6,15 @@
 
 #include <string>
 
-#include "game/answer_recorder.h"
 #include "game/button_grid.h"
 #include "game/countdown_clock.h"
 #include "game/game_layout.h"
 #include "game/problem_dealer.h"
-#include "game/progress_file.h"
-#include "game/progress_history.h"
 #include "game/progress_screen.h"
 #include "game/review_round.h"
+#include "progress/answer_recorder.h"
+#include "progress/progress_file.h"
+#include "progress/progress_history.h"
 #include "shell/game_shell.h"
 #include "ui/button.h"
 #include "ui/check_box.h"

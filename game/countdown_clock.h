@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/tick_timer.h"
+#include "base/tick_timer.h"
 #include "ui/widget.h"
 
 class Sound;

@@ -4,8 +4,8 @@
 // or skipped challenge opens the next level at once, and the game's keys and steps act
 // only while its own screen is shown (not paused, not over, not behind a menu screen).
 
-#include "app/key_translation.h"
 #include "app/sound.h"
+#include "base/key_translation.h"
 #include "game/answer_check.h"
 #include "game/arithmetic_game.h"
 #include "game/scoring.h"

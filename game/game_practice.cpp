@@ -4,8 +4,8 @@
 // digit, or the typed digits fading out); and the untimed round over a finished game's
 // misses that "Practise misses" starts from the game-over screen, where two wrong tries
 // show the result and "Skip" moves on.
+#include "base/number_text.h"
 #include "game/arithmetic_game.h"
-#include "text/number_text.h"
 #include "text/text.h"
 
 void ArithmeticGame::SaveOptionsIfChanged() {

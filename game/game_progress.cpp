@@ -1,9 +1,9 @@
 // The game's side of the progress history: progress.dat loaded and saved with the other
 // two files, a finished game's record, and the progress screen with its keys and export.
-#include "app/key_translation.h"
-#include "app/system_clock.h"
+#include "base/key_translation.h"
+#include "base/system_clock.h"
 #include "game/arithmetic_game.h"
-#include "game/progress_summary.h"
+#include "progress/progress_summary.h"
 #include "text/program_path.h"
 #include "text/text.h"
 

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <string>
 
+#include "base/number_text.h"
 #include "game/arithmetic_game.h"
 #include "game/time_lamps.h"
 #include "render/primitives.h"
 #include "text/font.h"
-#include "text/number_text.h"
 #include "text/text.h"
 
 namespace {

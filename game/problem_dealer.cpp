@@ -2,8 +2,8 @@
 // problems, the challenge problem and the level-to-level widening of the operand bounds.
 #include "game/problem_dealer.h"
 
-#include "app/random.h"
-#include "game/weak_facts.h"
+#include "base/random.h"
+#include "progress/weak_facts.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 // comes from the shared sequence, in a fixed order, so a seed replays a whole game.
 #pragma once
 
-#include "game/problem.h"
-#include "game/progress_history.h"
 #include "game/value_pool.h"
+#include "progress/problem.h"
+#include "progress/progress_history.h"
 
 // The clock a game starts with and the most it can hold, in seconds.
 constexpr int GameStartSeconds = 30;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "game/progress_summary.h"
+#include "base/number_text.h"
+#include "progress/progress_summary.h"
 #include "render/primitives.h"
 #include "shell/game_shell.h"
 #include "text/font.h"
-#include "text/number_text.h"
 #include "text/text.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "game/game_layout.h"
-#include "game/progress_history.h"
-#include "game/progress_summary.h"
+#include "progress/progress_history.h"
+#include "progress/progress_summary.h"
 #include "ui/button.h"
 
 struct ProgressLayout {

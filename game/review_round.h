@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "game/problem.h"
+#include "progress/problem.h"
 
 class ReviewRound {
   public:

@@ -2,7 +2,7 @@
 // seconds all three blink red and white.
 #pragma once
 
-#include "render/color.h"
+#include "base/color.h"
 
 constexpr ColorRef LampOff = 0xFFFFFF;
 constexpr ColorRef LampRed = 0x0000FF;

@@ -1,7 +1,7 @@
 // ValuePool: the deck operations. Empty pools yield 0 without consuming a random draw.
 #include "game/value_pool.h"
 
-#include "app/random.h"
+#include "base/random.h"
 
 void ValuePool::Push(int v) {
     if (count >= ValuePoolCapacity) {

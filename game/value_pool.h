@@ -1,6 +1,6 @@
 // ValuePool: a fixed deck of up to 100 integers that problems are dealt from, so that a
 // value is not repeated until the deck is used up. Every random choice comes from the
-// shared sequence (app/random.h), one draw per TakeRandom or PickRandom of a non-empty pool.
+// shared sequence (base/random.h), one draw per TakeRandom or PickRandom of a non-empty pool.
 #pragma once
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 #include "render/surface.h"
 
 namespace {

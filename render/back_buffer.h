@@ -4,9 +4,9 @@
 // Rows are PitchForWidth(width) pixels apart, so odd client widths address correctly.
 #pragma once
 
-#include "app/platform_types.h"
+#include "base/color.h"
+#include "base/platform_types.h"
 #include "render/changed_rows.h"
-#include "render/color.h"
 
 class BackBuffer {
   public:

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "render/color.h"
-#include "render/geometry.h"
+#include "base/color.h"
+#include "base/geometry.h"
 
 // Most separate areas one frame reports; further changes widen the last area.
 constexpr int MaxChangedAreas = 4;

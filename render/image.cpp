@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/platform_types.h"
-#include "render/color.h"
+#include "base/color.h"
+#include "base/platform_types.h"
 
 class Image {
   public:

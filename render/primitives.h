@@ -4,8 +4,8 @@
 // Pure computation: no allocation and no system calls.
 #pragma once
 
-#include "render/color.h"
-#include "render/geometry.h"
+#include "base/color.h"
+#include "base/geometry.h"
 
 // One pixel, if it lies inside the clip rectangle.
 void PutPixel(int x, int y, ColorRef colour);

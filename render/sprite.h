@@ -4,7 +4,7 @@
 // the sprite. The image is borrowed: sprites are deleted before their images.
 #pragma once
 
-#include "render/geometry.h"
+#include "base/geometry.h"
 #include "render/image.h"
 
 class Sprite {

@@ -6,9 +6,9 @@
 
 #include <cstddef>
 
-#include "app/platform_types.h"
-#include "render/color.h"
-#include "render/geometry.h"
+#include "base/color.h"
+#include "base/geometry.h"
+#include "base/platform_types.h"
 
 extern Color565* SurfacePixels;
 extern int SurfaceWidth;

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "text/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "text/number_text.h"
+#include "base/number_text.h"
 #include "text/program_path.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // %LOCALAPPDATA%\Quickfigure\ from SHGetFolderPathA.
 #include "shell/file_store.h"
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 #include <shlobj.h>
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/display_scale.h"
+#include "base/number_text.h"
 #include "shell/game_shell.h"
-#include "text/number_text.h"
 #include "text/text.h"
 
 namespace {

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "app/delete_and_clear.h"
 #include "app/display_scale.h"
-#include "app/key_translation.h"
 #include "app/sound.h"
+#include "base/delete_and_clear.h"
+#include "base/key_translation.h"
 #include "render/image.h"
 #include "render/sprite.h"
 #include "shell/data_archive.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/application.h"
-#include "render/geometry.h"
+#include "base/geometry.h"
 #include "shell/data_files.h"
 #include "shell/high_score_table.h"
 #include "shell/screen_state.h"

@@ -8,13 +8,13 @@
 #include <string>
 
 #include "app/sound.h"
+#include "base/number_text.h"
 #include "render/primitives.h"
 #include "render/sprite.h"
 #include "shell/game_shell.h"
 #include "shell/shell_artwork.h"
 #include "shell/version_text.h"
 #include "text/font.h"
-#include "text/number_text.h"
 #include "text/text.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Version text.
 #include "shell/version_text.h"
 
-#include "text/number_text.h"
+#include "base/number_text.h"
 
 std::string VersionText(int major, int minor) {
     std::string text = "v";

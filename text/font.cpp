@@ -9,7 +9,7 @@
 #include <new>
 
 #include "app/application.h"
-#include "app/win32.h"
+#include "base/platform_win32.h"
 #include "render/surface.h"
 #include "text/text.h"
 

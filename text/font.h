@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/platform_types.h"
-#include "render/color.h"
+#include "base/color.h"
+#include "base/platform_types.h"
 #include "text/text_style.h"
 
 // One laid-out glyph of a styled draw.

@@ -4,7 +4,7 @@
 #include "text/program_path.h"
 
 #ifdef _WIN32
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 namespace {
 // Room for the executable's full path and its terminating zero.

@@ -3,7 +3,7 @@
 // line spacing), plus the two results the draw writes back (line count, drawn).
 #pragma once
 
-#include "render/color.h"
+#include "base/color.h"
 
 struct TextStyle {
     // Recognise colour tags such as "[red]" ... "[/]" in the text.

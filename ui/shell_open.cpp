@@ -1,7 +1,7 @@
 // ShellOpen through ShellExecuteExA with the verb "open", the program's one shell32 call.
 #include "ui/shell_open.h"
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/mouse_state.h"
+#include "base/mouse_state.h"
 #include "render/primitives.h"
 #include "render/surface.h"
 

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "render/color.h"
-#include "render/geometry.h"
+#include "base/color.h"
+#include "base/geometry.h"
 
 // The widget palette (0x00BBGGRR): fill and outline for the normal, hovered and pressed
 // states.

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "game/progress_summary.h"
+#include "progress/progress_summary.h"
 #include "support/client_size.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <vector>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 #include "render/back_buffer.h"
 #include "render/surface.h"
 #include "support/probe_app.h"

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "app/key_translation.h"
-#include "game/progress_summary.h"
+#include "base/key_translation.h"
+#include "progress/progress_summary.h"
 #include "render/surface.h"
 #include "support/data_folder.h"
 #include "support/scripted_game.h"

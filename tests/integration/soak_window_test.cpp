@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 #include <psapi.h>
 

@@ -4,7 +4,7 @@
 // reactivation, and the end of a Windows session saving once.
 #include <gtest/gtest.h>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 #include "render/back_buffer.h"
 #include "render/surface.h"
 #include "support/client_size.h"

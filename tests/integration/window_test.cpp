@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/mouse_state.h"
-#include "app/win32.h"
+#include "base/mouse_state.h"
+#include "base/platform_win32.h"
 #include "game/arithmetic_game.h"
 #include "render/back_buffer.h"
 #include "render/surface.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/application.h"
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 inline void SetClientSize(const Application& app, int width, int height) {
     const HWND window = static_cast<HWND>(app.window);

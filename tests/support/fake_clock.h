@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/tick_timer.h"
+#include "base/tick_timer.h"
 
 class FakeClock {
   public:

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/key_translation.h"
+#include "base/key_translation.h"
 #include "game/arithmetic_game.h"
 #include "support/answer_text.h"
 #include "support/data_folder.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/geometry.h"
 #include "game/button_grid.h"
-#include "render/geometry.h"
 #include "ui/widget.h"
 
 // One text as drawn: the band its lines cover (see TextRun).

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/key_translation.h"
-#include "app/random.h"
+#include "base/key_translation.h"
+#include "base/random.h"
 #include "game/arithmetic_game.h"
 #include "support/answer_text.h"
 #include "support/fake_clock.h"

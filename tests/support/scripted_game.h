@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 #include "game/arithmetic_game.h"
 
 class ScriptedGame : public ArithmeticGame {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "render/color.h"
+#include "base/color.h"
 #include "render/surface.h"
 
 class TestSurface {

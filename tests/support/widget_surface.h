@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "render/color.h"
+#include "base/color.h"
 #include "render/surface.h"
 
 class WidgetSurface {

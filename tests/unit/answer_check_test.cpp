@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/answer_check.h"
-#include "game/problem.h"
+#include "progress/problem.h"
 
 TEST(ProblemResult, ComputesEachOperationAndZeroForAnythingElse) {
     EXPECT_EQ(ProblemResult({7, OpAdd, 5}), 12);

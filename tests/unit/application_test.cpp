@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/application.h"
-#include "app/random.h"
+#include "base/random.h"
 #include "game/arithmetic_game.h"
 #include "support/fake_clock.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/key_translation.h"
+#include "base/key_translation.h"
 #include "game/arithmetic_game.h"
 #include "shell/data_archive.h"
 #include "support/fake_clock.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 #include "resources/version.h"
 #include "shell/version_text.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/win32.h"
+#include "base/platform_win32.h"
 #include "render/back_buffer.h"
 #include "render/surface.h"
 #include "support/test_surface.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "shell/data_files.h"
 #include "support/frame_fixture.h"
 

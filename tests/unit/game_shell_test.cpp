@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/key_translation.h"
 #include "app/sound.h"
+#include "base/key_translation.h"
 #include "shell/game_shell.h"
 #include "support/frame_fixture.h"
 #include "support/layout_checks.h"

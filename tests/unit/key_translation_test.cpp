@@ -2,7 +2,7 @@
 // the keypad operators.
 #include <gtest/gtest.h>
 
-#include "app/key_translation.h"
+#include "base/key_translation.h"
 
 TEST(KeyTranslation, KeypadDigitsBecomeMainRowDigitsWithNumLock) {
     for (int d = 0; d <= 9; ++d) {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "text/number_text.h"
+#include "base/number_text.h"
 
 TEST(NumberText, AppendDecimalWritesSignAndDigitsAfterExistingText) {
     const struct {

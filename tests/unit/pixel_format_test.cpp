@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "render/color.h"
-#include "render/geometry.h"
+#include "base/color.h"
+#include "base/geometry.h"
 #include "render/surface.h"
 
 TEST(Color565, PrimaryColoursAndWhite) {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/random.h"
-#include "game/progress_file.h"
+#include "base/random.h"
+#include "progress/progress_file.h"
 #include "support/frame_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "game/problem_dealer.h"
 
 namespace {

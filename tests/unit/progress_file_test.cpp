@@ -16,7 +16,7 @@
 #include <tuple>
 #include <vector>
 
-#include "game/progress_file.h"
+#include "progress/progress_file.h"
 #include "shell/data_archive.h"
 #include "shell/file_pair.h"
 #include "support/frame_fixture.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/progress_history.h"
+#include "progress/progress_history.h"
 
 namespace {
 

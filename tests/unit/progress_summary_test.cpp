@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/progress_summary.h"
+#include "progress/progress_summary.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "app/random.h"
+#include "base/random.h"
 
 TEST(Random, SeedZeroGivesTheKnownFirstDraw) {
     SeedRandom(0);

@@ -1,7 +1,7 @@
 // TickTimer with a driven clock: pause, resume, restart, advance, and the 2^32 wrap.
 #include <gtest/gtest.h>
 
-#include "app/tick_timer.h"
+#include "base/tick_timer.h"
 #include "support/fake_clock.h"
 
 TEST(TickTimer, MeasuresElapsedMillisecondsAndWholeSeconds) {

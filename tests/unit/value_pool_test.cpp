@@ -5,7 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "game/value_pool.h"
 
 namespace {

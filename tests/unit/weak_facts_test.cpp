@@ -7,10 +7,10 @@
 #include <climits>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "game/problem_dealer.h"
-#include "game/progress_summary.h"
-#include "game/weak_facts.h"
+#include "progress/progress_summary.h"
+#include "progress/weak_facts.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/mouse_state.h"
+#include "base/mouse_state.h"
 #include "render/surface.h"
 #include "support/sound_recorder.h"
 #include "support/widget_font.h"

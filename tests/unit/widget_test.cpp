@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/mouse_state.h"
+#include "base/mouse_state.h"
 #include "render/surface.h"
 #include "support/widget_surface.h"
 #include "ui/widget.h"

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "game/progress_history.h"
+#include "progress/progress_history.h"
 
 // What a fact missed every time adds to its weight; fewer misses add their share of it.
 constexpr int WeakMissWeight = 60;

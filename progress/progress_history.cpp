@@ -1,4 +1,4 @@
-#include "game/progress_history.h"
+#include "progress/progress_history.h"
 
 #include <algorithm>
 #include <climits>

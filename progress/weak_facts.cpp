@@ -1,10 +1,10 @@
 // Weak facts: the weight of a fact from its misses and its time, and the weighted choice.
-#include "game/weak_facts.h"
+#include "progress/weak_facts.h"
 
 #include <algorithm>
 
-#include "app/random.h"
-#include "game/progress_summary.h"
+#include "base/random.h"
+#include "progress/progress_summary.h"
 
 namespace {
 

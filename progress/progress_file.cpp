@@ -1,7 +1,7 @@
 // The progress file's format: the file header, the two practice switches, the number of
 // games played, then the facts (each ten numbers) and the games (each eight values), each
 // list after its count. Nothing here may throw out of a load or save.
-#include "game/progress_file.h"
+#include "progress/progress_file.h"
 
 #include <set>
 #include <tuple>

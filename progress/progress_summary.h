@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game/progress_history.h"
-#include "render/color.h"
+#include "base/color.h"
+#include "progress/progress_history.h"
 
 // "7 x 8"; division shows its sign's code, which the font draws as a division sign.
 std::string FactText(const FactRecord& fact);

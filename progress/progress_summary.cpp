@@ -1,8 +1,8 @@
-#include "game/progress_summary.h"
+#include "progress/progress_summary.h"
 
 #include <algorithm>
 
-#include "text/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Decimal text of signed 32-bit values, written from the magnitude as an unsigned number
 // so the most negative int needs no special case, and read back with saturation.
-#include "text/number_text.h"
+#include "base/number_text.h"
 
 #include <climits>
 

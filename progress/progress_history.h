@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "game/problem.h"
+#include "progress/problem.h"
 
 // The most facts and games kept; the least recently seen fact and the oldest game go first.
 constexpr int MaxProgressFacts = 5000;

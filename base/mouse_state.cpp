@@ -1,4 +1,4 @@
 // The program-wide mouse state.
-#include "app/mouse_state.h"
+#include "base/mouse_state.h"
 
 MouseStatus MouseState;

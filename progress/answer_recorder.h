@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/tick_timer.h"
-#include "game/problem.h"
-#include "game/progress_history.h"
+#include "base/tick_timer.h"
+#include "progress/problem.h"
+#include "progress/progress_history.h"
 
 class AnswerRecorder {
   public:

@@ -1,4 +1,4 @@
-#include "game/answer_recorder.h"
+#include "progress/answer_recorder.h"
 
 void AnswerRecorder::BeginGame(ProgressHistory& history) {
     gameNumber = history.BeginGame();

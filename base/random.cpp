@@ -1,5 +1,5 @@
 // The shared random sequence: state = state * 214013 + 2531011, output bits 16..30.
-#include "app/random.h"
+#include "base/random.h"
 
 namespace {
 std::uint32_t State = 0;

@@ -1,4 +1,4 @@
-// progress.dat: the player's history (game/progress_history.h) beside the other two data
+// progress.dat: the player's history (progress/progress_history.h) beside the other two data
 // files, line-oriented through DataArchive with its own header and version. It is checked
 // strictly, part by part: a file that is not exactly what a save would write for what it
 // holds (damaged, cut short, oversized, from a newer version) gives the facts and games
@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "game/progress_history.h"
+#include "progress/progress_history.h"
 #include "shell/file_store.h"
 
 // Largest progress file read: a full history is well under half of it.

@@ -1,10 +1,10 @@
 // The kernel32 clocks behind TickTimer and the frame loop, and winmm's timer resolution.
-#include "app/system_clock.h"
+#include "base/system_clock.h"
 
 #include <cstdio>
 #include <ctime>
 
-#include "app/win32.h"
+#include "base/platform_win32.h"
 
 namespace {
 // The finest timer resolution the loop asks for, in milliseconds.

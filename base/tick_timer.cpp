@@ -1,7 +1,7 @@
 // TickTimer and the replaceable tick source behind every timer of the program.
-#include "app/tick_timer.h"
+#include "base/tick_timer.h"
 
-#include "app/system_clock.h"
+#include "base/system_clock.h"
 
 namespace {
 TickSource ActiveTickSource = nullptr;

@@ -1,5 +1,5 @@
 // Key translation for key presses (key releases are never translated).
-#include "app/key_translation.h"
+#include "base/key_translation.h"
 
 namespace {
 
