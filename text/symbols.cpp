@@ -127,14 +127,14 @@ void Font::DrawSymbol(int code, int x, int y, ColorRef colour) {
     case Theta:
         // A zero struck through the middle.
         DrawChar('0', x, y, colour);
-        HLine(x, y + (h >> 1) - 1, x + widths['0'] - 1, colour);
-        HLine(x, y + (h >> 1), x + widths['0'] - 1, colour);
+        HLine(x, y + (h >> 1) - 1, x + widths[int{'0'}] - 1, colour);
+        HLine(x, y + (h >> 1), x + widths[int{'0'}] - 1, colour);
         break;
     case Pi: DrawPi(cell, colour); break;
     case Phi:
         // An "o" raised two pixels with a stroke through it.
         DrawChar('o', x, y - 2, colour);
-        VLine(x + (widths['o'] >> 1), y, y + h - (h >> 3), colour);
+        VLine(x + (widths[int{'o'}] >> 1), y, y + h - (h >> 3), colour);
         break;
     default: break;
     }
