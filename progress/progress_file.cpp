@@ -7,13 +7,12 @@
 #include <tuple>
 
 #include "shell/data_archive.h"
-#include "shell/file_pair.h"
+#include "shell/kept_files.h"
 
 namespace {
 
 constexpr char ProgressFileName[] = "progress.dat";
 constexpr char CsvFileName[] = "progress.csv";
-constexpr char TemporarySuffix[] = ".tmp";
 
 void TransferUnsigned(DataArchive& archive, std::uint32_t& value) {
     // Travels as the int with the same bits, like the high-score table's scores.
@@ -194,50 +193,36 @@ class PartReader {
     bool intact = false;
 };
 
-// What the folder's progress.dat holds; Missing also for a fallback-only read.
-ReadStatus ReadProgress(FileStore& store, const std::string& folder, std::string& bytes) {
-    return store.Read(ProgressFilePath(folder), MaxProgressFileBytes, bytes);
-}
-
 // Keeps a damaged progress.dat under a name never used before, so no earlier copy is lost,
 // and saves what was read of it in its place.
 void SetAside(FileStore& store, const std::string& path, ProgressHistory& history,
               ProgressFileState& state) {
-    const std::string aside = FreeSetAsideName(store, path);
-    state.writable = !aside.empty() && store.MoveReplacing(path, aside);
+    const std::string aside = MoveAside(store, path);
+    state.writable = !aside.empty();
     state.damagedFileKept = state.writable ? aside : path;
     std::string bytes = ProgressFileBytes(history);
-    if (state.writable && ReplaceFile(store, path + TemporarySuffix, path, bytes)) {
+    if (state.writable && ReplaceKeptFile(store, path, bytes)) {
         state.savedBytes = std::move(bytes);
     }
 }
 
-void LoadFrom(FileStore& store, const std::string& folder, const std::string& fallback,
-              ProgressHistory& history, ProgressFileState& state) {
-    const std::string path = ProgressFilePath(folder);
-    store.Remove(path + TemporarySuffix); // the old file stands over a cut-short save
-    std::string bytes;
-    ReadStatus status = ReadProgress(store, folder, bytes);
-    if (status == ReadStatus::Missing && !fallback.empty()) {
-        status = ReadProgress(store, fallback, bytes);
-        if (status == ReadStatus::Ok && !RecoverProgressBytes(bytes, history)) {
-            state.damagedFileKept = ProgressFilePath(fallback); // left alone there
+void LoadFrom(FileStore& store, const DataFolders& folders, ProgressHistory& history,
+              ProgressFileState& state) {
+    const KeptFileSet set{{ProgressFileName}, MaxProgressFileBytes, nullptr};
+    FoundFile file = std::move(ReadKeptFiles(store, folders, set, state).front());
+    // One that cannot be read is never saved over, nor shadowed by a new history in the
+    // save folder when it is in the fallback one.
+    state.writable = file.status != ReadStatus::Unreadable;
+    const bool read = file.status == ReadStatus::Ok;
+    const bool whole = read && RecoverProgressBytes(file.bytes, history);
+    if (state.fromFallback) {
+        if (read && !whole) {
+            state.damagedFileKept = ProgressFilePath(state.fallbackFolder); // left alone there
         }
-        // One there that cannot be read is not shadowed by a new history in folder.
-        state.writable = status != ReadStatus::Unreadable;
-        return;
-    }
-    switch (status) {
-    case ReadStatus::Missing: state.writable = true; break;
-    case ReadStatus::Unreadable: state.writable = false; break; // locked: keep it as it is
-    case ReadStatus::Ok:
-        if (RecoverProgressBytes(bytes, history)) {
-            state.savedBytes = bytes;
-            state.writable = true;
-            break;
-        }
-        [[fallthrough]];
-    case ReadStatus::TooLarge: SetAside(store, path, history, state); break;
+    } else if (whole) {
+        state.savedBytes = std::move(file.bytes);
+    } else if (read || file.status == ReadStatus::TooLarge) {
+        SetAside(store, ProgressFilePath(state.folder), history, state);
     }
 }
 
@@ -284,47 +269,32 @@ std::string ProgressCsvPath(const std::string& folder) {
 void LoadProgressFile(FileStore& store, const std::string& folder, const std::string& fallback,
                       bool createFolder, ProgressHistory& history, ProgressFileState& state) {
     state = ProgressFileState();
-    state.folder = folder;
+    // Running out of memory leaves the load unfinished, and so nothing is saved over the file.
+    state.loaded = WithoutThrowing([&]() {
+        LoadFrom(store, {folder, fallback}, history, state);
+        return true;
+    });
     state.createFolder = createFolder;
-    try {
-        LoadFrom(store, folder, fallback, history, state);
-        state.loaded = true;
-    } catch (...) {
-        state.loaded = false; // out of memory: nothing is saved over the file
-    }
 }
 
 bool SaveProgressFile(FileStore& store, const ProgressHistory& history, ProgressFileState& state) {
-    if (!state.loaded || !state.writable) {
-        return false;
-    }
-    try {
-        std::string bytes = ProgressFileBytes(history);
-        if (bytes == state.savedBytes) {
-            return true;
-        }
-        if (state.createFolder && !store.CreateFolder(state.folder)) {
-            return false;
-        }
-        const std::string path = ProgressFilePath(state.folder);
-        if (!ReplaceFile(store, path + TemporarySuffix, path, bytes)) {
-            return false;
-        }
-        state.savedBytes = std::move(bytes);
-        return true;
-    } catch (...) {
-        return false;
-    }
+    return state.loaded && state.writable && WithoutThrowing([&]() {
+               std::string bytes = ProgressFileBytes(history);
+               if (bytes == state.savedBytes) {
+                   return true;
+               }
+               if (!ReadyToSave(store, state) ||
+                   !ReplaceKeptFile(store, ProgressFilePath(state.folder), bytes)) {
+                   return false;
+               }
+               state.savedBytes = std::move(bytes);
+               return true;
+           });
 }
 
 bool ExportProgressCsv(FileStore& store, const ProgressFileState& state, const std::string& text) {
-    if (!state.loaded || (state.createFolder && !store.CreateFolder(state.folder))) {
-        return false;
-    }
-    try {
-        const std::string path = ProgressCsvPath(state.folder);
-        return ReplaceFile(store, path + TemporarySuffix, path, text);
-    } catch (...) {
-        return false;
-    }
+    return WithoutThrowing([&]() {
+        return ReadyToSave(store, state) &&
+               ReplaceKeptFile(store, ProgressCsvPath(state.folder), text);
+    });
 }

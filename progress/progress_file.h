@@ -10,7 +10,7 @@
 #include <string>
 
 #include "progress/progress_history.h"
-#include "shell/file_store.h"
+#include "shell/kept_files.h"
 
 // Largest progress file read: a full history is well under half of it.
 constexpr std::size_t MaxProgressFileBytes = 1024 * 1024;
@@ -19,11 +19,8 @@ constexpr char ProgressHeader[] = "Quickfigure progress";
 constexpr int ProgressVersion = 1;
 
 // What the load learned about progress.dat; the saves rely on it.
-struct ProgressFileState {
-    bool loaded = false;   // a save before the load does nothing
-    bool writable = false; // clear: a file is there that could not be read or set aside
-    std::string folder;    // where it is saved, ending in a separator
-    bool createFolder = false;
+struct ProgressFileState : KeptFileState {
+    bool writable = false;  // clear: a file is there that could not be read or set aside
     std::string savedBytes; // as last loaded or saved; an unchanged history is not written
     // Where a file that could not be read whole is kept (set aside, or left where it was);
     // empty when none was found.

@@ -75,40 +75,30 @@ void SettingsOpening(const DataFileSet& files, std::string& opening, std::string
 // Reads the folders' files into files and learns what may be saved over them.
 void LoadFolders(FileStore& store, const DataFolders& folders, const DataFileSet& files,
                  DataFileState& state) {
-    const FilePairPaths paths = FilePairPathsIn(folders.save);
-    FilePairContents found = ReadFilePair(store, paths);
-    FinishInterruptedCommit(
-        store, paths,
-        [&files](const std::string& bytes) { return RecordedHighScoreLength(bytes, files); },
-        found);
-    const bool fromFallback = !folders.fallback.empty() && !found.commitPending &&
-                              found.highScoreStatus == ReadStatus::Missing &&
-                              found.settingsStatus == ReadStatus::Missing;
-    if (fromFallback) {
-        found = ReadFilePair(store, FilePairPathsIn(folders.fallback));
-    }
+    const KeptFileSet pair = FilePairSet(
+        [&files](const std::string& bytes) { return RecordedHighScoreLength(bytes, files); });
+    const FoundFiles found = ReadKeptFiles(store, folders, pair, state);
+    const FoundFile& table = found[HighScoreFile];
+    const FoundFile& settings = found[SettingsFile];
     // Bytes of a file that was not read whole are empty: it loads like a missing one.
-    state.recordedLength = LoadDataBytes(found.settingsBytes, found.highScoreBytes, files);
-    state.folder = folders.save;
-    state.fallbackFolder = folders.fallback;
-    state.createFolder = !folders.fallback.empty();
-    state.settingsWritable = found.settingsStatus != ReadStatus::Unreadable && !found.commitPending;
-    state.highScoresWritable = found.highScoreStatus != ReadStatus::Unreadable;
-    state.settingsMayGoAlone = !fromFallback;
+    state.recordedLength = LoadDataBytes(settings.bytes, table.bytes, files);
+    state.settingsWritable = settings.status != ReadStatus::Unreadable && !state.cutSavePending;
+    state.highScoresWritable = table.status != ReadStatus::Unreadable;
+    state.settingsMayGoAlone = !state.fromFallback;
     // A table in the fallback folder is never saved over, so needs no copy.
-    const bool unmatched = !fromFallback && found.highScoreStatus == ReadStatus::Ok &&
-                           !HighScoreLengthMatches(found.highScoreBytes, state.recordedLength);
-    state.unmatchedTable = unmatched ? found.highScoreBytes : std::string();
-    state.loaded = true;
+    const bool unmatched = !state.fromFallback && table.status == ReadStatus::Ok &&
+                           !HighScoreLengthMatches(table.bytes, state.recordedLength);
+    state.unmatchedTable = unmatched ? table.bytes : std::string();
 }
 
 // Keeps the bytes of a table that failed the length check before it is first saved
 // over; false while they could not be kept.
-bool KeepUnmatchedTable(FileStore& store, const FilePairPaths& paths, DataFileState& state) {
+bool KeepUnmatchedTable(FileStore& store, DataFileState& state) {
     if (state.unmatchedTable.empty()) {
         return true;
     }
-    if (KeepSetAsideCopy(store, paths.highScores, state.unmatchedTable).empty()) {
+    const std::string table = FilePairPathsIn(state.folder).highScores;
+    if (KeepSetAsideCopy(store, table, state.unmatchedTable).empty()) {
         return false;
     }
     state.unmatchedTable.clear();
@@ -116,23 +106,19 @@ bool KeepUnmatchedTable(FileStore& store, const FilePairPaths& paths, DataFileSt
 }
 
 void SaveFiles(FileStore& store, const DataFileSet& files, DataFileState& state) {
-    if (!state.loaded || !state.settingsWritable) {
+    if (!state.settingsWritable || !ReadyToSave(store, state)) {
         return;
     }
-    if (state.createFolder && !store.CreateFolder(state.folder)) {
-        return;
-    }
-    const FilePairPaths paths = FilePairPathsIn(state.folder);
     const SettingsBytesFor settingsFor = [&files](int storedLength) {
         return SettingsFileBytes(files, storedLength);
     };
-    if (!state.highScoresWritable || !KeepUnmatchedTable(store, paths, state)) {
+    if (!state.highScoresWritable || !KeepUnmatchedTable(store, state)) {
         if (state.settingsMayGoAlone) {
-            CommitSettings(store, paths, settingsFor(state.recordedLength));
+            CommitSettings(store, state.folder, settingsFor(state.recordedLength));
         }
         return;
     }
-    switch (CommitPair(store, paths, HighScoreFileBytes(files), settingsFor,
+    switch (CommitPair(store, state.folder, HighScoreFileBytes(files), settingsFor,
                        state.settingsMayGoAlone, state.recordedLength)) {
     case CommitResult::Pair: state.settingsMayGoAlone = true; break;
     case CommitResult::Unfinished: state.settingsWritable = false; break;
@@ -249,22 +235,20 @@ void SaveDataFiles(const DataFileSet& files, DataFileState& state) {
 
 void LoadDataFilesWith(FileStore& store, const DataFolders& folders, const DataFileSet& files,
                        DataFileState& state) {
-    state.loaded = false;
-    try {
+    // Running out of memory leaves the load unfinished, and so nothing is saved.
+    state.loaded = WithoutThrowing([&]() {
         LoadFolders(store, folders, files, state);
-    } catch (...) {
-        // Only running out of memory can throw here; the state then saves nothing.
-        state.loaded = false;
-    }
+        return true;
+    });
 }
 
 void SaveDataFilesWith(FileStore& store, const DataFileSet& files, DataFileState& state) {
-    try {
+    // Running out of memory: what is on disk stays, at worst with a leftover temporary
+    // file that the next start clears away.
+    WithoutThrowing([&]() {
         SaveFiles(store, files, state);
-    } catch (...) {
-        // Running out of memory: what is on disk stays, at worst with a leftover
-        // temporary file that the next start clears away.
-    }
+        return true;
+    });
 }
 
 void SetDataFolderForTests(const std::string& folder) {

@@ -37,22 +37,12 @@ std::string SettingsFileBytes(const DataFileSet& files, int storedLength);
 // SettingsFileBytes writes them for files' header and version; -1 for anything else.
 int RecordedHighScoreLength(const std::string& settingsBytes, const DataFileSet& files);
 
-// Where the files are kept.
-struct DataFolders {
-    std::string save;     // both files are looked for and saved here (ends in a separator)
-    std::string fallback; // read instead while save holds neither file; empty for none
-};
-
 // The program's folder when a file can be created in it; otherwise the store's per-user
 // folder, starting from the files in the program's folder until it holds its own.
 DataFolders ChooseDataFolders(FileStore& store, const std::string& programFolder);
 
 // What the load at start learned about the files on disk; the save at exit relies on it.
-struct DataFileState {
-    bool loaded = false;             // set when a load has finished; a save before it does nothing
-    std::string folder;              // where the files are saved, ending in a separator
-    std::string fallbackFolder;      // where they were read from instead; empty for none
-    bool createFolder = false;       // folder is the per-user one, created by the first save
+struct DataFileState : KeptFileState {
     bool settingsWritable = false;   // clear: settings.dat (so the pair) must stay as it is
     bool highScoresWritable = false; // clear: highscores.dat could not be read
     // Clear while the files came from the fallback folder: settings saved there without

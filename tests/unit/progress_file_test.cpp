@@ -18,7 +18,7 @@
 
 #include "progress/progress_file.h"
 #include "shell/data_archive.h"
-#include "shell/file_pair.h"
+#include "shell/kept_files.h"
 #include "support/frame_fixture.h"
 #include "support/memory_file_store.h"
 #include "support/sample_history.h"
