@@ -2,14 +2,17 @@
 // step of a save (and of the start that follows one) leaves the old or the new table and
 // settings, never an emptied table; a table that failed the length check is copied aside
 // before it is saved over, never over an earlier copy and with nothing lost to a fault;
-// files that cannot be read are left alone; oversized files are damaged, not fatal; and a
-// program folder that cannot be written moves the files to the per-user folder.
+// files that cannot be read are left alone; oversized files are damaged, not fatal; a
+// program folder that cannot be written moves the files to the per-user folder; and the
+// machine under them keeps its order on a set of three files.
 #include <gtest/gtest.h>
 
 #include <new>
 #include <string>
+#include <vector>
 
 #include "shell/data_files.h"
+#include "support/fault_sweep.h"
 #include "support/memory_file_store.h"
 #include "support/shell_data.h"
 
@@ -19,17 +22,6 @@ const std::string ProgramFolder = "D:\\games\\quickfigure\\";
 const std::string UserFolder = "C:\\users\\player\\AppData\\Local\\Quickfigure\\";
 const std::string HighScores = ProgramFolder + "highscores.dat";
 const std::string Settings = ProgramFolder + "settings.dat";
-
-enum class Fault { Failure, Crash, FailureThenCrash };
-
-const char* FaultName(Fault fault) {
-    switch (fault) {
-    case Fault::Failure: return "failure";
-    case Fault::Crash: return "crash";
-    case Fault::FailureThenCrash: return "failure then crash";
-    }
-    return "";
-}
 
 // A start against the store: its files into a fresh copy of the shell's data.
 ShellData Load(FileStore& store, const DataFolders& folders, DataFileState& state) {
@@ -91,13 +83,11 @@ class FaultedSave : public ::testing::Test {
         return store.steps - start;
     }
 
-    // The session saving after with the faults set in store, then the next start.
-    void Check(MemoryFileStore store, int failStep, int crashStep) {
+    // The session saving after with the faults of plan, then the next start.
+    void Check(MemoryFileStore store, const FaultPlan& plan) {
         DataFileState state;
         Load(store, folders, state);
-        const int start = store.steps;
-        store.failStep = failStep < 0 ? -1 : start + failStep;
-        store.crashStep = crashStep < 0 ? -1 : start + crashStep;
+        plan.Arm(store);
         SaveDataFilesWith(store, after.Files(), state);
         store.Restart();
         ExpectOldOrNew(store, "the start after the save");
@@ -135,26 +125,7 @@ class FaultedSave : public ::testing::Test {
         const MemoryFileStore initial = Before(firstSave);
         const int steps = StepsOfSave(initial);
         ASSERT_EQ(steps, 6) << "two writes, two flushes, two moves";
-        for (Fault fault : {Fault::Failure, Fault::Crash, Fault::FailureThenCrash}) {
-            for (int k = 0; k < steps; ++k) {
-                for (int crash = k + 1; crash <= steps + 4; ++crash) {
-                    SCOPED_TRACE(std::string(FaultName(fault)) + " at step " + std::to_string(k) +
-                                 (fault == Fault::FailureThenCrash
-                                      ? ", crash at step " + std::to_string(crash)
-                                      : std::string()));
-                    if (fault == Fault::Failure) {
-                        Check(initial, k, -1);
-                    } else if (fault == Fault::Crash) {
-                        Check(initial, -1, k);
-                    } else {
-                        Check(initial, k, crash);
-                    }
-                    if (fault != Fault::FailureThenCrash) {
-                        break;
-                    }
-                }
-            }
-        }
+        SweepFaults(steps, [&](const FaultPlan& plan) { Check(initial, plan); });
     }
 
     ShellData before = FilledShellData();
@@ -362,22 +333,18 @@ TEST(DataUnmatchedTable, AFaultAtAnyStepOfTheSaveLosesNothing) {
     SaveDataFilesWith(clean, Changed(false).Files(), cleanState);
     ASSERT_EQ(clean.steps - start, 8) << "the copy's write and flush, then the pair's six";
 
-    for (Fault fault : {Fault::Failure, Fault::Crash, Fault::FailureThenCrash}) {
-        for (int k = 0; k < 8; ++k) {
-            SCOPED_TRACE(std::string(FaultName(fault)) + " at step " + std::to_string(k));
-            MemoryFileStore store = initial;
-            DataFileState state;
-            Load(store, folders, state);
-            store.failStep = fault == Fault::Crash ? -1 : store.steps + k;
-            store.crashStep = fault == Fault::Failure ? -1 : store.steps + k + 1;
-            SaveDataFilesWith(store, Changed(false).Files(), state);
-            store.Restart();
-            EXPECT_TRUE(TableKept(store, table));
-            Session(store, folders, Changed(false));
-            EXPECT_TRUE(TableKept(store, table)) << "after the next session";
-            ExpectSameData(Load(store, folders), Changed(false));
-        }
-    }
+    SweepFaults(8, [&](const FaultPlan& plan) {
+        MemoryFileStore store = initial;
+        DataFileState state;
+        Load(store, folders, state);
+        plan.Arm(store);
+        SaveDataFilesWith(store, Changed(false).Files(), state);
+        store.Restart();
+        EXPECT_TRUE(TableKept(store, table));
+        Session(store, folders, Changed(false));
+        EXPECT_TRUE(TableKept(store, table)) << "after the next session";
+        ExpectSameData(Load(store, folders), Changed(false));
+    });
 }
 
 TEST(DataUnreadable, ALockedTableIsKeptAndTheSettingsAreSavedAlone) {
@@ -514,4 +481,28 @@ TEST(DataExceptions, NeitherTheLoadNorTheSaveLetsOneOut) {
     state.highScoresWritable = true;
     EXPECT_NO_THROW(SaveDataFilesWith(store, data.Files(), state));
     EXPECT_TRUE(store.files.empty());
+}
+
+// The machine on a set of three files, beyond the two sets it serves: its staging, then
+// its moves, each file's write and flush before the next file's.
+TEST(KeptFiles, AFailureBeforeTheFirstMoveLeavesNothingAndOneAfterLeavesTheRestWaiting) {
+    const std::vector<std::string> names = {"first", "second", "third"};
+    const int stagingSteps = 6;
+    for (int fail = 0; fail < stagingSteps + 3; ++fail) {
+        SCOPED_TRACE("failure at step " + std::to_string(fail));
+        MemoryFileStore store = StoreWithProgramFolder();
+        store.failStep = fail;
+        const CommitOutcome outcome =
+            CommitKeptFiles(store, ProgramFolder, names, {"one", "two", "three"});
+        const bool moving = fail >= stagingSteps;
+        const std::size_t failed = moving ? fail - stagingSteps : fail / 2;
+        EXPECT_EQ(outcome.failed, failed);
+        EXPECT_EQ(outcome.placed, moving ? failed : 0u);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const std::string path = ProgramFolder + names[i];
+            EXPECT_EQ(store.Has(path), i < outcome.placed) << path;
+            EXPECT_EQ(store.Has(TemporaryPath(path)), outcome.placed > 0 && i >= outcome.placed)
+                << path;
+        }
+    }
 }

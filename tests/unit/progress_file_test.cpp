@@ -19,6 +19,7 @@
 #include "progress/progress_file.h"
 #include "shell/data_archive.h"
 #include "shell/kept_files.h"
+#include "support/fault_sweep.h"
 #include "support/frame_fixture.h"
 #include "support/memory_file_store.h"
 #include "support/sample_history.h"
@@ -508,8 +509,6 @@ TEST_F(ProgressStore, TheExportGoesBesideTheFile) {
 
 namespace {
 
-enum class Fault { Failure, Crash, FailureThenCrash };
-
 // A save from before to after with a fault at each of its steps: the next start reads
 // exactly one of the two, and a clean save after it works.
 class FaultedProgressSave : public ProgressStore {
@@ -531,14 +530,11 @@ class FaultedProgressSave : public ProgressStore {
         return store.steps - start;
     }
 
-    void Check(const MemoryFileStore& initial, const std::string& fallback, int failStep,
-               int crashStep) {
+    void Check(const MemoryFileStore& initial, const std::string& fallback, const FaultPlan& plan) {
         store = initial;
         ProgressFileState state;
         Load(state, fallback);
-        const int start = store.steps;
-        store.failStep = failStep < 0 ? -1 : start + failStep;
-        store.crashStep = crashStep < 0 ? -1 : start + crashStep;
+        plan.Arm(store);
         SaveProgressFile(store, after, state);
         store.Restart();
         const bool oldFile = store.Bytes(Progress) == initial.Bytes(Progress) &&
@@ -559,17 +555,7 @@ class FaultedProgressSave : public ProgressStore {
         const MemoryFileStore initial = Initial(fallback.empty() ? before : ProgressHistory());
         const int steps = StepsOfSave(initial, fallback);
         ASSERT_EQ(steps, expectedSteps);
-        for (Fault fault : {Fault::Failure, Fault::Crash, Fault::FailureThenCrash}) {
-            for (int k = 0; k < steps; ++k) {
-                const int lastCrash = fault == Fault::FailureThenCrash ? steps + 2 : k + 1;
-                for (int crash = k + 1; crash <= lastCrash; ++crash) {
-                    SCOPED_TRACE("fault " + std::to_string(static_cast<int>(fault)) + " at step " +
-                                 std::to_string(k) + ", crash at " + std::to_string(crash));
-                    Check(initial, fallback, fault == Fault::Crash ? -1 : k,
-                          fault == Fault::Failure ? -1 : (fault == Fault::Crash ? k : crash));
-                }
-            }
-        }
+        SweepFaults(steps, [&](const FaultPlan& plan) { Check(initial, fallback, plan); });
     }
 
     ProgressHistory before = Filled();
