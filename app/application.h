@@ -61,10 +61,10 @@ class Application {
     // Ends the run: OnExit once, however many ways the end arrives (the loop ending, the
     // session ending); no frame is drawn after it.
     void Shutdown();
-    // Window creation (window.cpp); false after reporting the failure in a message box.
+    // Window creation (window_win32.cpp); false after reporting the failure in a message box.
     bool CreateAppWindow(const std::string& caption, int x, int y, int clientWidth,
                          int clientHeight, int bitsPerPixel, bool fullscreenMode);
-    // The window procedure's work for one message (window.cpp).
+    // The window procedure's work for one message (window_win32.cpp).
     std::intptr_t HandleMessage(WindowHandle hwnd, unsigned message, std::uintptr_t wParam,
                                 std::intptr_t lParam);
     // After every render: the frame time and the frames-per-second window.

@@ -1,12 +1,8 @@
-// Sound playback through winmm's PlaySoundA, the one place the program asks for audio.
+// Sound requests: the program-wide switch, the flags each request carries, and the
+// observer and mute seams tests use; the system's playback is in sound_win32.cpp.
 #include "app/sound.h"
 
-#include "base/platform_win32.h"
-
 bool SoundEnabled = true;
-
-static_assert(ResourcePlayFlags == (SND_RESOURCE | SND_ASYNC), "resource play flags");
-static_assert(FilePlayFlags == (SND_FILENAME | SND_ASYNC), "file play flags");
 
 namespace {
 
@@ -19,14 +15,6 @@ void Report(const Sound& sound, bool passedToSystem, std::uint32_t playFlags) {
     }
 }
 
-// One request to the system; the muted seam stops here and reports success.
-bool PassToSystem(const char* name, ModuleHandle module, std::uint32_t playFlags) {
-    if (PlaybackMuted) {
-        return true;
-    }
-    return PlaySoundA(name, static_cast<HMODULE>(module), playFlags) != FALSE;
-}
-
 } // namespace
 
 Sound::Sound(ModuleHandle owner, int id) : resourceId(id), module(owner) {}
@@ -36,14 +24,15 @@ bool Sound::Play() {
         Report(*this, false, 0);
         return false;
     }
+    // While muted, a request stops short of the system and reports success.
     if (resourceId > 0) {
         const std::uint32_t playFlags = flags | ResourcePlayFlags;
         Report(*this, true, playFlags);
-        return PassToSystem(MAKEINTRESOURCEA(resourceId), module, playFlags);
+        return PlaybackMuted || SystemPlaysResource(resourceId, module, playFlags);
     }
     const std::uint32_t playFlags = flags | FilePlayFlags;
     Report(*this, true, playFlags);
-    return PassToSystem(fileName.c_str(), nullptr, playFlags);
+    return PlaybackMuted || SystemPlaysFile(fileName.c_str(), playFlags);
 }
 
 void SetSoundObserver(SoundObserver observer) {

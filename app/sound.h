@@ -1,20 +1,21 @@
 // Sound: one WAVE resource of the program (or a WAVE file) played asynchronously through
-// the system, subject to the program-wide SoundEnabled switch. Playback is fire-and-forget:
-// a new sound cuts off the one playing unless its flags ask for SND_NOSTOP.
-// Tests can watch every request and keep the system silent through the two seams below.
+// the system (sound_win32.cpp), subject to the program-wide SoundEnabled switch. Playback is
+// fire-and-forget: a new sound cuts off the one playing unless its flags ask for SND_NOSTOP. Tests
+// can watch every request and keep the system silent through the two seams below.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "base/platform_types.h"
+#include "base/sound_cue.h"
 
-class Sound {
+class Sound final : public SoundCue {
   public:
     // A sound of the resource with this id in module (null module: this program).
     Sound(ModuleHandle module, int resourceId);
     // Plays the resource (id > 0) or else the file; false when switched off or it failed.
-    bool Play();
+    bool Play() override;
 
     // Extra playback flags ORed into every request (for example SND_NOSTOP).
     std::uint32_t flags = 0;
@@ -38,3 +39,8 @@ using SoundObserver = void (*)(const Sound& sound, bool passedToSystem, std::uin
 void SetSoundObserver(SoundObserver observer);
 // Test seam: while muted, Play does everything except call the system and reports success.
 void SetSoundPlaybackMuted(bool muted);
+
+// The system's side of Play (sound_win32.cpp): one asynchronous request to winmm for a
+// resource of module or a file; true when the system took it.
+bool SystemPlaysResource(int resourceId, ModuleHandle module, std::uint32_t playFlags);
+bool SystemPlaysFile(const char* fileName, std::uint32_t playFlags);

@@ -1,10 +1,8 @@
-// Image loading: finds, loads and locks a bitmap resource (the program's only resource
-// loading) and reads its header and palette in place.
+// Image: reads a bitmap's header and palette in place; the resource it lives in is found
+// and loaded in image_win32.cpp.
 #include "render/image.h"
 
 #include <cstring>
-
-#include "base/platform_win32.h"
 
 namespace {
 
@@ -28,26 +26,6 @@ Color565 ConvertEntry(const std::uint8_t* entry) {
 
 Image::Image(ModuleHandle module, int id, ColorRef keyColour) {
     Load(module, id, keyColour);
-}
-
-bool Image::Load(ModuleHandle module, int id, ColorRef keyColour) {
-    if (resource != nullptr) {
-        Free();
-    }
-    fromResource = true;
-    StoreKey(keyColour);
-    resourceId = id;
-    const HMODULE owner = static_cast<HMODULE>(module);
-    // Type 2 is RT_BITMAP, spelled out so the ANSI call gets an ANSI name.
-    HRSRC found = FindResourceA(owner, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
-    HGLOBAL loaded = found != nullptr ? LoadResource(owner, found) : nullptr;
-    resource = loaded;
-    const void* locked = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (locked == nullptr) {
-        Clear();
-        return false;
-    }
-    return Attach(static_cast<const std::uint8_t*>(locked), SizeofResource(owner, found));
 }
 
 bool Image::Attach(const std::uint8_t* data, std::size_t sizeBytes) {
@@ -86,15 +64,6 @@ ColorRef Image::GetKeyColor() const {
     }
     return static_cast<ColorRef>(keyRed) | (static_cast<ColorRef>(keyGreen) << 8) |
            (static_cast<ColorRef>(keyBlue) << 16);
-}
-
-void Image::Free() {
-    if (resource != nullptr) {
-        // A no-op on 32-bit and later Windows; kept so every load has its release.
-        FreeResource(static_cast<HGLOBAL>(resource));
-        resource = nullptr;
-    }
-    pixelData = nullptr;
 }
 
 void Image::StoreKey(ColorRef keyColour) {

@@ -1,16 +1,11 @@
-// Font: GDI font creation and measuring, the width-table arithmetic, and plain glyph output
-// into SurfaceDC. The font is selected into a device context only for as long as one call
-// needs it and the previous font is put back, so no context is left holding it when the
-// owner deletes it.
+// Font: the width-table arithmetic and the font's life; the GDI side (creating and measuring
+// the font, glyph output into SurfaceDC) is in font_win32.cpp.
 #include "text/font.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
-#include "app/application.h"
-#include "base/platform_win32.h"
-#include "render/surface.h"
 #include "text/text.h"
 
 namespace {
@@ -18,29 +13,18 @@ namespace {
 // The characters after which styled layout may wrap, in the order layout tries them.
 constexpr char BreakChars[BreakCharCount] = {' ', '{', '}', '+', '-',  '*',
                                              '^', '(', ')', ',', '\\', '/'};
-// Character set asked of GDI; face substitution picks the real one.
-constexpr BYTE FontCharSet = 144;
-
-HDC Surface() {
-    return static_cast<HDC>(SurfaceDC);
-}
-
-LOGFONTA DescribeFont(const char* faceName, int pixelSize) {
-    LOGFONTA description = {};
-    description.lfHeight = -pixelSize; // negative: the character height, not the cell height
-    description.lfWeight = FW_NORMAL;
-    description.lfCharSet = FontCharSet;
-    description.lfOutPrecision = OUT_TT_PRECIS;
-    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = ANTIALIASED_QUALITY;
-    description.lfPitchAndFamily = 0;
-    if (faceName != nullptr) {
-        std::strncpy(description.lfFaceName, faceName, LF_FACESIZE - 1);
-    }
-    return description;
-}
+// Where fonts are measured when made; null: on the screen.
+DeviceContext MeasuringContext = nullptr;
 
 } // namespace
+
+void SetFontMeasuringContext(DeviceContext context) {
+    MeasuringContext = context;
+}
+
+DeviceContext FontMeasuringContext() {
+    return MeasuringContext;
+}
 
 Font::Font() : layoutBuffer(new (std::nothrow) LayoutRecord[LayoutCapacity]) {
     std::copy(BreakChars, BreakChars + BreakCharCount, breakChars);
@@ -56,7 +40,7 @@ Font::Font(const int (&advanceWidths)[256], int ascent, int shift) : Font() {
     std::copy(advanceWidths, advanceWidths + 256, widths);
     height = ascent;
     baselineShift = shift;
-    spaceWidth = widths[' '];
+    spaceWidth = widths[int{' '}];
 }
 
 Font Font::FromMetrics(const int (&advanceWidths)[256], int ascent, int shift) {
@@ -70,42 +54,8 @@ Font::~Font() {
     }
 }
 
-void Font::CreateGdiFont(const char* faceName, int size) {
-    HWND window = static_cast<HWND>(GetMainWindow());
-    HDC dc = GetDC(window);
-    if (dc == nullptr) {
-        window = nullptr; // no usable window (none yet, or already gone): measure on the screen
-        dc = GetDC(nullptr);
-    }
-    const LOGFONTA description = DescribeFont(faceName, size);
-    const HFONT font = CreateFontIndirectA(&description);
-    const HGDIOBJ previous = SelectObject(dc, font);
-
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    height = metrics.tmHeight - metrics.tmDescent;
-    baselineShift = metrics.tmDescent >> 1;
-    for (int code = 0; code < 256; ++code) {
-        const char c = static_cast<char>(code);
-        SIZE extent = {};
-        GetTextExtentPoint32A(dc, &c, 1, &extent);
-        widths[code] = extent.cx;
-    }
-    // The symbol codes are drawn by the program, whatever glyphs GDI has for them.
-    const int symbolWidth = metrics.tmAveCharWidth + (metrics.tmAveCharWidth >> 1);
-    std::fill(widths + FirstSymbolCode, widths + 256, symbolWidth);
-
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    handle = font;
-    spaceWidth = widths[' '];
-}
-
 void Font::Destroy() {
-    if (handle != nullptr) {
-        DeleteObject(static_cast<HGDIOBJ>(handle));
-        handle = nullptr;
-    }
+    DeleteGdiFont();
     layoutBuffer.reset();
     layoutCount = 0;
 }
@@ -154,28 +104,6 @@ bool Font::DrawString(const char* text, int x, int y, ColorRef colour) {
 void Font::DrawChar(int code, int x, int y, ColorRef colour) {
     const char text[2] = {static_cast<char>(code), '\0'};
     DrawString(text, x, y, colour);
-}
-
-GdiObject Font::SelectIntoSurface() const {
-    if (Surface() == nullptr || handle == nullptr) {
-        return nullptr;
-    }
-    return SelectObject(Surface(), static_cast<HGDIOBJ>(handle));
-}
-
-void Font::RestoreSurfaceFont(GdiObject previous) const {
-    if (Surface() != nullptr && previous != nullptr) {
-        SelectObject(Surface(), static_cast<HGDIOBJ>(previous));
-    }
-}
-
-bool Font::OutputGlyphs(const char* text, int length, int x, int y, ColorRef colour) const {
-    if (Surface() == nullptr || handle == nullptr) {
-        return false;
-    }
-    SetTextColor(Surface(), colour);
-    return ExtTextOutA(Surface(), x, y - baselineShift, ETO_CLIPPED, nullptr, text,
-                       static_cast<UINT>(length), nullptr) != FALSE;
 }
 
 Font* MakeDigitFont(const char* faceName, int pixelSize) {

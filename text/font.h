@@ -95,8 +95,9 @@ class Font {
     // Resets the fields and allocates the layout buffer, without a GDI font.
     Font();
     Font(const int (&advanceWidths)[256], int ascent, int shift);
-    // Measures all 256 codes with GDI (font.cpp).
+    // Measures all 256 codes with GDI on the measuring context (font_win32.cpp).
     void CreateGdiFont(const char* faceName, int size);
+    void DeleteGdiFont();
     // Draws the laid-out records: glyphs through GDI, symbols from primitives.
     void DrawRecords();
     // Puts this font into SurfaceDC for a run of glyphs; returns what it replaced.
@@ -106,6 +107,11 @@ class Font {
     // surface or no GDI font.
     bool OutputGlyphs(const char* text, int length, int x, int y, ColorRef colour) const;
 };
+
+// The device context fonts are measured on when made: the main window's, given by the
+// application while its window exists; null (the default) measures on the screen.
+void SetFontMeasuringContext(DeviceContext context);
+DeviceContext FontMeasuringContext();
 
 // A font whose fixed-advance cell is the width of "0", as the program's fonts use for
 // numbers; null when it cannot be made.

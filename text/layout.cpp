@@ -1,7 +1,7 @@
 // Styled layout: one pass over the text that turns each visible byte into a LayoutRecord
 // in the font's buffer, reading colour tags, colouring brackets by depth, and wrapping
 // back to the last break character when a glyph would cross the right limit.
-// Pure table arithmetic; the window's size comes through LayoutViewportWidth/Height.
+// Pure table arithmetic; the surface's size comes through LayoutViewportWidth/Height.
 #include <cstddef>
 #include <cstring>
 

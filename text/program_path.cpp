@@ -1,5 +1,5 @@
 // The pure half of program paths: which names are absolute, and the folder part of a
-// full path. The executable's own name comes from text/program_folder.cpp.
+// full path. The executable's own folder comes from text/program_folder_win32.cpp.
 #include "text/program_path.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 // DrawStyled: centring and indent, the layout pass, then the drawing pass over the records:
 // symbol codes from primitives, every other byte as one glyph in its record's colour.
-// The glyph output itself (select, colour, ExtTextOutA) lives in font.cpp.
+// The glyph output itself (select, colour, ExtTextOutA) lives in font_win32.cpp.
 #include "text/font.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The current font and the global text operations over it, plus the viewport that styled
-// layout wraps against (the client size, or a test's stand-in) and the observer tests
-// watch drawn text through. The current font is only borrowed; a Font resets it when it
+// layout wraps against (the drawing surface's size, or a test's stand-in) and the observer
+// tests watch drawn text through. The current font is only borrowed; a Font resets it when it
 // dies while current.
 #include "text/text.h"
 
@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/application.h"
+#include "render/surface.h"
 
 namespace {
 
 Font* Current = nullptr;
-// Stand-in client size for tests; 0 means the window's.
+// Stand-in viewport size for tests; 0 means the surface's.
 int ViewportWidthOverride = 0;
 int ViewportHeightOverride = 0;
 TextObserver WatchText = nullptr;
@@ -124,11 +124,11 @@ int TextWidth(const char* text) {
 }
 
 int LayoutViewportWidth() {
-    return ViewportWidthOverride != 0 ? ViewportWidthOverride : GetClientWidth();
+    return ViewportWidthOverride != 0 ? ViewportWidthOverride : SurfaceWidth;
 }
 
 int LayoutViewportHeight() {
-    return ViewportHeightOverride != 0 ? ViewportHeightOverride : GetClientHeight();
+    return ViewportHeightOverride != 0 ? ViewportHeightOverride : SurfaceHeight;
 }
 
 void SetLayoutViewportForTests(int width, int height) {

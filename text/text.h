@@ -28,11 +28,12 @@ int FontHeightMultiple(int a, int b);
 int TextWidth(const char* text);
 
 // The width styled layout wraps against and the height it stops at when the clip rectangle
-// has none: the main window's client size, unless a test has set its own.
+// has none: the drawing surface's size (the back buffer has the client size in every frame),
+// unless a test has set its own.
 int LayoutViewportWidth();
 int LayoutViewportHeight();
-// Test seam, off by default: a width and height that replace the client size for layout;
-// (0, 0) goes back to the window.
+// Test seam, off by default: a width and height that replace the surface size for layout;
+// (0, 0) goes back to the surface.
 void SetLayoutViewportForTests(int width, int height);
 
 // Where one DrawPlainText or DrawText put its text: the left and top of its first line

@@ -34,7 +34,7 @@ void MenuList::AddItem(const std::string& text) {
     }
 }
 
-void MenuList::SetHoverSound(Sound* sound) {
+void MenuList::SetHoverSound(SoundCue* sound) {
     hoverSound = sound;
 }
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/sound.h"
+#include "base/sound_cue.h"
 #include "ui/hover_button.h"
 
 class MenuList : public Widget {
@@ -20,7 +20,7 @@ class MenuList : public Widget {
     // Adds an entry with this label; ignored once the list is full.
     void AddItem(const std::string& text);
     // The sound played on hover (borrowed; null for none).
-    void SetHoverSound(Sound* sound);
+    void SetHoverSound(SoundCue* sound);
     // The first clicked entry, in order, gives its index and true; each entry examined
     // has its click latch cleared.
     bool PollChosen(int* index);
@@ -32,5 +32,5 @@ class MenuList : public Widget {
     int lastHovered = -1;
     HoverButton items[Capacity];
     int count = 0;
-    Sound* hoverSound = nullptr;
+    SoundCue* hoverSound = nullptr;
 };

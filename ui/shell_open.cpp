@@ -1,7 +1,5 @@
-// ShellOpen through ShellExecuteExA with the verb "open", the program's one shell32 call.
+// ShellOpen: the test handler when one is set, else the system shell (shell_open_win32.cpp).
 #include "ui/shell_open.h"
-
-#include "base/platform_win32.h"
 
 namespace {
 
@@ -14,17 +12,7 @@ void ShellOpen(const char* address) {
         Handler(address);
         return;
     }
-    SHELLEXECUTEINFOA request{};
-    request.cbSize = sizeof request;
-    // A failure shows nothing: no error dialog from the shell.
-    request.fMask = SEE_MASK_FLAG_NO_UI;
-    request.hwnd = nullptr;
-    request.lpVerb = "open";
-    request.lpFile = address;
-    request.lpParameters = "";
-    request.lpDirectory = nullptr;
-    request.nShow = SW_SHOWNORMAL;
-    ShellExecuteExA(&request);
+    AskShellToOpen(address);
 }
 
 void SetShellOpenHandler(ShellOpenHandler handler) {

@@ -10,3 +10,6 @@ void ShellOpen(const char* address);
 // instead of the shell, so no browser is started.
 using ShellOpenHandler = void (*)(const char* address);
 void SetShellOpenHandler(ShellOpenHandler handler);
+
+// The system's side of ShellOpen (shell_open_win32.cpp): the shell's "open" for address.
+void AskShellToOpen(const char* address);

@@ -14,6 +14,7 @@
 #include "render/surface.h"
 #include "support/data_folder.h"
 #include "support/probe_app.h"
+#include "text/font.h"
 
 namespace {
 
@@ -76,6 +77,23 @@ TEST(WindowApplication, RequestQuitDuringAFrameRunsOnExitOnce) {
     app.Run();
     EXPECT_EQ(app.frames, 3);
     EXPECT_EQ(app.exits, 1);
+}
+
+TEST(WindowApplication, FontsMeasureOnTheWindowsContextOnlyWhileItLives) {
+    ProbeApp app("Probe Fonts");
+    DeviceContext given = nullptr;
+    HDC windows = nullptr;
+    app.script = [&](ProbeApp& a) {
+        given = FontMeasuringContext();
+        windows = GetDC(Hwnd(a));
+        ReleaseDC(Hwnd(a), windows);
+        a.RequestQuit();
+    };
+    EXPECT_EQ(FontMeasuringContext(), nullptr) << "no window yet: the screen";
+    app.Run();
+    EXPECT_NE(given, nullptr);
+    EXPECT_EQ(given, windows);
+    EXPECT_EQ(FontMeasuringContext(), nullptr) << "the window is gone";
 }
 
 TEST(WindowApplication, DoubleClickIsASecondPressWhenDoubleClickEventsAreOff) {

@@ -209,6 +209,18 @@ TEST_F(TextLayout, LayoutStopsAtTheLastLineStartingAboveTheBottom) {
     EXPECT_EQ(Placed(font), "a@0,0 b@0,12");
 }
 
+TEST_F(TextLayout, WithoutATestViewportLinesWrapAtTheSurfaceWidth) {
+    for (const int width : {45, 75, 120}) {
+        SetLayoutViewportForTests(width, 1000);
+        Lay("ab cd ef gh");
+        const std::string againstTheViewport = Placed(font);
+        SetLayoutViewportForTests(0, 0);
+        const TestSurface surface(width, 1000);
+        Lay("ab cd ef gh");
+        EXPECT_EQ(Placed(font), againstTheViewport) << width << " pixels wide";
+    }
+}
+
 namespace {
 
 // Symbols in a cell of h = 20, shift 2, width w = 15, space 10, drawn at (10, 10): so

@@ -1,9 +1,6 @@
 // The folder of the program's executable, from the module file name Windows reports.
-// Native builds without Windows (the fuzzing tools) have no such name: their data files
-// resolve in the working directory.
 #include "text/program_path.h"
 
-#ifdef _WIN32
 #include "base/platform_win32.h"
 
 namespace {
@@ -21,8 +18,3 @@ std::string ProgramFolder() {
     }
     return FolderOfPath(std::string(buffer, length));
 }
-#else
-std::string ProgramFolder() {
-    return std::string();
-}
-#endif
