@@ -3,7 +3,6 @@
 #include "game/problem_dealer.h"
 
 #include "base/random.h"
-#include "progress/weak_facts.h"
 
 namespace {
 
@@ -175,8 +174,7 @@ bool ProblemDealer::AdvanceProblem() {
 }
 
 void ProblemDealer::DealRegular(Problem& problem) {
-    if (weakFactHistory != nullptr && RandomInRange(0, WeakFactOdds - 1) == 0 &&
-        DealWeakFact(problem)) {
+    if (weakFacts && RandomInRange(0, WeakFactOdds - 1) == 0 && DealWeakFact(problem)) {
         return;
     }
     problem.operation = static_cast<std::uint8_t>(operationPool.PickRandom());
@@ -184,19 +182,11 @@ void ProblemDealer::DealRegular(Problem& problem) {
 }
 
 bool ProblemDealer::DealWeakFact(Problem& problem) const {
-    const FactRecord* fact = PickWeakFact(
-        *weakFactHistory, [this](const FactRecord& candidate) { return WeakFactFits(candidate); });
-    if (fact == nullptr) {
-        return false;
-    }
-    problem.operation = fact->operation;
-    problem.operandA = fact->operandA;
-    problem.operandB = fact->operandB;
-    return true;
+    return weakFacts([this](const Problem& candidate) { return WeakFactFits(candidate); }, problem);
 }
 
 // The fact as shown is one the level's normal deal could show.
-bool ProblemDealer::WeakFactFits(const FactRecord& fact) const {
+bool ProblemDealer::WeakFactFits(const Problem& fact) const {
     if (!OperationChosen(ops, fact.operation)) {
         return false;
     }

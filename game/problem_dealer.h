@@ -5,9 +5,10 @@
 // comes from the shared sequence, in a fixed order, so a seed replays a whole game.
 #pragma once
 
+#include <functional>
+
 #include "game/value_pool.h"
 #include "progress/problem.h"
-#include "progress/progress_history.h"
 
 // The clock a game starts with and the most it can hold, in seconds.
 constexpr int GameStartSeconds = 30;
@@ -27,6 +28,12 @@ struct OperationChoice {
     // True when at least one operation is on (a game needs one).
     bool Any() const;
 };
+
+// Whether the level's normal deal could show a problem.
+using ProblemFits = std::function<bool(const Problem&)>;
+// Where the dealer asks for a weak fact: true with one that fits in out, false without a
+// random draw when none is weak enough to ask.
+using WeakFactSource = std::function<bool(const ProblemFits& fits, Problem& out)>;
 
 class ProblemDealer {
   public:
@@ -79,18 +86,18 @@ class ProblemDealer {
     ValuePool dividendPool;
     int difficulty = DifficultyNormal;
     OperationChoice ops;
-    // The history weak facts are drawn from; null = the option is off, and then dealing
-    // spends no draw on it. When set, each regular problem (not the challenge) is, one time
-    // in three, a weak fact of the chosen operations that the level's ranges could deal.
-    // Weak facts leave the operand pools and dividends alone.
-    const ProgressHistory* weakFactHistory = nullptr;
+    // Where weak facts come from; empty = the option is off, and then dealing spends no
+    // draw on it. When set, each regular problem (not the challenge) is, one time in three,
+    // a weak fact of the chosen operations that the level's ranges could deal. Weak facts
+    // leave the operand pools and dividends alone.
+    WeakFactSource weakFacts;
 
   private:
     void ApplyDifficulty(int newDifficulty);
     void FillOperationPool();
     void DealRegular(Problem& problem);
     bool DealWeakFact(Problem& problem) const;
-    bool WeakFactFits(const FactRecord& fact) const;
+    bool WeakFactFits(const Problem& fact) const;
     bool InLevelRanges(int left, int right) const;
     bool IsLevelDividend(int value) const;
     void DrawOperands(Problem& problem);

@@ -104,3 +104,15 @@ const FactRecord* PickWeakFact(const ProgressHistory& history,
     const int chosen = PickByWeight(weights);
     return chosen < 0 ? nullptr : candidates[static_cast<std::size_t>(chosen)];
 }
+
+bool PickWeakProblem(const ProgressHistory& history,
+                     const std::function<bool(const Problem&)>& fits, Problem& out) {
+    const FactRecord* fact = PickWeakFact(history, [&fits](const FactRecord& candidate) {
+        return fits(Problem{candidate.operandA, candidate.operation, candidate.operandB});
+    });
+    if (fact == nullptr) {
+        return false;
+    }
+    out = Problem{fact->operandA, fact->operation, fact->operandB};
+    return true;
+}

@@ -38,3 +38,8 @@ constexpr int WeakOneDrawTotal = 1024;
 // none of them weighs anything.
 const FactRecord* PickWeakFact(const ProgressHistory& history,
                                const std::function<bool(const FactRecord&)>& fits);
+
+// The same choice as a problem to ask, for a dealer that sees problems rather than the
+// history: true with the chosen fact in out, false without a draw when none weighs anything.
+bool PickWeakProblem(const ProgressHistory& history,
+                     const std::function<bool(const Problem&)>& fits, Problem& out);

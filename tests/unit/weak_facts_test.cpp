@@ -27,6 +27,13 @@ ProgressHistory HistoryOf(const std::vector<FactRecord>& facts) {
     return history;
 }
 
+// The dealer's weak facts from history, wired as the game wires them.
+WeakFactSource WeakFactsOf(const ProgressHistory& history) {
+    return [&history](const ProblemFits& fits, Problem& out) {
+        return PickWeakProblem(history, fits, out);
+    };
+}
+
 bool IsFact(const Problem& p, const FactRecord& fact) {
     return p.operation == fact.operation && p.operandA == fact.operandA &&
            p.operandB == fact.operandB;
@@ -101,7 +108,7 @@ std::vector<Problem> AllProblems(const std::vector<DealtLevel>& levels) {
 double ShareOfFacts(const ProgressHistory& history, const std::vector<FactRecord>& facts,
                     int difficulty, const OperationChoice& ops, int games) {
     ProblemDealer dealer;
-    dealer.weakFactHistory = &history;
+    dealer.weakFacts = WeakFactsOf(history);
     int hits = 0;
     int dealt = 0;
     for (int game = 0; game < games; ++game) {
@@ -168,7 +175,7 @@ TEST(WeakFacts, WeightGrowsWithTheMissRateAndTheTimeOverTheMedian) {
 }
 
 TEST(WeakFacts, WeightStaysBoundedForExtremeRecords) {
-    FactRecord huge = Fact(OpMultiply, 9, 9, INT_MAX, 0);
+    FactRecord huge = Fact(OpMultiply, 9, 9, INT_MAX, 0, 1);
     huge.wrong = INT_MAX;
     huge.right = 0;
     huge.totalMs = INT_MAX;
@@ -240,6 +247,24 @@ TEST(WeakFacts, PickWeakFactFavoursTheWeakestAndSkipsUnfitOrWeightlessFacts) {
         PickWeakFact(HistoryOf({Fact(OpAdd, 4, 4, 10, 0)}), [](const FactRecord&) { return true; }),
         nullptr);
     EXPECT_EQ(RandomState(), before) << "no candidate takes no draw";
+}
+
+// The dealer's seam: the filter is asked about the fact as a problem, and the chosen fact
+// comes back as one, operands in their places.
+TEST(WeakFacts, PickWeakProblemAsksAndAnswersInProblems) {
+    const ProgressHistory history =
+        HistoryOf({Fact(OpSubtract, 7, 6, 4, 4), Fact(OpMultiply, 6, 7, 4, 4)});
+    SeedRandom(5);
+    Problem out{9, OpAdd, 9};
+    ASSERT_TRUE(PickWeakProblem(
+        history, [&](const Problem& p) { return IsFact(p, history.facts[1]); }, out));
+    EXPECT_TRUE(IsFact(out, history.facts[1]));
+
+    const std::uint32_t before = RandomState();
+    EXPECT_FALSE(PickWeakProblem(
+        history, [](const Problem&) { return false; }, out));
+    EXPECT_EQ(RandomState(), before) << "nothing fits: no draw";
+    EXPECT_TRUE(IsFact(out, history.facts[1])) << "and out is left as it was";
 }
 
 TEST(WeakFacts, SlownessIsMeasuredAgainstTheMedianOfTheFactsOwnOperation) {
@@ -335,7 +360,7 @@ TEST(WeakFactsDealer, DealsOnlyFactsOfTheChosenOperationsInsideTheLevel) {
     }
     const ProgressHistory history = HistoryOf(facts);
     ProblemDealer dealer;
-    dealer.weakFactHistory = &history;
+    dealer.weakFacts = WeakFactsOf(history);
     SeedRandom(41);
     int fitHits[2] = {0, 0};
     int dealt = 0;
@@ -379,7 +404,7 @@ TEST(WeakFactsDealer, TheChallengeIsNeverAWeakFact) {
     }
     const ProgressHistory history = HistoryOf(facts);
     ProblemDealer dealer;
-    dealer.weakFactHistory = &history;
+    dealer.weakFacts = WeakFactsOf(history);
     SeedRandom(8);
     for (const OperationChoice& ops :
          {OperationChoice{false, false, true, true}, OperationChoice{true, true, false, false}}) {
@@ -426,9 +451,9 @@ TEST(WeakFactsDealer, WithoutAHistoryTheDealIsThatOfAPlainDealer) {
 
             // A dealer that had the history for a game, then had it taken away again.
             ProblemDealer detached;
-            detached.weakFactHistory = &history;
+            detached.weakFacts = WeakFactsOf(history);
             PlayGame(detached, g.difficulty, g.ops, 1);
-            detached.weakFactHistory = nullptr;
+            detached.weakFacts = nullptr;
             SeedRandom(seed);
             const std::vector<Problem> detachedRun =
                 AllProblems(PlayGame(detached, g.difficulty, g.ops, 4));
@@ -436,7 +461,7 @@ TEST(WeakFactsDealer, WithoutAHistoryTheDealIsThatOfAPlainDealer) {
             EXPECT_TRUE(SameProblems(detachedRun, plainRun)) << "seed " << seed;
 
             ProblemDealer attached;
-            attached.weakFactHistory = &history;
+            attached.weakFacts = WeakFactsOf(history);
             SeedRandom(seed);
             const std::vector<Problem> attachedRun =
                 AllProblems(PlayGame(attached, g.difficulty, g.ops, 4));
