@@ -157,7 +157,7 @@ bool TimeEveryScreen(const WindowSize& size, Summary& summary) {
     TourGame game;
     game.width = size.width;
     game.height = size.height;
-    SampleHistoryMaker(20261208).Fill(game.progress, MaxProgressGames);
+    SampleHistoryMaker(20261208).Fill(game.progress.history, MaxProgressGames);
     bool floorDone = false;
     std::printf("%d x %d\n%-18s %8s %12s %12s %14s %10s\n", size.width, size.height, "screen",
                 "frames", "median us", "p99 us", "median/25ms", "copied px");

@@ -1,7 +1,9 @@
 // ArithmeticGame: the arithmetic drill built on the game shell. It owns the keypad, the
 // command bar, the countdown clock, the setup screen's controls, the problem dealer, the
 // large problem font and the game's sounds, and fills in the shell's hooks: resources,
-// the per-frame game, new games, pause, difficulty, mode text, keys and settings.
+// the per-frame game, new games, pause, difficulty, mode text, keys and settings. Beyond
+// the drill it holds one member per added feature (progress, practice) and one value that
+// says which of their screens is up.
 #pragma once
 
 #include <string>
@@ -9,16 +11,17 @@
 #include "game/button_grid.h"
 #include "game/countdown_clock.h"
 #include "game/game_layout.h"
+#include "game/practice_feature.h"
 #include "game/problem_dealer.h"
-#include "game/progress_screen.h"
-#include "game/review_round.h"
-#include "progress/answer_recorder.h"
-#include "progress/progress_file.h"
-#include "progress/progress_history.h"
+#include "game/progress_feature.h"
 #include "shell/game_shell.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/choice_group.h"
+
+// The screens the game shows beyond its setup and play screens, one at a time: the
+// progress screen over the setup screen, or the review round in place of play.
+enum class GameScreen { SetupOrPlay, Progress, Review };
 
 class ArithmeticGame : public GameShell {
   public:
@@ -62,10 +65,6 @@ class ArithmeticGame : public GameShell {
     bool AcceptAnswer();
     // The wrong-answer step: a penalty, the same problem stays; always false.
     bool RejectAnswer();
-    // The right result after a miss is on show (until the next digit or problem).
-    bool ShownAnswerVisible() const { return !shownAnswer.empty(); }
-    // "Skip" is offered: a review problem or the challenge, before a digit is typed.
-    bool SkipOffered() const;
 
     // Drawing of the game and setup screens (game_screen.cpp).
     void DrawTimePanel(const Box& box, const char* caption, bool framed);
@@ -73,29 +72,16 @@ class ArithmeticGame : public GameShell {
                      ColorRef colour, const char* caption, bool framed);
     void DrawStatus(const Box& box, bool showScore, bool showLevel, bool showProblem, bool framed);
     void DrawSetupScreen();
-    // Says why "Start Game" does nothing, below it, where the layout leaves room.
-    void DrawNoOperationHint(int area);
-
-    // The progress screen, opened from the setup screen (game_progress.cpp).
-    void OpenProgress();
-    void CloseProgress();
-    // Writes progress.csv beside progress.dat and says on the screen where it went.
-    void ExportProgress();
 
     ButtonGrid keypad;
     ButtonGrid commandBar;
     CountdownClock clock;
     Button skipButton;
     Button startGameButton;
-    Button progressButton;
     CheckBox addToggle;
     CheckBox subtractToggle;
     CheckBox multiplyToggle;
     CheckBox divideToggle;
-    // The practice options, lent the history's options (saved in progress.dat).
-    CheckBox weakFactsToggle;
-    CheckBox showAnswerToggle;
-    Button practiseButton;
     ChoiceGroup difficultyChoice;
     ProblemDealer dealer;
     // Invisible: a press on the problem clears a half-typed answer.
@@ -110,27 +96,13 @@ class ArithmeticGame : public GameShell {
     bool challengeActive = false;
     // 255 when an answer was just judged, lowered by 10 per drawn frame.
     int fadeLevel = 0;
-    // The fading answer was a miss (red, and gone at the next digit), not a right one.
-    bool fadingMiss = false;
     GameLayout layout;
-    // The player's history across games, and this game's part in it.
-    ProgressHistory progress;
-    ProgressFileState progressFile;
-    AnswerRecorder answers;
-    ProgressScreen progressScreen;
-    // True while the progress screen is shown over the setup screen.
-    bool progressShown = false;
-    // The untimed round over the last game's misses, when one is under way.
-    ReviewRound review;
-    // After a miss with "Show the answer" on, or a review's second wrong try: the right
-    // result, shown in red until the next digit or problem.
-    std::string shownAnswer;
-    // The practice options as progress.dat last had them, so a change is saved at once.
-    ProgressOptions savedOptions;
-    // What PlacePracticeControls found room for this frame, and the bottom of it.
-    bool practiceTogglesShown = false;
-    bool progressButtonShown = false;
-    int setupControlsBottom = 0;
+    // The player's history across games with its file and screen, and this game's part in it.
+    ProgressFeature progress;
+    // The practice switches, the result shown after a miss and the review round.
+    PracticeFeature practice;
+    // Which screen is up besides the setup or play screen that setupMode names.
+    GameScreen shownScreen = GameScreen::SetupOrPlay;
 
     Font* problemFont = nullptr;
     Sound* correctSound = nullptr;
@@ -140,6 +112,10 @@ class ArithmeticGame : public GameShell {
     Sound* challengeSound = nullptr;
 
   private:
+    // The review round's screen shares the answer row, the keypad and the sounds of play.
+    friend class ReviewScreen;
+
+    static void PlayIfLoaded(Sound* sound);
     void LabelKeypad();
     // The problem font at the size the window's scale asks for.
     void FitProblemFont();
@@ -150,18 +126,23 @@ class ArithmeticGame : public GameShell {
     void FinishProblem();
     // The game's own screen (setup or play) is up: not paused, not over, not a menu.
     bool GameScreenShown() const;
+    // "Skip" is offered: a review problem or the challenge, before a digit is typed.
+    bool SkipOffered() const;
     void RunCommand(const std::string& command);
     void UpdatePlay();
-    void UpdateReview();
     bool OnSetupKey(int key);
     void OnPlayKey(int key);
     void ApplyLayout();
+    // The screen that is up, for this frame.
+    void DrawShownScreen();
     void DrawPlayScreen();
     void DrawSetupFrame();
+    // The progress screen, opened from the setup screen (game_progress.cpp).
+    void OpenProgress();
+    void CloseProgress();
     // The progress buttons' clicks (each latch is set only while its screen is up).
     void ReadProgressLatches();
     void DrawProgressFrame();
-    bool OnProgressKey(int key);
     // Below the operation switches: "Start Game", the hint's line, the practice options, then
     // "Progress" (beside "Start Game" instead where there is room), in the roomiest
     // arrangement that holds them all; where none does, each only where it fits.
@@ -175,7 +156,8 @@ class ArithmeticGame : public GameShell {
     void PlaceProgressButton(int top);
     // The bottom of the setup screen's room: the keypad's top or the window's bottom.
     int SetupBottom() const;
-    void SaveOptionsIfChanged();
+    // Says why "Start Game" does nothing, below it, where the layout leaves room.
+    void DrawNoOperationHint(int area);
     // What a miss leaves where the answer goes: the right result when the option asks
     // for it or reveal is set, else the typed digits fading out in red.
     void ShowMiss(int result, bool reveal);
@@ -183,15 +165,10 @@ class ArithmeticGame : public GameShell {
     void StartFade(bool miss);
     // The next digit or problem clears what the last miss left on the screen.
     void EndMissShown();
-    // On past the review's current problem (answered or skipped); after the last, the
-    // setup screen.
-    void NextReviewProblem();
     // Records the score as OK does, then asks the game's misses again, untimed.
     void StartReview();
-    void JudgeReviewAnswer();
     // The right-answer sound, and the typed answer fading out where it was typed.
     void ShowAnswerRight();
-    void DrawReviewScreen();
     // Draws the problem with the typed answer and the keypad beside it (play and review).
     void DrawAnswerArea(const Problem& problem);
     // The answer row, right-aligned at the problem's right edge: a fading answer (returns
@@ -217,6 +194,11 @@ class ArithmeticGame : public GameShell {
     void DrawControlColumn();
     void DrawCaption(const char* caption, const Box& box, int& y);
     const char* ShortOrLong(const char* shortText, const char* longText) const;
+
+    // What PlacePracticeControls found room for this frame, and the bottom of it.
+    bool practiceTogglesShown = false;
+    bool progressButtonShown = false;
+    int setupControlsBottom = 0;
 };
 
 // The text that names the enabled operations in a high-score entry: the check box's

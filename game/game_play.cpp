@@ -9,17 +9,14 @@
 #include "game/answer_check.h"
 #include "game/arithmetic_game.h"
 #include "game/scoring.h"
+#include "progress/weak_facts.h"
 #include "text/text.h"
 
-namespace {
-
-void PlayIfLoaded(Sound* sound) {
+void ArithmeticGame::PlayIfLoaded(Sound* sound) {
     if (sound != nullptr) {
         sound->Play();
     }
 }
-
-} // namespace
 
 void ArithmeticGame::NewGame() {
     score = 0;
@@ -28,24 +25,29 @@ void ArithmeticGame::NewGame() {
     typedAnswer.clear();
     challengeActive = false;
     clock.Start(GameStartSeconds, GameLimitSeconds);
-    shownAnswer.clear();
+    practice.shownAnswer.clear();
     // Weak facts come from the history as it stands, this game's answers included.
-    dealer.weakFactHistory = progress.options.weakFacts ? &progress : nullptr;
+    dealer.weakFacts = nullptr;
+    if (progress.history.options.weakFacts) {
+        dealer.weakFacts = [this](const ProblemFits& fits, Problem& out) {
+            return PickWeakProblem(progress.history, fits, out);
+        };
+    }
     dealer.NewGame(difficultyChoice.Selected(), operations);
-    answers.BeginGame(progress);
+    progress.answers.BeginGame(progress.history);
 }
 
 void ArithmeticGame::AdvanceProblem() {
     if (dealer.AdvanceProblem()) {
         PlayIfLoaded(challengeSound);
     }
-    answers.ProblemShown();
+    progress.answers.ProblemShown();
     EndMissShown();
 }
 
 void ArithmeticGame::LevelUp() {
     dealer.LevelUp();
-    answers.ProblemShown();
+    progress.answers.ProblemShown();
     EndMissShown();
     ++level;
     typedAnswer.clear(); // digits half-typed for a skipped challenge
@@ -82,7 +84,7 @@ bool ArithmeticGame::CheckAnswer() {
 }
 
 bool ArithmeticGame::AcceptAnswer() {
-    answers.Right(progress, dealer.currentProblem);
+    progress.answers.Right(progress.history, dealer.currentProblem);
     const bool challenge = dealer.problemNumber == dealer.problemsPerLevel;
     const int remaining = clock.RemainingSeconds();
     score += challenge ? ChallengePoints : AnswerPoints(remaining, dealer.referenceSeconds);
@@ -97,7 +99,7 @@ bool ArithmeticGame::AcceptAnswer() {
 }
 
 bool ArithmeticGame::RejectAnswer() {
-    answers.Wrong(progress, dealer.currentProblem);
+    progress.answers.Wrong(progress.history, dealer.currentProblem);
     PlayIfLoaded(wrongSound);
     clock.Adjust(PenaltyMilliseconds(dealer.penaltySeconds));
     ShowMiss(ProblemResult(dealer.currentProblem), false);
@@ -112,33 +114,17 @@ void ArithmeticGame::ShowAnswerRight() {
 
 void ArithmeticGame::StartFade(bool miss) {
     fadingAnswer = typedAnswer;
-    fadingMiss = miss;
+    practice.fadingMiss = miss;
     fadeLevel = 255;
 }
 
 void ArithmeticGame::TypeDigit(char digit) {
     typedAnswer += digit;
     EndMissShown(); // typing is the next attempt, shown at once
-    if (review.Active()) {
-        JudgeReviewAnswer();
+    if (shownScreen == GameScreen::Review) {
+        practice.review.Judge(*this);
     } else if (CheckAnswer()) {
         FinishProblem();
-    }
-}
-
-void ArithmeticGame::JudgeReviewAnswer() {
-    const int result = ProblemResult(review.Current());
-    switch (JudgeAnswer(result, typedAnswer)) {
-    case AnswerVerdict::Incomplete: return;
-    case AnswerVerdict::Right:
-        ShowAnswerRight();
-        NextReviewProblem();
-        return;
-    case AnswerVerdict::Wrong:
-        PlayIfLoaded(wrongSound);
-        ShowMiss(result, review.Wrong()); // shown whatever the option after two tries
-        typedAnswer.clear();
-        return;
     }
 }
 
@@ -171,23 +157,17 @@ void ArithmeticGame::UpdatePlay() {
     // challenge once this one is over.
     const bool skipClicked = skipButton.WasClicked();
     if (clock.RemainingSeconds() <= 0) {
-        answers.Unanswered(dealer.currentProblem); // offered again with the misses
+        progress.answers.Unanswered(dealer.currentProblem); // offered again with the misses
         RecordFinishedGame();
         EndGame();
         return; // a finished game takes no further step
     }
     if (skipClicked && dealer.ChallengeActive()) {
-        answers.Skipped(progress, dealer.currentProblem);
+        progress.answers.Skipped(progress.history, dealer.currentProblem);
         FinishProblem(); // a skipped challenge scores nothing and costs nothing
     }
     // After the skip, so this frame already shows the next level's first problem.
     challengeActive = dealer.ChallengeActive();
-}
-
-void ArithmeticGame::UpdateReview() {
-    if (skipButton.WasClicked()) {
-        NextReviewProblem();
-    }
 }
 
 void ArithmeticGame::DrawGame() {
@@ -200,7 +180,7 @@ void ArithmeticGame::DrawGame() {
             TryStartGame();
         }
         ReadProgressLatches();
-        SaveOptionsIfChanged();
+        progress.SaveOptionsIfChanged();
     } else {
         int key = 0;
         if (keypad.FindPressed(&key)) {
@@ -214,27 +194,31 @@ void ArithmeticGame::DrawGame() {
     }
     // A command may have left play (pause, menu, setup screen): then no play step follows.
     if (!setupMode && GameScreenShown()) {
-        if (review.Active()) {
-            UpdateReview();
+        if (shownScreen == GameScreen::Review) {
+            practice.review.Update(*this);
         } else {
             UpdatePlay();
         }
     }
     ApplyLayout();
-    if (setupMode && progressShown) {
-        DrawProgressFrame();
-    } else if (setupMode) {
-        DrawSetupFrame();
-    } else if (review.Active()) {
-        DrawReviewScreen();
-    } else {
-        DrawPlayScreen();
-    }
+    DrawShownScreen();
     stillScreen = setupMode; // play has its clock, lamps and fades
 }
 
+void ArithmeticGame::DrawShownScreen() {
+    if (setupMode && shownScreen == GameScreen::Progress) {
+        DrawProgressFrame();
+    } else if (setupMode) {
+        DrawSetupFrame();
+    } else if (shownScreen == GameScreen::Review) {
+        practice.review.Draw(*this);
+    } else {
+        DrawPlayScreen();
+    }
+}
+
 bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {
-    if (gameOver && !paused && IsInGame() && key == 'P' && !answers.misses.empty()) {
+    if (gameOver && !paused && IsInGame() && key == 'P' && !progress.answers.misses.empty()) {
         StartReview();
         return true;
     }
@@ -243,8 +227,10 @@ bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {
     if (!GameScreenShown()) {
         return true;
     }
-    if (setupMode && progressShown) {
-        OnProgressKey(key);
+    if (setupMode && shownScreen == GameScreen::Progress) {
+        if (progress.OnScreenKey(key)) {
+            CloseProgress();
+        }
     } else if (setupMode) {
         OnSetupKey(key);
     } else {
@@ -264,8 +250,8 @@ bool ArithmeticGame::OnSetupKey(int key) {
     case '7': multiplyToggle.Toggle(); return true;
     case '8': divideToggle.Toggle(); return true;
     case '9': OpenProgress(); return true;
-    case 'W': weakFactsToggle.Toggle(); return true;
-    case 'A': showAnswerToggle.Toggle(); return true;
+    case 'W': practice.weakFactsToggle.Toggle(); return true;
+    case 'A': practice.showAnswerToggle.Toggle(); return true;
     case '0':
     case KeyCode::Escape: ReturnToMenu(); return true;
     default: return false;
@@ -277,9 +263,9 @@ void ArithmeticGame::OnPlayKey(int key) {
         TypeDigit(static_cast<char>(key));
     } else if (key == KeyCode::Backspace || key == KeyCode::Delete) {
         typedAnswer.clear(); // there is no single-digit erase
-    } else if (key == KeyCode::Escape && review.Active()) {
-        StartNewGame(); // the review round ends; its problems score nothing either way
     } else if (key == 'S' && SkipOffered()) {
         skipButton.clickLatch = true; // taken in the next frame's step, as a click is
+    } else if (shownScreen == GameScreen::Review) {
+        practice.review.OnKey(*this, key);
     }
 }

@@ -1,25 +1,16 @@
-// Practice beyond the timed game: the setup screen's "Weak facts" and "Show the answer"
-// switches are kept in progress.dat with the history they draw on (their places are in
-// setup_screen.cpp); what a miss leaves on the screen (the right result until the next
-// digit, or the typed digits fading out); and the untimed round over a finished game's
-// misses that "Practise misses" starts from the game-over screen, where two wrong tries
-// show the result and "Skip" moves on.
+// The game's side of the practice feature: what a miss leaves where the answer goes (the
+// right result until the next digit, or the typed digits fading out in red), and the
+// review round that "Practise misses" starts from the game-over screen (review_screen.cpp).
+#include <vector>
+
 #include "base/number_text.h"
 #include "game/arithmetic_game.h"
 #include "text/text.h"
 
-void ArithmeticGame::SaveOptionsIfChanged() {
-    const ProgressOptions& now = progress.options;
-    if (now.weakFacts != savedOptions.weakFacts || now.showAnswer != savedOptions.showAnswer) {
-        savedOptions = now;
-        SaveGameFiles();
-    }
-}
-
 void ArithmeticGame::ShowMiss(int result, bool reveal) {
-    if (reveal || progress.options.showAnswer) {
-        shownAnswer.clear();
-        AppendDecimal(shownAnswer, result);
+    if (reveal || progress.history.options.showAnswer) {
+        practice.shownAnswer.clear();
+        AppendDecimal(practice.shownAnswer, result);
         fadeLevel = 0; // the result alone, not over an answer fading out
     } else {
         StartFade(true);
@@ -27,48 +18,42 @@ void ArithmeticGame::ShowMiss(int result, bool reveal) {
 }
 
 bool ArithmeticGame::SkipOffered() const {
-    return typedAnswer.empty() && (review.Active() || dealer.ChallengeActive());
+    return typedAnswer.empty() && (shownScreen == GameScreen::Review || dealer.ChallengeActive());
 }
 
 void ArithmeticGame::EndMissShown() {
-    shownAnswer.clear();
-    if (fadingMiss) {
+    practice.shownAnswer.clear();
+    if (practice.fadingMiss) {
         fadeLevel = 0;
     }
 }
 
-void ArithmeticGame::NextReviewProblem() {
-    typedAnswer.clear();
-    EndMissShown();
-    if (!review.Pass()) {
-        StartNewGame(); // every miss answered or skipped: back to the setup screen
-    }
-}
-
 void ArithmeticGame::StartReview() {
-    const std::vector<Problem> missed = answers.misses;
+    const std::vector<Problem> missed = progress.answers.misses;
     DismissGameOver(); // the score goes into the table and the files first, as OK does
-    review.Start(missed);
+    practice.review.round.Start(missed);
+    shownScreen = GameScreen::Review;
     setupMode = false;
     challengeActive = false;
     typedAnswer.clear();
-    shownAnswer.clear();
+    practice.shownAnswer.clear();
     fadeLevel = 0;
 }
 
 void ArithmeticGame::DrawGameOverControls(int top) {
-    if (answers.misses.empty()) {
+    if (progress.answers.misses.empty()) {
         return;
     }
-    if (practiseButton.WasClicked()) {
+    Button& button = practice.practiseButton;
+    if (button.WasClicked()) {
         StartReview();
         return;
     }
     const int f = FontHeight();
-    practiseButton.SetSize(TextWidth(practiseButton.label.c_str()) + 2 * f, 2 * f);
-    if (top + practiseButton.GetHeight() > height || practiseButton.GetWidth() > width) {
+    button.SetSize(TextWidth(button.label.c_str()) + 2 * f, 2 * f);
+    if (top + button.GetHeight() > height || button.GetWidth() > width) {
         return; // the key still starts the round
     }
-    practiseButton.SetPosition(CenterOffset(width, practiseButton.GetWidth()), top);
-    practiseButton.Draw();
+    button.SetPosition(CenterOffset(width, button.GetWidth()), top);
+    button.Draw();
 }

@@ -8,6 +8,7 @@
 
 #include "base/number_text.h"
 #include "game/arithmetic_game.h"
+#include "game/panel_drawing.h"
 #include "game/time_lamps.h"
 #include "render/primitives.h"
 #include "text/font.h"
@@ -15,20 +16,10 @@
 
 namespace {
 
-constexpr ColorRef PanelFill = 0xDCDCFF;
-constexpr ColorRef ScoreFill = 0xF0FFF0;
-constexpr ColorRef Ink = 0x000000;
 constexpr ColorRef CaptionColour = 0xFF0000;
 constexpr ColorRef MissRed = 0x1E1ED2;
 constexpr ColorRef Background = 0xFFFFFF;
 constexpr int FadeStep = 10;
-
-void DrawBoxedLine(const char* text, int x, int y, int boxWidth, int boxHeight) {
-    TextStyle style = MarkupStyle(Ink);
-    style.boxWidth = boxWidth;
-    style.boxHeight = boxHeight;
-    DrawText(text, x, y, style);
-}
 
 std::string OperandLine(const Problem& problem) {
     std::string line(1, static_cast<char>(problem.operation));
@@ -142,22 +133,23 @@ void ArithmeticGame::DrawProblem(const Box& box, const Problem& problem, const s
 
 int ArithmeticGame::DrawFadingAnswer(int right, int row, int redLeft) {
     const int left = right - TextWidth(fadingAnswer.c_str());
-    const ColorRef ink = fadingMiss ? MissRed : Ink;
+    const ColorRef ink = practice.fadingMiss ? MissRed : Ink;
     DrawPlainText(fadingAnswer.c_str(), left, row,
                   BlendColour(ink, Background, static_cast<float>(255 - fadeLevel) / 255.0f));
     fadeLevel = fadeLevel > FadeStep ? fadeLevel - FadeStep : 0;
-    return fadingMiss ? left : redLeft;
+    return practice.fadingMiss ? left : redLeft;
 }
 
 void ArithmeticGame::DrawAnswer(const Box& box, int right, int row, const std::string& answer,
                                 int redLeft) {
-    if (ShownAnswerVisible()) {
-        redLeft = right - TextWidth(shownAnswer.c_str());
-        DrawPlainText(shownAnswer.c_str(), redLeft, row, MissRed);
+    if (practice.ShownAnswerVisible()) {
+        const std::string& shown = practice.shownAnswer;
+        redLeft = right - TextWidth(shown.c_str());
+        DrawPlainText(shown.c_str(), redLeft, row, MissRed);
     } else {
         DrawPlainText(answer.c_str(), right - TextWidth(answer.c_str()), row, Ink);
     }
-    if ((challengeActive || review.Active()) && answer.empty()) {
+    if ((challengeActive || shownScreen == GameScreen::Review) && answer.empty()) {
         DrawSkipButton(box, row, redLeft);
     }
 }
@@ -228,30 +220,6 @@ void ArithmeticGame::DrawPlayScreen() {
     }
     DrawStatus(layout.statusBox, true, true, true, !IsTinyScreen());
     DrawAnswerArea(dealer.currentProblem);
-}
-
-void ArithmeticGame::DrawReviewScreen() {
-    SelectShellFont();
-    const Box& panel = layout.timePanel;
-    int y = panel.y;
-    DrawCaption("Review", panel, y);
-    DrawBox(panel.x, y, panel.width, panel.height, Ink, 1, PanelFill);
-    std::string text;
-    AppendDecimal(text, review.Number());
-    text += " of ";
-    AppendDecimal(text, review.Count());
-    DrawBoxedLine(text.c_str(), panel.x, y, panel.width, panel.height);
-    if (const Problem* next = review.Next()) {
-        DrawProblem(layout.previewBox, *next, nullptr, Ink, ShortOrLong("Next", "Next Problem"),
-                    true);
-    }
-    const Box& status = layout.statusBox;
-    if (!IsTinyScreen()) {
-        DrawBox(status.x, status.y, status.width, status.height, Ink, 1, ScoreFill);
-    }
-    DrawBoxedLine(ShortOrLong("No clock", "No clock, no score"), status.x, status.y, status.width,
-                  status.height);
-    DrawAnswerArea(review.Current());
 }
 
 void ArithmeticGame::DrawAnswerArea(const Problem& problem) {

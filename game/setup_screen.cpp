@@ -118,7 +118,7 @@ void ArithmeticGame::PlaceStartButton(bool compact, int top) {
         return;
     }
     // Two lines high, with room for "Progress" beside it.
-    const int progressWidth = TextWidth(progressButton.label.c_str()) + f;
+    const int progressWidth = TextWidth(progress.button.label.c_str()) + f;
     startGameButton.SetSize(std::min(area / 2, area - progressWidth - 3 * f), 2 * f);
     const int pair = startGameButton.GetWidth() + f + progressWidth;
     startGameButton.SetPosition(CenterOffset(area, pair), top);
@@ -129,19 +129,21 @@ int ArithmeticGame::PlacePracticeToggles(bool stacked, int top) {
     const int area = SetupArea();
     const int line = SetupLineHeight();
     const int startBottom = startGameButton.y + startGameButton.GetHeight();
+    CheckBox& weakFacts = practice.weakFactsToggle;
+    CheckBox& showAnswer = practice.showAnswerToggle;
     int secondX = addToggle.x;
     int secondY = top + line + line / 2;
     bool wideEnough =
-        addToggle.x + std::max(SwitchWidth(weakFactsToggle), SwitchWidth(showAnswerToggle)) <= area;
+        addToggle.x + std::max(SwitchWidth(weakFacts), SwitchWidth(showAnswer)) <= area;
     if (!stacked) {
         // The second switch starts in the second column of switches, or further left as its
         // longer label needs, as long as it stays clear of the first one's label.
-        secondX = std::min(multiplyToggle.x, area - SpaceWidth() - SwitchWidth(showAnswerToggle));
+        secondX = std::min(multiplyToggle.x, area - SpaceWidth() - SwitchWidth(showAnswer));
         secondY = top;
-        wideEnough = secondX >= addToggle.x + SwitchWidth(weakFactsToggle) + SpaceWidth();
+        wideEnough = secondX >= addToggle.x + SwitchWidth(weakFacts) + SpaceWidth();
     }
-    weakFactsToggle.SetPosition(addToggle.x, top);
-    showAnswerToggle.SetPosition(secondX, secondY);
+    weakFacts.SetPosition(addToggle.x, top);
+    showAnswer.SetPosition(secondX, secondY);
     const int rowsBottom = secondY + line;
     practiceTogglesShown = wideEnough && rowsBottom + f / 2 <= SetupBottom();
     setupControlsBottom = practiceTogglesShown ? rowsBottom : startBottom;
@@ -152,18 +154,18 @@ void ArithmeticGame::PlaceProgressButton(int top) {
     const int f = FontHeight();
     const int area = SetupArea();
     const int startRight = startGameButton.x + startGameButton.GetWidth();
-    const int needed = TextWidth(progressButton.label.c_str()) + f;
+    Button& button = progress.button;
+    const int needed = TextWidth(button.label.c_str()) + f;
     if (area - startRight >= needed + f) {
-        progressButton.SetSize(needed, 2 * f);
-        progressButton.SetPosition(startRight + CenterOffset(area - startRight, needed),
-                                   startGameButton.y +
-                                       CenterOffset(startGameButton.GetHeight(), 2 * f));
+        button.SetSize(needed, 2 * f);
+        button.SetPosition(startRight + CenterOffset(area - startRight, needed),
+                           startGameButton.y + CenterOffset(startGameButton.GetHeight(), 2 * f));
         progressButtonShown = true;
         return;
     }
     // Below the practice options, or below the hint's band, where nothing else goes.
-    progressButton.SetSize(std::max(needed, startGameButton.GetWidth() / 2), 2 * f);
-    progressButton.SetPosition(CenterOffset(area, progressButton.GetWidth()), top);
+    button.SetSize(std::max(needed, startGameButton.GetWidth() / 2), 2 * f);
+    button.SetPosition(CenterOffset(area, button.GetWidth()), top);
     progressButtonShown = top + 2 * f + f / 2 <= SetupBottom();
     if (progressButtonShown) {
         setupControlsBottom = top + 2 * f;
@@ -207,11 +209,11 @@ void ArithmeticGame::DrawSetupScreen() {
     divideToggle.Draw();
     startGameButton.Draw();
     if (practiceTogglesShown) {
-        weakFactsToggle.Draw();
-        showAnswerToggle.Draw();
+        practice.weakFactsToggle.Draw();
+        practice.showAnswerToggle.Draw();
     }
     if (progressButtonShown) {
-        progressButton.Draw();
+        progress.button.Draw();
     }
     if (!operations.Any()) {
         DrawNoOperationHint(SetupArea());

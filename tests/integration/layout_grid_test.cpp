@@ -59,10 +59,15 @@ bool IsProgressScreen(const std::string& stop) {
 }
 
 std::vector<Widget*> SetupControls(ArithmeticGame& game) {
-    std::vector<Widget*> controls = {
-        &game.difficultyChoice, &game.addToggle,        &game.subtractToggle,
-        &game.multiplyToggle,   &game.divideToggle,     &game.startGameButton,
-        &game.weakFactsToggle,  &game.showAnswerToggle, &game.progressButton};
+    std::vector<Widget*> controls = {&game.difficultyChoice,
+                                     &game.addToggle,
+                                     &game.subtractToggle,
+                                     &game.multiplyToggle,
+                                     &game.divideToggle,
+                                     &game.startGameButton,
+                                     &game.practice.weakFactsToggle,
+                                     &game.practice.showAnswerToggle,
+                                     &game.progress.button};
     for (int i = 0; i < game.difficultyChoice.count; ++i) {
         controls.push_back(&game.difficultyChoice.items[i]);
     }
@@ -123,9 +128,9 @@ std::vector<std::string> CheckScreenContents(GridGame& game, const std::string& 
     if (IsProgressScreen(stop)) {
         if (!cramped) {
             problems =
-                CheckTextsDrawn(game.recorder, GridLabels(game.progressScreen.LastLayout().grid));
+                CheckTextsDrawn(game.recorder, GridLabels(game.progress.screen.LastLayout().grid));
         }
-        const std::vector<std::string> lines = CheckFactLines(game.recorder, game.progress);
+        const std::vector<std::string> lines = CheckFactLines(game.recorder, game.progress.history);
         problems.insert(problems.end(), lines.begin(), lines.end());
     }
     return problems;
@@ -183,7 +188,7 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
     SoundRecorder silence;
     FakeClock clock;
     GridGame game;
-    SampleHistoryMaker(20261208).Fill(game.progress, 27);
+    SampleHistoryMaker(20261208).Fill(game.progress.history, 27);
     std::vector<std::string> failures;
     int screensChecked = 0;
     const auto walkGrid = [&](const std::string& screen) {

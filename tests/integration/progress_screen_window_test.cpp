@@ -113,16 +113,16 @@ TEST(WindowProgress, GridAndChartShowTheHistoryWhereTheLayoutPutsThem) {
     bool shown = false;
     bool backToSetup = false;
     game.script = [&] {
-        const ProgressLayout& layout = game.progressScreen.LastLayout();
+        const ProgressLayout& layout = game.progress.screen.LastLayout();
         const int f = game.shellFont != nullptr ? game.shellFont->Height() : 18;
         switch (game.frames) {
         case 1:
-            game.progress = CraftedHistory();
+            game.progress.history = CraftedHistory();
             PostKey(game, '1');
             break;
         case 3: PostKey(game, '9'); break;
         case 5:
-            shown = game.setupMode && game.progressShown;
+            shown = game.setupMode && game.shownScreen == GameScreen::Progress;
             sameSize = SurfaceWidth == game.width && SurfaceHeight == game.height;
             if (!shown || !sameSize || layout.grid.width < 22) {
                 game.RequestQuit();
@@ -144,7 +144,7 @@ TEST(WindowProgress, GridAndChartShowTheHistoryWhereTheLayoutPutsThem) {
             PostKey(game, '0');
             break;
         case 9:
-            backToSetup = game.setupMode && !game.progressShown;
+            backToSetup = game.setupMode && game.shownScreen != GameScreen::Progress;
             game.RequestQuit();
             break;
         default: break;
@@ -179,8 +179,9 @@ TEST(WindowProgress, AnEmptyHistoryShowsOneLineAndEscapeGoesBack) {
         case 1: PostKey(game, '1'); break;
         case 3: PostKey(game, '9'); break;
         case 5: {
-            shown = game.setupMode && game.progressShown && game.progress.Empty();
-            const ProgressLayout& layout = game.progressScreen.LastLayout();
+            shown = game.setupMode && game.shownScreen == GameScreen::Progress &&
+                    game.progress.history.Empty();
+            const ProgressLayout& layout = game.progress.screen.LastLayout();
             const int f = game.shellFont != nullptr ? game.shellFont->Height() : 18;
             const int below = layout.chart.y; // clear of the title row and its buttons
             const int middle = SurfaceHeight / 2;
@@ -191,7 +192,7 @@ TEST(WindowProgress, AnEmptyHistoryShowsOneLineAndEscapeGoesBack) {
             break;
         }
         case 7:
-            backToSetup = game.setupMode && !game.progressShown;
+            backToSetup = game.setupMode && game.shownScreen != GameScreen::Progress;
             game.RequestQuit();
             break;
         default: break;

@@ -188,9 +188,16 @@ inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
              PressKey(*g, '1');
              PressKey(*g, '9');
          },
-         2, [g] { return g->setupMode && g->progressShown && !g->progress.games.empty(); }},
+         2,
+         [g] {
+             return g->setupMode && g->shownScreen == GameScreen::Progress &&
+                    !g->progress.history.games.empty();
+         }},
         {"progress_addition", [g] { PressKey(*g, '1'); }, 2,
-         [g] { return g->progressShown && g->progressScreen.gridOperation == OpAdd; }},
+         [g] {
+             return g->shownScreen == GameScreen::Progress &&
+                    g->progress.screen.gridOperation == OpAdd;
+         }},
         {"setup_practice",
          [g] {
              PressKey(*g, '0');
@@ -199,8 +206,8 @@ inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
          },
          2,
          [g] {
-             return g->setupMode && !g->progressShown && g->progress.options.weakFacts &&
-                    g->progress.options.showAnswer;
+             return g->setupMode && g->shownScreen != GameScreen::Progress &&
+                    g->progress.history.options.weakFacts && g->progress.history.options.showAnswer;
          }},
         // The driven clock stands still, so the right result stays at its first red.
         {"show_answer",
@@ -209,13 +216,14 @@ inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
              AnswerProblem(*g);
              AnswerProblemWrong(*g);
          },
-         30, [g] { return g->ShownAnswerVisible(); }},
+         30, [g] { return g->practice.ShownAnswerVisible(); }},
         {"game_over_misses",
          [g, c] {
              AnswerProblem(*g);
              c->Advance(ClockRunOutMs);
          },
-         3, [g] { return g->gameOver && !g->answers.misses.empty(); }},
-        {"review", [g] { PressKey(*g, 'P'); }, 30, [g] { return g->review.Active(); }},
+         3, [g] { return g->gameOver && !g->progress.answers.misses.empty(); }},
+        {"review", [g] { PressKey(*g, 'P'); }, 30,
+         [g] { return g->shownScreen == GameScreen::Review; }},
     };
 }

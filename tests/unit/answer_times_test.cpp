@@ -15,7 +15,8 @@ class AnswerTimes : public FrameFixture {
   protected:
     // The fact's record as it stands; all counts zero before it was first asked.
     FactRecord FactOf(const Problem& p) const {
-        const FactRecord* fact = game.progress.FindFact(p.operation, p.operandA, p.operandB);
+        const FactRecord* fact =
+            game.progress.history.FindFact(p.operation, p.operandA, p.operandB);
         return fact != nullptr ? *fact : FactRecord{};
     }
     // Lets the clock run out and draws the frame that ends the game.
@@ -72,9 +73,9 @@ TEST_F(AnswerTimes, AProblemCountsOnceOnItsFirstVerdict) {
     EXPECT_EQ(fact.right, 0);
     EXPECT_EQ(fact.totalMs, 3000) << "timed to the first judged answer";
     EXPECT_EQ(fact.bestMs, 0) << "a best time belongs to a right answer";
-    ASSERT_EQ(game.answers.misses.size(), 1u);
-    EXPECT_EQ(game.answers.misses[0].operandA, missed.operandA);
-    EXPECT_EQ(game.answers.misses[0].operandB, missed.operandB);
+    ASSERT_EQ(game.progress.answers.misses.size(), 1u);
+    EXPECT_EQ(game.progress.answers.misses[0].operandA, missed.operandA);
+    EXPECT_EQ(game.progress.answers.misses[0].operandB, missed.operandB);
 }
 
 TEST_F(AnswerTimes, TheChallengeIsRecordedAsShownAnsweredOrSkipped) {
@@ -97,7 +98,7 @@ TEST_F(AnswerTimes, TheChallengeIsRecordedAsShownAnsweredOrSkipped) {
     EXPECT_EQ(after.asked, before.asked + 1);
     EXPECT_EQ(after.skipped, before.skipped + 1);
     EXPECT_EQ(after.totalMs, before.totalMs) << "a skip is no answer time";
-    EXPECT_EQ(game.answers.misses.size(), 1u);
+    EXPECT_EQ(game.progress.answers.misses.size(), 1u);
 }
 
 TEST_F(AnswerTimes, OnlyAGameTheClockFinishesIsRecorded) {
@@ -105,7 +106,7 @@ TEST_F(AnswerTimes, OnlyAGameTheClockFinishesIsRecorded) {
     Answer();
     Exit();
     Frame();
-    EXPECT_TRUE(game.progress.games.empty()) << "a game left for the menu is not a result";
+    EXPECT_TRUE(game.progress.history.games.empty()) << "a game left for the menu is not a result";
 
     StartGame();
     clock.Advance(2000);
@@ -116,13 +117,13 @@ TEST_F(AnswerTimes, OnlyAGameTheClockFinishesIsRecorded) {
     clock.Advance(1000);
     Answer();
     RunOut();
-    ASSERT_EQ(game.progress.games.size(), 1u);
-    const GameRecord& record = game.progress.games.back();
+    ASSERT_EQ(game.progress.history.games.size(), 1u);
+    const GameRecord& record = game.progress.history.games.back();
     EXPECT_EQ(record.right, 2);
     EXPECT_EQ(record.wrong, 1);
     EXPECT_EQ(record.medianMs, 2000) << "the middle of 2000, 4000 and 1000";
     EXPECT_EQ(record.score, game.score);
     EXPECT_EQ(record.level, game.level);
     EXPECT_EQ(record.difficulty, game.GetDifficulty());
-    EXPECT_EQ(game.progress.gamesPlayed, 2) << "both games were played";
+    EXPECT_EQ(game.progress.history.gamesPlayed, 2) << "both games were played";
 }

@@ -43,8 +43,8 @@ class Practice : public FrameFixture {
     void OpenSetup(bool weakFacts, bool showAnswer) {
         Key('1');
         Frame();
-        game.progress.options.weakFacts = weakFacts;
-        game.progress.options.showAnswer = showAnswer;
+        game.progress.history.options.weakFacts = weakFacts;
+        game.progress.history.options.showAnswer = showAnswer;
     }
     // The clock's fall over one wrong answer to the first problem of a new game.
     int ClockFallOverAMiss() {
@@ -136,7 +136,7 @@ TEST_F(Practice, TheSwitchesAreKeptInProgressDatAndNotInSettingsDat) {
 TEST_F(Practice, TheRightResultStaysUntilTheNextDigitAndTheMissCostsWhatItDid) {
     OpenSetup(false, false);
     const int fallWithout = ClockFallOverAMiss();
-    EXPECT_TRUE(game.shownAnswer.empty());
+    EXPECT_TRUE(game.practice.shownAnswer.empty());
     Exit();
     Frame();
     OpenSetup(false, true);
@@ -148,7 +148,7 @@ TEST_F(Practice, TheRightResultStaysUntilTheNextDigitAndTheMissCostsWhatItDid) {
     EXPECT_EQ(before - game.clock.RemainingSeconds(), fallWithout)
         << "the penalty is the same with the option on";
 
-    EXPECT_EQ(game.shownAnswer, "56");
+    EXPECT_EQ(game.practice.shownAnswer, "56");
     const int drawnWhileShown = TimesDrawn("56");
     EXPECT_EQ(TimesDrawn("42"), 0) << "the result shows, not the digits typed";
     clock.Advance(20000);
@@ -176,7 +176,7 @@ TEST_F(Practice, AWrongAnswerFadesInRedWhereTheAnswerGoesUntilTheFadeOrTheNextDi
         Key('5');
         const Run typed = ProblemRunOf("5");
         Key('9');
-        EXPECT_TRUE(game.fadingMiss) << "the missed digits in red";
+        EXPECT_TRUE(game.practice.fadingMiss) << "the missed digits in red";
         for (int i = 0; i < ending.frames; ++i) {
             const Run missed = ProblemRunOf("59");
             ASSERT_FALSE(missed.text.empty()) << "frame " << i << " of the fade";
@@ -198,51 +198,53 @@ TEST_F(Practice, PractiseMissesRecordsTheScoreThenAsksTheMissesInOrder) {
     ASSERT_EQ(missed.size(), 3u);
     const std::uint32_t score = game.score;
     Frame();
-    EXPECT_TRUE(Registered(game.practiseButton)) << "offered under OK after misses";
-    std::vector<FactRecord> factsBefore = game.progress.facts;
+    EXPECT_TRUE(Registered(game.practice.practiseButton)) << "offered under OK after misses";
+    std::vector<FactRecord> factsBefore = game.progress.history.facts;
 
     Key('P');
     EXPECT_FALSE(game.gameOver);
     EXPECT_EQ(game.highScores[0].score, score) << "the game's score went into the table first";
-    ASSERT_TRUE(game.review.Active());
-    EXPECT_TRUE(SameProblem(game.review.Current(), missed[0]));
+    ASSERT_EQ(game.shownScreen, GameScreen::Review);
+    EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), missed[0]));
     Frame();
     clock.Advance(120000);
     Frame();
-    EXPECT_TRUE(game.review.Active()) << "no clock ends a review";
+    EXPECT_EQ(game.shownScreen, GameScreen::Review) << "no clock ends a review";
 
     const std::string wrong = WrongAnswerText(missed[0]);
     Keys(std::vector<int>(wrong.begin(), wrong.end()));
-    EXPECT_TRUE(SameProblem(game.review.Current(), missed[0])) << "a wrong answer stays";
+    EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), missed[0]))
+        << "a wrong answer stays";
     for (const Problem& problem : missed) {
-        ASSERT_TRUE(game.review.Active());
-        EXPECT_TRUE(SameProblem(game.review.Current(), problem));
+        ASSERT_EQ(game.shownScreen, GameScreen::Review);
+        EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), problem));
         const std::string right = RightAnswerText(problem);
         Keys(std::vector<int>(right.begin(), right.end()));
         Frame();
     }
-    EXPECT_FALSE(game.review.Active());
+    EXPECT_NE(game.shownScreen, GameScreen::Review);
     EXPECT_TRUE(game.setupMode) << "after the last miss, the setup screen";
     EXPECT_EQ(game.score, score) << "the review scored nothing";
     EXPECT_EQ(game.highScores[1].score, 0u) << "and entered nothing in the table";
-    ASSERT_EQ(game.progress.facts.size(), factsBefore.size());
+    ASSERT_EQ(game.progress.history.facts.size(), factsBefore.size());
     for (std::size_t i = 0; i < factsBefore.size(); ++i) {
-        EXPECT_EQ(game.progress.facts[i].asked, factsBefore[i].asked) << "not counted again";
+        EXPECT_EQ(game.progress.history.facts[i].asked, factsBefore[i].asked)
+            << "not counted again";
     }
 }
 
 TEST_F(Practice, EscapeEndsAReviewAndTheProblemLeftWhenTimeRanOutIsOffered) {
     PlayWithMisses({0}, 2);
     Key('P');
-    ASSERT_TRUE(game.review.Active());
+    ASSERT_EQ(game.shownScreen, GameScreen::Review);
     Frame();
     Key(KeyCode::Escape);
-    EXPECT_FALSE(game.review.Active());
+    EXPECT_NE(game.shownScreen, GameScreen::Review);
     EXPECT_TRUE(game.setupMode);
 
     const auto askedInAll = [&] {
         int asked = 0;
-        for (const FactRecord& fact : game.progress.facts) {
+        for (const FactRecord& fact : game.progress.history.facts) {
             asked += fact.asked;
         }
         return asked;
@@ -251,13 +253,13 @@ TEST_F(Practice, EscapeEndsAReviewAndTheProblemLeftWhenTimeRanOutIsOffered) {
     const std::vector<Problem> left = PlayWithMisses({}, 3);
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(askedInAll(), askedBefore + 3) << "the problem left counts in no fact";
-    EXPECT_EQ(game.progress.games.back().wrong, 0) << "nor as a wrong answer";
+    EXPECT_EQ(game.progress.history.games.back().wrong, 0) << "nor as a wrong answer";
     Frame();
-    EXPECT_TRUE(Registered(game.practiseButton)) << "offered under OK";
+    EXPECT_TRUE(Registered(game.practice.practiseButton)) << "offered under OK";
     Key('P');
-    ASSERT_TRUE(game.review.Active());
-    EXPECT_EQ(game.review.Count(), 1);
-    EXPECT_TRUE(SameProblem(game.review.Current(), left[0]));
+    ASSERT_EQ(game.shownScreen, GameScreen::Review);
+    EXPECT_EQ(game.practice.review.round.Count(), 1);
+    EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), left[0]));
 }
 
 TEST_F(Practice, AReviewShowsTheResultAfterTwoWrongTriesAndSkipMovesOn) {
@@ -265,15 +267,17 @@ TEST_F(Practice, AReviewShowsTheResultAfterTwoWrongTriesAndSkipMovesOn) {
     ASSERT_EQ(missed.size(), 4u);
     Key('P');
     Frame();
-    ASSERT_TRUE(game.review.Active());
+    ASSERT_EQ(game.shownScreen, GameScreen::Review);
     const std::string wrong = WrongAnswerText(missed[0]);
     Keys(std::vector<int>(wrong.begin(), wrong.end()));
-    EXPECT_TRUE(game.shownAnswer.empty()) << "one wrong try shows nothing with the option off";
+    EXPECT_TRUE(game.practice.shownAnswer.empty())
+        << "one wrong try shows nothing with the option off";
     Keys(std::vector<int>(wrong.begin(), wrong.end()));
-    EXPECT_EQ(game.shownAnswer, RightAnswerText(missed[0])) << "the second shows the result";
+    EXPECT_EQ(game.practice.shownAnswer, RightAnswerText(missed[0]))
+        << "the second shows the result";
     clock.Advance(60000);
     Frame();
-    EXPECT_EQ(game.shownAnswer, RightAnswerText(missed[0])) << "and it stays";
+    EXPECT_EQ(game.practice.shownAnswer, RightAnswerText(missed[0])) << "and it stays";
     EXPECT_TRUE(Registered(game.skipButton)) << "\"Skip\" beside the result";
 
     struct Way {
@@ -285,14 +289,14 @@ TEST_F(Practice, AReviewShowsTheResultAfterTwoWrongTriesAndSkipMovesOn) {
     for (std::size_t i = 0; i < missed.size(); ++i) {
         const Way& way = ways[i % 2];
         SCOPED_TRACE(way.name);
-        ASSERT_TRUE(game.review.Active());
-        EXPECT_TRUE(SameProblem(game.review.Current(), missed[i]));
+        ASSERT_EQ(game.shownScreen, GameScreen::Review);
+        EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), missed[i]));
         Frame();
         way.skip();
         Frame();
-        EXPECT_TRUE(game.shownAnswer.empty()) << "the next problem starts clear";
+        EXPECT_TRUE(game.practice.shownAnswer.empty()) << "the next problem starts clear";
     }
-    EXPECT_FALSE(game.review.Active());
+    EXPECT_NE(game.shownScreen, GameScreen::Review);
     EXPECT_TRUE(game.setupMode) << "after the last, the setup screen";
 }
 
@@ -302,7 +306,8 @@ TEST_F(Practice, WithWeakFactsOffAHistoryChangesNoProblemDealt) {
             for (int a = 1; a <= 10; ++a) {
                 for (int b = 1; b <= 10; ++b) {
                     for (std::uint8_t op : {OpAdd, OpSubtract, OpMultiply}) {
-                        game.progress.RecordFact(Problem{a, op, b}, FactOutcome::Wrong, 9000, 1);
+                        game.progress.history.RecordFact(Problem{a, op, b}, FactOutcome::Wrong,
+                                                         9000, 1);
                     }
                 }
             }
@@ -335,7 +340,7 @@ TEST_F(Practice, WithWeakFactsOnAMissedFactComesBackOften) {
     Key('W');
     const Problem weak{8, OpMultiply, 7};
     for (int i = 0; i < 6; ++i) {
-        game.progress.RecordFact(weak, FactOutcome::Wrong, 8000, 1);
+        game.progress.history.RecordFact(weak, FactOutcome::Wrong, 8000, 1);
     }
     SeedRandom(20261209);
     Key('1');

@@ -756,7 +756,7 @@ class ProgressInGame : public FrameFixture {
     }
     void Reload(const std::string& progressBytes) {
         SystemFileStore().Write(folder.File("progress.dat").string(), progressBytes);
-        game.progress = ProgressHistory();
+        game.progress.history = ProgressHistory();
         game.LoadGameFiles();
     }
 };
@@ -773,7 +773,7 @@ TEST_F(ProgressInGame, AGameIsSavedWhenTheClockEndsItBeforeItsScreenIsDismissed)
     ProgressHistory saved;
     ASSERT_TRUE(ReadProgressBytes(FileOnDisk("progress.dat"), saved));
     ASSERT_EQ(saved.games.size(), 1u);
-    ExpectSameHistory(saved, game.progress);
+    ExpectSameHistory(saved, game.progress.history);
     EXPECT_EQ(game.highScores[0].score, 0u) << "the five best wait for the screen's end";
     Key(' ');
     Frame();
@@ -783,26 +783,25 @@ TEST_F(ProgressInGame, AGameIsSavedWhenTheClockEndsItBeforeItsScreenIsDismissed)
 TEST_F(ProgressInGame, TheProgressScreenSaysOnceWhereTheDamagedFileIsKept) {
     const std::string damaged = ProgressFileBytes(Filled()) + "junk";
     Reload(damaged);
-    ExpectSameHistory(game.progress, Filled());
+    ExpectSameHistory(game.progress.history, Filled());
     EXPECT_TRUE(FileOnDisk("progress.dat.bad") == damaged);
-    game.OpenProgress();
-    const std::string& message = game.progressScreen.message;
+    game.progress.OpenScreen();
+    const std::string& message = game.progress.screen.message;
     const std::string kept = " progress.dat.bad";
     ASSERT_GT(message.size(), kept.size());
     EXPECT_EQ(message.substr(message.size() - kept.size()), kept) << "names the copy";
-    game.CloseProgress();
-    game.OpenProgress();
-    EXPECT_EQ(game.progressScreen.message, "") << "said once";
+    game.progress.OpenScreen();
+    EXPECT_EQ(game.progress.screen.message, "") << "said once";
 
     Reload(ProgressFileBytes(Filled()));
-    game.OpenProgress();
-    EXPECT_EQ(game.progressScreen.message, "") << "a whole file says nothing";
+    game.progress.OpenScreen();
+    EXPECT_EQ(game.progress.screen.message, "") << "a whole file says nothing";
 }
 
 // Damaged from its first line, the file leaves the empty history's screen: it says so too.
 TEST_F(ProgressInGame, TheScreenOfANewHistoryStillSaysWhereTheDamagedFileIsKept) {
     Reload("junk");
-    ASSERT_TRUE(game.progress.facts.empty());
+    ASSERT_TRUE(game.progress.history.facts.empty());
     Keys({'1', '9'});
     static std::vector<std::string> drawn;
     drawn.clear();

@@ -37,7 +37,7 @@ int SaveEveryScreen(const WindowShape& shape, const std::string& folder) {
     game.width = shape.width;
     game.height = shape.height;
     // The progress screen is pictured with weeks of play behind it.
-    SampleHistoryMaker(20261208).Fill(game.progress, 27);
+    SampleHistoryMaker(20261208).Fill(game.progress.history, 27);
     int failures = 0;
     ScreenTour tour(game, EveryScreen(game, clock), [&](const TourStop& stop) {
         const std::string path = folder + "/" + shape.prefix + stop.name + ".bmp";

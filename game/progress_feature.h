@@ -1,0 +1,44 @@
+// ProgressFeature: the player's history across games with its file, progress.dat, this
+// game's answers as they go into it, and the screen that shows it with its "Progress"
+// button on the setup screen. The game decides when the screen is up; this keeps what it
+// shows and does what its buttons and keys ask.
+#pragma once
+
+#include "game/progress_screen.h"
+#include "progress/answer_recorder.h"
+#include "progress/progress_file.h"
+#include "progress/progress_history.h"
+#include "shell/data_files.h"
+#include "ui/button.h"
+
+class ProgressFeature {
+  public:
+    // Reads progress.dat from the folder of the other two files; without a known folder
+    // nothing is read, and so nothing saved.
+    void Load(const DataFileState& dataFiles);
+    void Save();
+    // Saves at once when the practice switches differ from what progress.dat last had.
+    void SaveOptionsIfChanged();
+    // Adds the ended game's record and saves it now, so a game-over screen never dismissed
+    // loses nothing of it.
+    void RecordGame(const GameRecord& game);
+    // Works out what the screen shows; the first time after a load that found damage, it
+    // also names the damaged file's kept copy.
+    void OpenScreen();
+    // The screen's buttons and its keys ('0' or Escape back, '1' the other grid, '2'
+    // export): true when the player asks to leave the screen.
+    bool ReadScreenLatches();
+    bool OnScreenKey(int key);
+
+    ProgressHistory history;
+    ProgressFileState file;
+    AnswerRecorder answers;
+    ProgressScreen screen;
+    Button button;
+
+  private:
+    // Writes progress.csv beside progress.dat and says on the screen where it went.
+    void Export();
+
+    ProgressOptions savedOptions;
+};
