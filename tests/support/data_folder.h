@@ -13,7 +13,8 @@ class TemporaryDataFolder {
         folder = std::filesystem::temp_directory_path() / ("quickfigure-" + name);
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
-        SetDataFolderForTests(folder.string() + "\\");
+        // With the separator of the system the tests run on.
+        SetDataFolderForTests((folder / "").string());
     }
     ~TemporaryDataFolder() {
         SetDataFolderForTests("");
