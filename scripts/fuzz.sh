@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the data-file and progress-file fuzzers natively (clang, libFuzzer, address and
-# undefined-behaviour sanitizers) in build/fuzz and runs each over its committed seeds
-# (fuzz/corpus, fuzz/progress-corpus) plus its own growing corpus in build/fuzz. Exits
-# non-zero on a finding.
+# Builds the data-file and progress-file fuzzers through the native preset with clang
+# (libFuzzer, address and undefined-behaviour sanitizers) in build/fuzz and runs each over
+# its committed seeds (fuzz/corpus, fuzz/progress-corpus) plus its own growing corpus in
+# build/fuzz. Exits non-zero on a finding.
 # Usage: scripts/fuzz.sh [--smoke] [seconds]   (each fuzzer runs the seconds given, default
 # 300; --smoke: 15 each, 30 in all)
-# To rewrite the committed seeds: build/fuzz/data_files_seeds fuzz/corpus fuzz/progress-corpus
+# To rewrite the committed seeds: build/fuzz/fuzz/data_files_seeds fuzz/corpus fuzz/progress-corpus
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -16,13 +16,21 @@ if [ "${1:-}" = "--smoke" ]; then
 fi
 seconds="${1:-$seconds}"
 
+# The native preset's libraries and sanitizers, built by clang (which brings libFuzzer) at
+# -O1 for speed.
 compiler="$(command -v clang++-14 || command -v clang++)"
-cmake -S fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER="$compiler" >/dev/null
-cmake --build build/fuzz
+# A build/fuzz left by the former stand-alone fuzz project is configured afresh.
+if grep -qs '^CMAKE_HOME_DIRECTORY:INTERNAL=.*/fuzz$' build/fuzz/CMakeCache.txt; then
+    rm -rf build/fuzz/CMakeCache.txt build/fuzz/CMakeFiles
+fi
+cmake --preset native -B build/fuzz -DCMAKE_CXX_COMPILER="$compiler" \
+    -DCMAKE_C_COMPILER="${compiler/clang++/clang}" -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" >/dev/null
+cmake --build build/fuzz --target data_files_fuzzer progress_file_fuzzer data_files_seeds
+bin=build/fuzz/fuzz
 
 # The seed maker saves and reloads real files with the portable file store first.
 mkdir -p build/fuzz/corpus build/fuzz/progress-corpus build/fuzz/findings
-build/fuzz/data_files_seeds build/fuzz/corpus build/fuzz/progress-corpus
+"$bin/data_files_seeds" build/fuzz/corpus build/fuzz/progress-corpus
 
 # Runs one fuzzer: name, what it reports as, its build corpus, its committed seeds, then
 # any further libFuzzer options.
@@ -30,7 +38,7 @@ run_fuzzer() {
     local name="$1" label="$2" corpus="$3" seeds="$4"
     shift 4
     local log="build/fuzz/$name.log" status=0 runs
-    "build/fuzz/$name" -max_total_time="$seconds" -print_final_stats=1 "$@" \
+    "$bin/$name" -max_total_time="$seconds" -print_final_stats=1 "$@" \
         -artifact_prefix="build/fuzz/findings/$name-" "$corpus" "$seeds" >"$log" 2>&1 ||
         status=$?
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)"
