@@ -10,7 +10,7 @@ packages=(
     wine wine64
     xvfb xauth x11-utils xdotool imagemagick
     fonts-dejavu-core
-    clang libclang-rt-14-dev
+    g++ clang libclang-rt-14-dev
     zip unzip python3
 )
 
