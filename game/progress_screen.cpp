@@ -19,8 +19,6 @@ constexpr ColorRef ChartFill = 0xFFFFFF;
 constexpr ColorRef ChartRule = 0xD8D8D8;
 // A caption line and the listed facts.
 constexpr int ListLines = ListedFacts + 1;
-// A caption line and one line per operation.
-constexpr int OperationLines = 5;
 // The least size of the smaller fonts of labels and lines.
 constexpr int SmallestFontSize = 6;
 constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
