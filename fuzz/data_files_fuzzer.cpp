@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "fuzz/fuzz_harness.h"
+#include "progress/operations.h"
 #include "support/memory_file_store.h"
 
 namespace {
@@ -22,6 +23,11 @@ constexpr int FaultSteps = 16;
 void Fail(const char* what) {
     std::fprintf(stderr, "data files fuzzer: %s\n", what);
     std::abort();
+}
+
+// The name the game records a difficulty under, or null for a value without one.
+const char* DifficultyTextOf(int difficulty) {
+    return difficulty >= 0 && difficulty < DifficultyCount ? DifficultyNames[difficulty] : nullptr;
 }
 
 // The table after RecordHighScore against the one before it.
@@ -49,10 +55,9 @@ void CheckRecorded(const FuzzShellState& before, const FuzzShellState& after, co
             entry.spareText != before.table[index].spareText) {
             Fail("the new entry holds the wrong values");
         }
-        const char* names[] = {"Easy", "Normal", "Hard"};
-        const bool named = in.difficulty >= 0 && in.difficulty <= 2;
+        const char* named = DifficultyTextOf(in.difficulty);
         if (entry.difficultyText !=
-            (named ? names[in.difficulty] : before.table[index].difficultyText)) {
+            (named != nullptr ? named : before.table[index].difficultyText)) {
             Fail("the new entry has the wrong difficulty text");
         }
     }
@@ -141,8 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const FuzzShellState loaded = state;
     const char* mode = ModeTexts[input.modeChoice % 4];
-    const int index =
-        RecordHighScore(state.table, input.score, input.level, input.difficulty, mode);
+    const int index = RecordHighScore(state.table, input.score, input.level,
+                                      DifficultyTextOf(input.difficulty), mode);
     CheckRecorded(loaded, state, input, index, mode);
     CheckRoundTrip(state);
     const std::string unmatched = disk.unmatchedTable;

@@ -2,12 +2,15 @@
 // the factory the entry point uses.
 #include "game/arithmetic_game.h"
 
+#include <iterator>
 #include <new>
 
 #include "app/display_scale.h"
 #include "app/sound.h"
 #include "base/delete_and_clear.h"
 #include "base/number_text.h"
+#include "progress/operations.h"
+#include "resources/resource_ids.h"
 #include "resources/version.h"
 #include "shell/data_archive.h"
 #include "shell/shell_artwork.h"
@@ -15,30 +18,24 @@
 
 namespace {
 
-constexpr int IconGroupId = 118;
 // The problem font's size at 640 x 480, and the smallest it gets in a small window.
 constexpr int ProblemFontSize = 60;
 constexpr int MinProblemFontSize = 20;
-constexpr int CorrectSoundId = 108;
-constexpr int WrongSoundId = 110;
-constexpr int StartSoundId = 112;
-constexpr int TickSoundId = 114;
-constexpr int ChallengeSoundId = 115;
 constexpr const char* CommandLabels[] = {"New", "Pause", "Exit"};
 // Taller than wide: four columns, the first "0" a tall key, the other two placeholders.
 constexpr const char* TallKeypadLabels[12] = {"7", "8", "9", "0", "4", "5",
                                               "6", "0", "1", "2", "3", "0"};
 // Wide or square: three columns and a wide "0" along the bottom.
 constexpr const char* WideKeypadLabels[10] = {"7", "8", "9", "4", "5", "6", "1", "2", "3", "0"};
-constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
 
 } // namespace
 
 ArithmeticGame::ArithmeticGame() {
     title = "Quickfigure";
-    iconId = IconGroupId;
+    iconId = QF_ICON_GROUP;
     versionMajor = QF_VERSION_MAJOR;
     versionMinor = QF_VERSION_MINOR;
+    difficultyNames.assign(std::begin(DifficultyNames), std::end(DifficultyNames));
 }
 
 ArithmeticGame::~ArithmeticGame() {
@@ -48,12 +45,12 @@ ArithmeticGame::~ArithmeticGame() {
 void ArithmeticGame::LoadGameResources() {
     const SheetLayout& wanted = CurrentArtwork();
     LoadShellImages(wanted.sheetBitmap, wanted.titleBitmap);
-    LoadShellSounds(ClickSoundId, GameOverSoundId);
-    correctSound = new (std::nothrow) Sound(instance, CorrectSoundId);
-    wrongSound = new (std::nothrow) Sound(instance, WrongSoundId);
-    startSound = new (std::nothrow) Sound(instance, StartSoundId);
-    tickSound = new (std::nothrow) Sound(instance, TickSoundId);
-    challengeSound = new (std::nothrow) Sound(instance, ChallengeSoundId);
+    LoadShellSounds(QF_SOUND_CLICK, QF_SOUND_GAME_OVER);
+    correctSound = new (std::nothrow) Sound(instance, QF_SOUND_CORRECT);
+    wrongSound = new (std::nothrow) Sound(instance, QF_SOUND_WRONG);
+    startSound = new (std::nothrow) Sound(instance, QF_SOUND_START);
+    tickSound = new (std::nothrow) Sound(instance, QF_SOUND_TICK);
+    challengeSound = new (std::nothrow) Sound(instance, QF_SOUND_CHALLENGE);
     FitProblemFont();
     clock.SetTickSound(tickSound);
     commandBar.SetGrid(1, 3);
@@ -65,10 +62,10 @@ void ArithmeticGame::LoadGameResources() {
     dealer.needFreshCurrent = false;
     dealer.problemNumber = 0;
     skipButton.label = "Skip";
-    addToggle.label = "Add";
-    subtractToggle.label = "Subtract";
-    multiplyToggle.label = "Multiply";
-    divideToggle.label = "Divide";
+    addToggle.label = OperationTable[0].name;
+    subtractToggle.label = OperationTable[1].name;
+    multiplyToggle.label = OperationTable[2].name;
+    divideToggle.label = OperationTable[3].name;
     operations = OperationChoice{};
     addToggle.SetTarget(&operations.addEnabled);
     subtractToggle.SetTarget(&operations.subtractEnabled);
@@ -163,31 +160,23 @@ bool ArithmeticGame::SerializeSettings(DataArchive& archive) {
 }
 
 std::string DescribeOperations(const OperationChoice& operations) {
-    struct Entry {
-        bool enabled;
-        const char* name;
-        char code;
-    };
-    const Entry entries[4] = {
-        {operations.addEnabled, "Add", static_cast<char>(OpAdd)},
-        {operations.subtractEnabled, "Subtract", static_cast<char>(OpSubtract)},
-        {operations.multiplyEnabled, "Multiply", static_cast<char>(OpMultiply)},
-        {operations.divideEnabled, "Divide", static_cast<char>(OpDivide)},
-    };
+    // In the order of the table.
+    const bool enabled[OperationCount] = {operations.addEnabled, operations.subtractEnabled,
+                                          operations.multiplyEnabled, operations.divideEnabled};
     int enabledCount = 0;
-    for (const Entry& entry : entries) {
-        enabledCount += entry.enabled ? 1 : 0;
+    for (bool on : enabled) {
+        enabledCount += on ? 1 : 0;
     }
     std::string text;
-    for (const Entry& entry : entries) {
-        if (!entry.enabled) {
+    for (int i = 0; i < OperationCount; ++i) {
+        if (!enabled[i]) {
             continue;
         }
         if (enabledCount == 1) {
-            return entry.name;
+            return OperationTable[i].name;
         }
         text += ' ';
-        text += entry.code;
+        text += static_cast<char>(OperationTable[i].code);
         text += ' ';
     }
     return text;

@@ -21,17 +21,10 @@ constexpr ColorRef ChartRule = 0xD8D8D8;
 constexpr int ListLines = ListedFacts + 1;
 // The least size of the smaller fonts of labels and lines.
 constexpr int SmallestFontSize = 6;
-constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
 // The legend's short form, for charts too narrow for the names even in the smallest font.
 constexpr const char* DifficultyInitials[] = {"E", "N", "H"};
 constexpr ColorRef LineColours[] = {0x3C961E, 0xDC5A28, 0x2828C8};
 
-struct OperationRow {
-    std::uint8_t operation;
-    const char* name;
-};
-constexpr OperationRow OperationRows[OperationCount] = {
-    {OpAdd, "Add"}, {OpSubtract, "Subtract"}, {OpMultiply, "Multiply"}, {OpDivide, "Divide"}};
 // The tables the grid shows, in the order of ProgressFigures::grids.
 constexpr std::uint8_t GridOperations[2] = {OpMultiply, OpAdd};
 
@@ -247,7 +240,7 @@ void DrawOperations(const OperationFigures (&operations)[OperationCount], const 
         if (y + FontHeight() > Bottom(box)) {
             return;
         }
-        DrawPlainText(OperationRows[i].name, box.x, y, Ink);
+        DrawPlainText(OperationTable[i].name, box.x, y, Ink);
         const OperationFigures& figures = operations[i];
         if (figures.asked == 0) {
             DrawPlainText("-", box.x + NameColumn(), y, QuietColour);
@@ -469,7 +462,7 @@ void ProgressScreen::Summarise(const ProgressHistory& history) {
         }
     }
     for (int i = 0; i < OperationCount; ++i) {
-        figures.operations[i] = FiguresFor(history, OperationRows[i].operation);
+        figures.operations[i] = FiguresFor(history, OperationTable[i].code);
     }
     figures.slowest = Copies(SlowestFacts(history, ListedFacts));
     figures.missed = Copies(MostMissedFacts(history, ListedFacts));

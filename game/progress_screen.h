@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/game_layout.h"
+#include "progress/operations.h"
 #include "progress/progress_history.h"
 #include "progress/progress_summary.h"
 #include "ui/button.h"
@@ -36,7 +37,6 @@ constexpr int ListedFacts = 10;
 
 // A 10 x 10 table's cell colours, row (left operand) 1 first.
 using GridColours = ColorRef[10][10];
-constexpr int OperationCount = 4;
 
 // What the screen shows, worked out from the history once when the screen opens: the
 // history does not change while it is up, and the frames drawn meanwhile stay cheap.

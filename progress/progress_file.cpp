@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "progress/operations.h"
 #include "shell/data_archive.h"
 #include "shell/kept_files.h"
 
@@ -52,11 +53,6 @@ void TransferInt(DataArchive& archive, int& value) {
     archive.TransferInt(value);
 }
 
-bool KnownOperation(std::uint8_t operation) {
-    return operation == OpAdd || operation == OpSubtract || operation == OpMultiply ||
-           operation == OpDivide;
-}
-
 bool FactHolds(const FactRecord& fact, int gamesPlayed) {
     const long long timed = static_cast<long long>(fact.right) + fact.wrong;
     // No timed answer counts more than the longest time kept.
@@ -68,8 +64,8 @@ bool FactHolds(const FactRecord& fact, int gamesPlayed) {
 }
 
 bool GameHolds(const GameRecord& game) {
-    return game.difficulty >= 0 && game.difficulty <= 2 && game.level >= 0 && game.right >= 0 &&
-           game.wrong >= 0 && game.medianMs >= 0 && game.medianMs <= MaxAnswerMs;
+    return game.difficulty >= 0 && game.difficulty < DifficultyCount && game.level >= 0 &&
+           game.right >= 0 && game.wrong >= 0 && game.medianMs >= 0 && game.medianMs <= MaxAnswerMs;
 }
 
 template <typename T> bool AnyValue(const T&) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "progress/operations.h"
+
 namespace {
 
 void AddSaturating(int& total, int ms) {
@@ -16,12 +18,6 @@ constexpr std::size_t MaxGameTextBytes = 64;
 // The line a file can hold: the text before any line feed, at most MaxGameTextBytes.
 void KeepStorable(std::string& text) {
     text.resize(std::min({text.find('\n'), text.size(), MaxGameTextBytes}));
-}
-
-// The operations progress.dat can hold; a fact of any other would make the file unreadable.
-bool KnownOperation(std::uint8_t operation) {
-    return operation == OpAdd || operation == OpSubtract || operation == OpMultiply ||
-           operation == OpDivide;
 }
 
 } // namespace
@@ -66,6 +62,7 @@ FactRecord& ProgressHistory::FactFor(const Problem& problem, int gameNumber) {
 
 void ProgressHistory::RecordFact(const Problem& problem, FactOutcome outcome, int ms,
                                  int gameNumber) {
+    // A fact of any other operation would make progress.dat unreadable.
     if (!KnownOperation(problem.operation)) {
         return;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "progress/operations.h"
 
 namespace {
 
@@ -10,8 +11,6 @@ namespace {
 // half its problems or more is red too.
 constexpr int FastMs = 2000;
 constexpr int SlowMs = 6000;
-constexpr const char* DifficultyNames[] = {"Easy", "Normal", "Hard"};
-constexpr char DivisionSignUtf8[] = "\xC3\xB7";
 
 int Misses(const FactRecord& fact) {
     return fact.wrong + fact.skipped;
@@ -21,12 +20,13 @@ int TimedAnswers(const FactRecord& fact) {
     return fact.right + fact.wrong;
 }
 
-// The operation's sign as a spreadsheet shows it.
+// Each operation's sign as a spreadsheet shows it.
 std::string Utf8Signs(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (static_cast<std::uint8_t>(c) == OpDivide) {
-            out += DivisionSignUtf8;
+        const OperationInfo* operation = FindOperation(static_cast<std::uint8_t>(c));
+        if (operation != nullptr) {
+            out += operation->sign;
         } else {
             out += c;
         }
@@ -88,7 +88,7 @@ void AppendGameRows(std::string& csv, const ProgressHistory& history) {
     for (const GameRecord& game : history.games) {
         AppendCsvText(csv, game.when);
         csv += ',';
-        AppendCsvText(csv, DifficultyNames[std::clamp(game.difficulty, 0, 2)]);
+        AppendCsvText(csv, DifficultyNames[std::clamp(game.difficulty, 0, DifficultyCount - 1)]);
         csv += ',';
         AppendCsvText(csv, Utf8Signs(game.operations));
         csv += ',';

@@ -21,7 +21,7 @@ constexpr int OkButtonWidth = 96;
 bool TakesFirstPlace(const HighScoreEntry (&table)[HighScoreCount], std::uint32_t score) {
     HighScoreEntry trial[HighScoreCount];
     std::copy(std::begin(table), std::end(table), std::begin(trial));
-    return score > 0 && RecordHighScore(trial, score, 0, -1, std::string()) == 0;
+    return score > 0 && RecordHighScore(trial, score, 0, nullptr, std::string()) == 0;
 }
 
 } // namespace

@@ -423,5 +423,9 @@ void GameShell::LoadShellSounds(int clickSoundId, int gameOverSoundId) {
 void GameShell::RecordHighScore() {
     std::string modeText;
     DescribeGameMode(modeText);
-    ::RecordHighScore(highScores, score, level, GetDifficulty(), modeText);
+    const int difficulty = GetDifficulty();
+    const bool named = difficulty >= 0 && difficulty < static_cast<int>(difficultyNames.size());
+    ::RecordHighScore(
+        highScores, score, level,
+        named ? difficultyNames[static_cast<std::size_t>(difficulty)].c_str() : nullptr, modeText);
 }

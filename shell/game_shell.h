@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "base/geometry.h"
@@ -56,7 +57,7 @@ class GameShell : public Application {
     virtual void OnPause() {}
     // Slot 22: a press while paused, before the pause ends.
     virtual void OnResume() {}
-    // Slot 23: 0 "Easy", 1 "Normal", 2 "Hard"; anything else keeps a table entry's text.
+    // Slot 23: an index into difficultyNames; anything else keeps a table entry's text.
     virtual int GetDifficulty() { return -1; }
     // Slot 24: never called by the shell.
     virtual int GetGameMode() { return -1; }
@@ -96,6 +97,8 @@ class GameShell : public Application {
     int level = 0;
     int versionMajor = 1;
     int versionMinor = 0;
+    // The high-score table's name for each of GetDifficulty's values; the game sets them.
+    std::vector<std::string> difficultyNames;
     Font* shellFont = nullptr;
     MenuList mainMenu;
     LinkLabel webLink;

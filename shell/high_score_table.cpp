@@ -12,19 +12,10 @@ int RankOf(const HighScoreEntry (&table)[HighScoreCount], std::uint32_t score) {
     return index;
 }
 
-const char* DifficultyName(int difficulty) {
-    switch (difficulty) {
-    case 0: return "Easy";
-    case 1: return "Normal";
-    case 2: return "Hard";
-    default: return nullptr;
-    }
-}
-
 } // namespace
 
 int RecordHighScore(HighScoreEntry (&table)[HighScoreCount], std::uint32_t score, int level,
-                    int difficulty, const std::string& modeText) {
+                    const char* difficultyText, const std::string& modeText) {
     const int index = RankOf(table, score);
     if (index == HighScoreCount) {
         return -1;
@@ -36,8 +27,8 @@ int RecordHighScore(HighScoreEntry (&table)[HighScoreCount], std::uint32_t score
     HighScoreEntry& entry = table[index];
     entry.score = score;
     entry.level = level;
-    if (const char* name = DifficultyName(difficulty)) {
-        entry.difficultyText = name;
+    if (difficultyText != nullptr) {
+        entry.difficultyText = difficultyText;
     }
     entry.modeText = modeText;
     return index;

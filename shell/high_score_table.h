@@ -9,7 +9,7 @@
 struct HighScoreEntry {
     std::string spareText;      // stored and moved with its entry, never set or shown
     std::string modeText;       // the game's description of its mode
-    std::string difficultyText; // "Easy", "Normal" or "Hard"
+    std::string difficultyText; // the game's name of its difficulty
     std::uint32_t score = 0;    // 0: the slot is empty
     int level = 0;              // level reached
 };
@@ -17,9 +17,9 @@ struct HighScoreEntry {
 constexpr int HighScoreCount = 5;
 
 // Enters a finished game: the first slot whose score is not above the new one takes it and
-// the entries from there down move one place (the last is dropped). Difficulty 0/1/2 sets
-// "Easy"/"Normal"/"Hard"; any other value keeps the slot's text, which after the move is
-// the text of the entry now below. modeText is set; spareText is untouched.
+// the entries from there down move one place (the last is dropped). A difficultyText is set;
+// null keeps the slot's text, which after the move is the text of the entry now below.
+// modeText is set; spareText is untouched.
 // Returns the index entered, or -1 when the score ranks below all five.
 int RecordHighScore(HighScoreEntry (&table)[HighScoreCount], std::uint32_t score, int level,
-                    int difficulty, const std::string& modeText);
+                    const char* difficultyText, const std::string& modeText);

@@ -4,6 +4,8 @@
 // band tiles continue its band), the decorated frame's lines per colour, and the bitmaps.
 #pragma once
 
+#include "resources/resource_ids.h"
+
 struct SheetRect {
     int x;
     int y;
@@ -40,8 +42,8 @@ inline constexpr SheetLayout LargeSheet = {
     {9, 15, 168, 136},
     47,
     2,
-    107,
-    106,
+    QF_BITMAP_SHEET_LARGE,
+    QF_BITMAP_TITLE_LARGE,
 };
 
 inline constexpr SheetLayout CompactSheet = {
@@ -54,8 +56,8 @@ inline constexpr SheetLayout CompactSheet = {
     {5, 8, 83, 70},
     24,
     1,
-    130,
-    120,
+    QF_BITMAP_SHEET_COMPACT,
+    QF_BITMAP_TITLE_COMPACT,
 };
 
 // A rectangle of a sheet drawn at twice the size.
@@ -82,7 +84,8 @@ constexpr SheetLayout Doubled(const SheetLayout& set, int sheetBitmap, int title
     };
 }
 
-inline constexpr SheetLayout DoubleSheet = Doubled(LargeSheet, 140, 141);
+inline constexpr SheetLayout DoubleSheet =
+    Doubled(LargeSheet, QF_BITMAP_SHEET_DOUBLE, QF_BITMAP_TITLE_DOUBLE);
 
 // The scales (thousandths) below which the compact set is drawn, and from which the double
 // set is: half-way between the sets' own scales.
@@ -96,10 +99,6 @@ constexpr const SheetLayout& ChooseArtwork(bool compactScreen, int scale) {
                ? CompactSheet
                : (scale >= DoubleArtworkScale ? DoubleSheet : LargeSheet);
 }
-
-// Resource numbers of the shell's sounds.
-constexpr int ClickSoundId = 111;
-constexpr int GameOverSoundId = 113;
 
 // Size of the compact title logo, which the tiny layout reserves even when it is missing.
 constexpr int CompactTitleWidth = 128;

@@ -211,21 +211,21 @@ def write_wav(path, rate, pcm):
         f.write(hdr + fmt + b"data" + struct.pack("<I", len(data)) + data)
 
 
-# (id, file, rate, generator, peak dBFS).  The high, bright sounds sit a
-# little lower so that all of them come across about equally loud.
+# (file, rate, generator, peak dBFS); quickfigure.rc stores each under its number.  The
+# high, bright sounds sit a little lower so that all of them come across about equally loud.
 SOUNDS = (
-    (108, "sound_108_correct.wav", 22050, synth_correct, -5.0),
-    (110, "sound_110_wrong.wav", 44100, synth_wrong, -3.0),
-    (111, "sound_111_click.wav", 44100, synth_click, -6.0),
-    (112, "sound_112_start.wav", 44100, synth_start, -4.5),
-    (113, "sound_113_gameover.wav", 44100, synth_game_over, -3.0),
-    (114, "sound_114_tick.wav", 44100, synth_tick, -4.0),
-    (115, "sound_115_challenge.wav", 44100, synth_challenge, -4.0),
+    ("sound_108_correct.wav", 22050, synth_correct, -5.0),
+    ("sound_110_wrong.wav", 44100, synth_wrong, -3.0),
+    ("sound_111_click.wav", 44100, synth_click, -6.0),
+    ("sound_112_start.wav", 44100, synth_start, -4.5),
+    ("sound_113_gameover.wav", 44100, synth_game_over, -3.0),
+    ("sound_114_tick.wav", 44100, synth_tick, -4.0),
+    ("sound_115_challenge.wav", 44100, synth_challenge, -4.0),
 )
 
 
 def make_sounds():
-    for rid, name, rate, gen, peak in SOUNDS:
+    for name, rate, gen, peak in SOUNDS:
         write_wav(os.path.join(RES, name), rate, finish_sound(gen(rate), rate, peak))
 
 

@@ -10,6 +10,7 @@
 
 #include "base/key_translation.h"
 #include "game/arithmetic_game.h"
+#include "resources/resource_ids.h"
 #include "support/answer_text.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
@@ -18,9 +19,9 @@
 #include "text/text.h"
 #include "ui/widget.h"
 
-constexpr int StartSoundId = 112;
-constexpr int WrongSoundId = 110;
-constexpr int GameOverSoundId = 113;
+constexpr int StartSoundId = QF_SOUND_START;
+constexpr int WrongSoundId = QF_SOUND_WRONG;
+constexpr int GameOverSoundId = QF_SOUND_GAME_OVER;
 
 // What the setup screen's keys change (all of it saved to settings.dat).
 struct SetupState {

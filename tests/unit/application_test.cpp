@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "base/random.h"
 #include "game/arithmetic_game.h"
+#include "resources/resource_ids.h"
 #include "support/fake_clock.h"
 
 TEST(Application, ConstructorDefaultsAndCurrentPointer) {
@@ -26,7 +27,7 @@ TEST(Application, TheGameConfiguresAResizableWindow) {
     std::unique_ptr<Application> app(CreateApplication());
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(app->title, "Quickfigure");
-    EXPECT_EQ(app->iconId, 118);
+    EXPECT_EQ(app->iconId, QF_ICON_GROUP);
     EXPECT_EQ(app->width, 640);
     EXPECT_EQ(app->height, 480);
     EXPECT_TRUE(app->resizable);

@@ -7,6 +7,7 @@
 
 #include "base/key_translation.h"
 #include "game/arithmetic_game.h"
+#include "resources/resource_ids.h"
 #include "shell/data_archive.h"
 #include "support/fake_clock.h"
 #include "support/sound_recorder.h"
@@ -62,7 +63,7 @@ TEST_F(GameFixture, FastRightAnswerOnEasyScoresTenAndGivesFourSeconds) {
     EXPECT_EQ(game.score, 10u);
     EXPECT_EQ(game.clock.RemainingSeconds(), 34);
     EXPECT_EQ(game.dealer.problemNumber, 2);
-    EXPECT_EQ(Count(108), 1) << "the right-answer sound";
+    EXPECT_EQ(Count(QF_SOUND_CORRECT), 1) << "the right-answer sound";
     EXPECT_EQ(game.fadeLevel, 255);
     EXPECT_EQ(game.fadingAnswer, "7");
 }
@@ -90,7 +91,7 @@ TEST_F(GameFixture, WrongAnswersCostSecondsByDifficulty) {
         EXPECT_EQ(game.dealer.problemNumber, 1) << "the same problem stays";
         game.StartNewGame();
     }
-    EXPECT_EQ(Count(110), 3) << "the wrong-answer sound";
+    EXPECT_EQ(Count(QF_SOUND_WRONG), 3) << "the wrong-answer sound";
 }
 
 TEST_F(GameFixture, APenaltyLargerThanTheTimeLeftIsDropped) {
@@ -99,7 +100,7 @@ TEST_F(GameFixture, APenaltyLargerThanTheTimeLeftIsDropped) {
     SetProblem(5, OpAdd, 1);
     Key('9');
     EXPECT_EQ(game.clock.RemainingSeconds(), 2);
-    EXPECT_EQ(Count(110), 1);
+    EXPECT_EQ(Count(QF_SOUND_WRONG), 1);
 }
 
 TEST_F(GameFixture, ChallengeScoresSixtyAndOpensTheNextLevel) {
@@ -111,10 +112,10 @@ TEST_F(GameFixture, ChallengeScoresSixtyAndOpensTheNextLevel) {
     EXPECT_EQ(game.score, 60u) << "whatever the time taken";
     // 10 s left plus 4.002 s: 45.998 s elapsed shows as 45, so 15 remain.
     EXPECT_EQ(game.clock.RemainingSeconds(), 15);
-    EXPECT_EQ(Count(108), 0) << "no right-answer sound for the challenge";
+    EXPECT_EQ(Count(QF_SOUND_CORRECT), 0) << "no right-answer sound for the challenge";
     EXPECT_EQ(game.level, 2) << "the next level opens with the answer";
     EXPECT_EQ(game.dealer.problemNumber, 1);
-    EXPECT_EQ(Count(112), 2) << "the start sound of the game and of the level";
+    EXPECT_EQ(Count(QF_SOUND_START), 2) << "the start sound of the game and of the level";
 }
 
 TEST_F(GameFixture, PartialInputWaitsAndTooManyDigitsIsImpossibleToType) {
@@ -163,6 +164,19 @@ TEST_F(GameFixture, PauseStopsTheClock) {
     EXPECT_EQ(game.clock.RemainingSeconds(), 25);
 }
 
+TEST_F(GameFixture, TheHighScoreTableNamesTheChosenDifficulty) {
+    const struct {
+        int difficulty;
+        const char* name;
+    } cases[] = {{DifficultyEasy, "Easy"}, {DifficultyNormal, "Normal"}, {DifficultyHard, "Hard"}};
+    for (const auto& c : cases) {
+        game.difficultyChoice.Select(c.difficulty);
+        game.score = 100 + static_cast<std::uint32_t>(c.difficulty); // each takes first place
+        game.RecordHighScore();
+        EXPECT_EQ(game.highScores[0].difficultyText, c.name);
+    }
+}
+
 TEST_F(GameFixture, SetupKeysChooseDifficultyAndOperations) {
     EXPECT_TRUE(game.setupMode);
     EXPECT_EQ(game.GetDifficulty(), DifficultyNormal);
@@ -176,11 +190,11 @@ TEST_F(GameFixture, SetupKeysChooseDifficultyAndOperations) {
     EXPECT_FALSE(game.operations.Any());
     Key('1');
     EXPECT_TRUE(game.setupMode) << "no game without an operation";
-    EXPECT_EQ(Count(112), 0);
+    EXPECT_EQ(Count(QF_SOUND_START), 0);
     Key('7');
     Key('1');
     EXPECT_FALSE(game.setupMode);
-    EXPECT_EQ(Count(112), 1) << "the start sound";
+    EXPECT_EQ(Count(QF_SOUND_START), 1) << "the start sound";
     EXPECT_EQ(game.dealer.currentProblem.operation, OpMultiply);
 }
 

@@ -5,13 +5,14 @@
 #include "app/sound.h"
 #include "game/countdown_clock.h"
 #include "game/scoring.h"
+#include "resources/resource_ids.h"
 #include "support/fake_clock.h"
 #include "support/sound_recorder.h"
 #include "text/text.h"
 
 namespace {
 
-constexpr int TickSoundId = 114;
+constexpr int TickSoundId = QF_SOUND_TICK;
 constexpr std::uint32_t NoStop = 0x10;
 
 // A clock with a tick sound, sound switched on and no font (drawing only ticks).

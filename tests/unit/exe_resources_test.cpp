@@ -110,8 +110,9 @@ TEST(ExeResources, TheVersionInformationNamesTheProductAndTheVersionTheGameShows
     ASSERT_NE(fixed, nullptr);
     ASSERT_GE(length, sizeof(VS_FIXEDFILEINFO));
     EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed->dwFileVersionMS, (1u << 16) | 1u); // 1.1
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);              // .0.0
+    EXPECT_EQ(fixed->dwFileVersionMS,
+              static_cast<DWORD>(QF_VERSION_MAJOR << 16 | QF_VERSION_MINOR));
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u); // .0.0
     EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
     EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
@@ -119,8 +120,8 @@ TEST(ExeResources, TheVersionInformationNamesTheProductAndTheVersionTheGameShows
     EXPECT_EQ(StringValue(block, "ProductName"), "Quickfigure");
     EXPECT_EQ(StringValue(block, "CompanyName"), "Bramblewood Apps");
     EXPECT_EQ(StringValue(block, "OriginalFilename"), "quickfigure.exe");
-    EXPECT_EQ(StringValue(block, "FileVersion"), "1.01");
-    EXPECT_EQ(StringValue(block, "ProductVersion"), "1.01");
+    EXPECT_EQ(StringValue(block, "FileVersion"), QF_VERSION_TEXT);
+    EXPECT_EQ(StringValue(block, "ProductVersion"), QF_VERSION_TEXT);
     // The options screen shows the same version as the file's properties.
     EXPECT_EQ("v" + StringValue(block, "FileVersion"),
               VersionText(QF_VERSION_MAJOR, QF_VERSION_MINOR));

@@ -9,6 +9,7 @@
 
 #include "app/sound.h"
 #include "base/key_translation.h"
+#include "resources/resource_ids.h"
 #include "shell/game_shell.h"
 #include "support/frame_fixture.h"
 #include "support/layout_checks.h"
@@ -20,6 +21,7 @@ namespace {
 // A shell whose game hooks only count their calls.
 class CountingShell : public GameShell {
   public:
+    CountingShell() { difficultyNames = {"Easy", "Normal", "Hard"}; }
     void StartNewGame() override { ++newGames; }
     void OnPause() override { ++pauses; }
     void OnResume() override {
@@ -241,11 +243,11 @@ TEST(ShellPause, PauseCallsTheGameAndAnyPressResumes) {
 TEST(ShellGameOver, EndGamePlaysTheGameOverSound) {
     SoundRecorder recorder;
     CountingShell shell;
-    shell.LoadShellSounds(111, 113);
+    shell.LoadShellSounds(QF_SOUND_CLICK, QF_SOUND_GAME_OVER);
     shell.EndGame();
     EXPECT_TRUE(shell.gameOver);
     ASSERT_EQ(recorder.Requests().size(), 1u);
-    EXPECT_EQ(recorder.Requests()[0].resourceId, 113);
+    EXPECT_EQ(recorder.Requests()[0].resourceId, QF_SOUND_GAME_OVER);
 }
 
 TEST(ShellFrame, BackClickReturnsToTheMenuInTheNextFrame) {
@@ -295,6 +297,21 @@ TEST(ShellFrame, BackgroundIsWhiteInTheGameAndLightBlueElsewhere) {
     EXPECT_EQ(shell.GetBackgroundColor(), 0xFFE7DBu);
     shell.screen = ScreenState::Game;
     EXPECT_EQ(shell.GetBackgroundColor(), 0xFFFFFFu);
+}
+
+TEST(ShellHighScores, TheDifficultyIsRecordedUnderItsNameAndOneWithoutANameKeepsTheSlotsText) {
+    const struct {
+        int difficulty;
+        const char* text;
+    } cases[] = {{0, "Easy"}, {2, "Hard"}, {-1, "before"}, {3, "before"}};
+    for (const auto& c : cases) {
+        CountingShell shell;
+        shell.difficulty = c.difficulty;
+        shell.highScores[0].difficultyText = "before";
+        shell.score = 5;
+        shell.RecordHighScore();
+        EXPECT_EQ(shell.highScores[0].difficultyText, c.text) << c.difficulty;
+    }
 }
 
 TEST(ShellHighScores, DefaultDifficultyKeepsTheSlotsText) {

@@ -34,7 +34,7 @@ void ExpectFilledEntry(const HighScoreEntry& entry, int i, std::uint32_t score) 
 TEST(RecordHighScore, LowerEntriesMoveDownWithAllTheirFieldsAndTheLastIsDropped) {
     Table table;
     FillTable(table, {50, 40, 30, 20, 10});
-    EXPECT_EQ(RecordHighScore(table, 35, 7, 2, "Add"), 2);
+    EXPECT_EQ(RecordHighScore(table, 35, 7, "Hard", "Add"), 2);
     ExpectFilledEntry(table[0], 0, 50);
     ExpectFilledEntry(table[1], 1, 40);
     ExpectFilledEntry(table[3], 2, 30);
@@ -49,7 +49,7 @@ TEST(RecordHighScore, LowerEntriesMoveDownWithAllTheirFieldsAndTheLastIsDropped)
 TEST(RecordHighScore, EqualScoreIsPlacedAboveTheEarlierOne) {
     Table table;
     FillTable(table, {50, 40, 30, 20, 10});
-    EXPECT_EQ(RecordHighScore(table, 40, 1, 0, "Divide"), 1);
+    EXPECT_EQ(RecordHighScore(table, 40, 1, "Easy", "Divide"), 1);
     EXPECT_EQ(table[1].modeText, "Divide");
     EXPECT_EQ(table[1].difficultyText, "Easy");
     ExpectFilledEntry(table[2], 1, 40);
@@ -58,7 +58,7 @@ TEST(RecordHighScore, EqualScoreIsPlacedAboveTheEarlierOne) {
 TEST(RecordHighScore, SixthBestScoreChangesNothing) {
     Table table;
     FillTable(table, {50, 40, 30, 20, 10});
-    EXPECT_EQ(RecordHighScore(table, 9, 99, 2, "Hard game"), -1);
+    EXPECT_EQ(RecordHighScore(table, 9, 99, "Hard", "Hard game"), -1);
     const std::uint32_t scores[] = {50, 40, 30, 20, 10};
     for (int i = 0; i < HighScoreCount; ++i) {
         ExpectFilledEntry(table[i], i, scores[i]);
@@ -68,27 +68,27 @@ TEST(RecordHighScore, SixthBestScoreChangesNothing) {
 TEST(RecordHighScore, ZeroScoreTakesTheFirstEmptySlotOrNothing) {
     Table table;
     FillTable(table, {50, 40, 0, 0, 0});
-    EXPECT_EQ(RecordHighScore(table, 0, 1, 1, "Add"), 2);
+    EXPECT_EQ(RecordHighScore(table, 0, 1, "Normal", "Add"), 2);
     EXPECT_EQ(table[2].difficultyText, "Normal");
 
     Table full;
     FillTable(full, {5, 4, 3, 2, 1});
-    EXPECT_EQ(RecordHighScore(full, 0, 1, 0, "Add"), -1);
+    EXPECT_EQ(RecordHighScore(full, 0, 1, "Easy", "Add"), -1);
 }
 
 TEST(RecordHighScore, UnknownDifficultyKeepsTheTextNowInTheSlot) {
     Table table;
     FillTable(table, {50, 40, 30, 20, 10});
     // After the move, slot 1 still holds the text of the entry that moved to slot 2.
-    EXPECT_EQ(RecordHighScore(table, 45, 2, -1, "Add"), 1);
+    EXPECT_EQ(RecordHighScore(table, 45, 2, nullptr, "Add"), 1);
     EXPECT_EQ(table[1].difficultyText, "difficulty1");
     // In the last slot nothing moves: the replaced entry's text stays.
-    EXPECT_EQ(RecordHighScore(table, 25, 2, 3, "Add"), 4);
+    EXPECT_EQ(RecordHighScore(table, 25, 2, nullptr, "Add"), 4);
     EXPECT_EQ(table[4].difficultyText, "difficulty3");
 }
 
 TEST(RecordHighScore, ScoresCompareAsUnsignedNumbers) {
     Table table;
     FillTable(table, {3000000000u, 2000000000u, 0, 0, 0});
-    EXPECT_EQ(RecordHighScore(table, 2500000000u, 1, 1, "Add"), 1);
+    EXPECT_EQ(RecordHighScore(table, 2500000000u, 1, "Normal", "Add"), 1);
 }

@@ -9,6 +9,7 @@
 
 #include "render/image.h"
 #include "render/sprite.h"
+#include "resources/resource_ids.h"
 #include "support/widget_surface.h"
 
 namespace {
@@ -70,8 +71,10 @@ TEST(Image, LoadsEachBitmapWithItsSizeDepthAndKey) {
         int id, width, height;
         ColorRef key;
     };
-    for (const Case& c : {Case{107, 512, 256, SheetKey}, Case{106, 256, 64, TitleKey},
-                          Case{130, 256, 128, SheetKey}, Case{120, 128, 32, TitleKey}}) {
+    for (const Case& c : {Case{QF_BITMAP_SHEET_LARGE, 512, 256, SheetKey},
+                          Case{QF_BITMAP_TITLE_LARGE, 256, 64, TitleKey},
+                          Case{QF_BITMAP_SHEET_COMPACT, 256, 128, SheetKey},
+                          Case{QF_BITMAP_TITLE_COMPACT, 128, 32, TitleKey}}) {
         Image image(nullptr, c.id, c.key);
         ASSERT_NE(image.pixelData, nullptr) << c.id;
         EXPECT_EQ(image.width, c.width) << c.id;
@@ -87,7 +90,7 @@ TEST(Image, LoadsEachBitmapWithItsSizeDepthAndKey) {
 }
 
 TEST(Image, MissingOrFreedResourceDrawsNothing) {
-    Image image(nullptr, 120, TitleKey);
+    Image image(nullptr, QF_BITMAP_TITLE_COMPACT, TitleKey);
     EXPECT_FALSE(image.Load(nullptr, 999, TitleKey));
     EXPECT_EQ(image.pixelData, nullptr);
     EXPECT_EQ(image.width, 0);
@@ -97,7 +100,7 @@ TEST(Image, MissingOrFreedResourceDrawsNothing) {
     sprite.Draw();
     EXPECT_TRUE(DrawnAsExpected(surface, sprite, nullptr));
 
-    ASSERT_TRUE(image.Load(nullptr, 120, TitleKey));
+    ASSERT_TRUE(image.Load(nullptr, QF_BITMAP_TITLE_COMPACT, TitleKey));
     image.Free();
     sprite.Draw();
     EXPECT_TRUE(DrawnAsExpected(surface, sprite, nullptr));
@@ -131,7 +134,7 @@ TEST(Sprite, FramesDivideTheStripAndBoundsCoverOneFrame) {
 }
 
 TEST(Sprite, TitleLogoAtTenFiveCoversItsRectangleWithWhiteLeftOut) {
-    Image image(nullptr, 120, TitleKey);
+    Image image(nullptr, QF_BITMAP_TITLE_COMPACT, TitleKey);
     WidgetSurface surface(200, 60, Background);
     Sprite sprite(&image, 0, 0, 128, 32, 1);
     sprite.SetPosition(10, 5);
@@ -146,7 +149,7 @@ TEST(Sprite, TitleLogoAtTenFiveCoversItsRectangleWithWhiteLeftOut) {
 }
 
 TEST(Sprite, KeyMinusOneIsDrawnOpaqueWhateverTransparentSays) {
-    Image image(nullptr, 120, NoColor);
+    Image image(nullptr, QF_BITMAP_TITLE_COMPACT, NoColor);
     EXPECT_EQ(image.keyRed, -1);
     EXPECT_EQ(image.keyGreen, -1);
     EXPECT_EQ(image.GetKeyColor(), NoColor);
@@ -160,7 +163,7 @@ TEST(Sprite, KeyMinusOneIsDrawnOpaqueWhateverTransparentSays) {
 }
 
 TEST(Sprite, ClipsAtEachEdgeWithoutMovingTheSprite) {
-    Image image(nullptr, 107, SheetKey);
+    Image image(nullptr, QF_BITMAP_SHEET_LARGE, SheetKey);
     const Point places[] = {{-20, 3}, {3, -10}, {60, 3},  {3, 50},  {-5, -5},
                             {70, 45}, {-96, 0}, {101, 0}, {0, -40}, {0, 60}};
     for (const Point at : places) {
@@ -176,7 +179,7 @@ TEST(Sprite, ClipsAtEachEdgeWithoutMovingTheSprite) {
 }
 
 TEST(Sprite, EachFrameDrawsItsOwnColumns) {
-    Image image(nullptr, 107, SheetKey);
+    Image image(nullptr, QF_BITMAP_SHEET_LARGE, SheetKey);
     Sprite sprite(&image, 30, 40, 96, 20, 3);
     sprite.SetPosition(2, 3);
     for (int frame = 0; frame < 3; ++frame) {
@@ -188,7 +191,7 @@ TEST(Sprite, EachFrameDrawsItsOwnColumns) {
 }
 
 TEST(Sprite, EveryShadeThatConvertsToTheKeyIsLeftOut) {
-    Image image(nullptr, 107, SheetKey);
+    Image image(nullptr, QF_BITMAP_SHEET_LARGE, SheetKey);
     int nearKeyPixels = 0;
     for (int i = 0; i < 512 * 256; ++i) {
         const std::uint8_t* raw = image.pixelData - 1024 + 4 * image.pixelData[i];

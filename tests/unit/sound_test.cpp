@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/sound.h"
+#include "resources/resource_ids.h"
 #include "support/sound_recorder.h"
 
 namespace {
@@ -20,7 +21,7 @@ class SoundTest : public testing::Test {
 
 TEST_F(SoundTest, SwitchedOffPlaysNothingAndReturnsFalse) {
     SoundEnabled = false;
-    Sound resourceSound(nullptr, 111);
+    Sound resourceSound(nullptr, QF_SOUND_CLICK);
     Sound fileSound(nullptr, 0);
     fileSound.fileName = "click.wav";
     EXPECT_FALSE(resourceSound.Play());
@@ -32,13 +33,13 @@ TEST_F(SoundTest, SwitchedOffPlaysNothingAndReturnsFalse) {
 }
 
 TEST_F(SoundTest, ResourceSoundAsksForResourceAndAsyncPlusItsOwnFlags) {
-    Sound click(nullptr, 111);
-    Sound tick(nullptr, 114);
+    Sound click(nullptr, QF_SOUND_CLICK);
+    Sound tick(nullptr, QF_SOUND_TICK);
     tick.flags = NoStop;
     EXPECT_TRUE(click.Play());
     EXPECT_TRUE(tick.Play());
     ASSERT_EQ(recorder.Requests().size(), 2u);
-    EXPECT_EQ(recorder.Requests()[0].resourceId, 111);
+    EXPECT_EQ(recorder.Requests()[0].resourceId, QF_SOUND_CLICK);
     EXPECT_TRUE(recorder.Requests()[0].passedToSystem);
     EXPECT_EQ(recorder.Requests()[0].playFlags, 0x40005u);
     EXPECT_EQ(recorder.Requests()[1].playFlags, 0x40015u);

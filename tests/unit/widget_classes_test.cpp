@@ -9,6 +9,7 @@
 
 #include "base/mouse_state.h"
 #include "render/surface.h"
+#include "resources/resource_ids.h"
 #include "support/sound_recorder.h"
 #include "support/widget_font.h"
 #include "support/widget_surface.h"
@@ -161,7 +162,7 @@ TEST_F(WidgetClasses, MenuListTakesFiveEntriesAndPollsClicksInOrder) {
 
 TEST_F(WidgetClasses, MenuHoverSoundPlaysOncePerNewEntryAndNotOnReturn) {
     SoundRecorder recorder;
-    Sound hover(nullptr, 111);
+    Sound hover(nullptr, QF_SOUND_CLICK);
     MenuList menu;
     menu.AddItem("One");
     menu.AddItem("Two");
@@ -178,7 +179,7 @@ TEST_F(WidgetClasses, MenuHoverSoundPlaysOncePerNewEntryAndNotOnReturn) {
     frameWithMouseAt(22 + 5);
     frameWithMouseAt(5);
     EXPECT_EQ(recorder.Requests().size(), 3u);
-    EXPECT_EQ(recorder.Requests()[0].resourceId, 111);
+    EXPECT_EQ(recorder.Requests()[0].resourceId, QF_SOUND_CLICK);
     frameWithMouseAt(150);
     frameWithMouseAt(5);
     EXPECT_EQ(recorder.Requests().size(), 3u) << "out and back onto the same entry";
