@@ -71,18 +71,18 @@ void ArithmeticGame::LoadGameResources() {
     subtractToggle.SetTarget(&operations.subtractEnabled);
     multiplyToggle.SetTarget(&operations.multiplyEnabled);
     divideToggle.SetTarget(&operations.divideEnabled);
-    weakFactsToggle.label = "Weak facts";
-    showAnswerToggle.label = "Show the answer";
-    weakFactsToggle.SetTarget(&progress.options.weakFacts);
-    showAnswerToggle.SetTarget(&progress.options.showAnswer);
-    practiseButton.label = "Practise misses";
+    practice.weakFactsToggle.label = "Weak facts";
+    practice.showAnswerToggle.label = "Show the answer";
+    practice.weakFactsToggle.SetTarget(&progress.history.options.weakFacts);
+    practice.showAnswerToggle.SetTarget(&progress.history.options.showAnswer);
+    practice.practiseButton.label = "Practise misses";
     for (const char* name : DifficultyNames) {
         difficultyChoice.AddChoice(name);
     }
     difficultyChoice.Select(DifficultyNormal);
     difficultyChoice.boxed = false;
     startGameButton.label = "Start Game";
-    progressButton.label = "Progress";
+    progress.button.label = "Progress";
     answerPad.hidden = true;
 }
 
@@ -126,18 +126,18 @@ void ArithmeticGame::FitProblemFont() {
 
 void ArithmeticGame::StartNewGame() {
     setupMode = true;
-    progressShown = false;
-    review.End();
+    shownScreen = GameScreen::SetupOrPlay;
+    practice.review.round.End();
 }
 
 void ArithmeticGame::OnPause() {
     clock.Pause();
-    answers.Pause();
+    progress.answers.Pause();
 }
 
 void ArithmeticGame::OnResume() {
     clock.Resume();
-    answers.Resume();
+    progress.answers.Resume();
 }
 
 int ArithmeticGame::GetDifficulty() {
@@ -195,7 +195,7 @@ Application* CreateApplication() {
 void ArithmeticGame::DescribeGameResult(std::string& out) {
     // Each problem counts once: right when answered right at the first try, wrong when
     // answered wrong at all; a skipped one is neither.
-    const GameRecord result = answers.Result();
+    const GameRecord result = progress.answers.Result();
     AppendDecimal(out, result.right);
     out += " right, ";
     AppendDecimal(out, result.wrong);
