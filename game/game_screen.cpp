@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr ColorRef CaptionColour = 0xFF0000;
 constexpr ColorRef MissRed = 0x1E1ED2;
 constexpr ColorRef Background = 0xFFFFFF;
 constexpr int FadeStep = 10;

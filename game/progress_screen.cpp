@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "game/panel_drawing.h"
 #include "progress/progress_summary.h"
 #include "render/primitives.h"
 #include "shell/game_shell.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr ColorRef Ink = 0x000000;
-constexpr ColorRef CaptionColour = 0xFF0000;
 constexpr ColorRef RuleColour = 0x969696;
 constexpr ColorRef QuietColour = 0x808080;
 constexpr ColorRef ChartFill = 0xFFFFFF;

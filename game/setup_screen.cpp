@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "game/arithmetic_game.h"
+#include "game/panel_drawing.h"
 #include "render/primitives.h"
 #include "text/text.h"
 
 namespace {
 
-constexpr ColorRef CaptionColour = 0xFF0000;
 constexpr ColorRef RuleColour = 0x969696;
 constexpr ColorRef HintColour = 0x0000C0;
 // Shown under "Start Game" while it can start nothing.
