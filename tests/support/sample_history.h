@@ -1,6 +1,5 @@
-// A made-up but plausible history for pictures and screen tests: games at all three
-// difficulties with scores that grow, and facts whose answers slow down and go wrong more
-// often as the numbers grow. Deterministic: the same seed gives the same history.
+// Histories for tests: facts with chosen counts and times, and a made-up but plausible
+// history for pictures and screen tests.
 #pragma once
 
 #include <algorithm>
@@ -11,6 +10,39 @@
 
 #include "progress/progress_history.h"
 
+// A fact after right + wrong timed answers averaging meanMs exactly, and some skips, last
+// asked in game 1.
+inline FactRecord FactAfter(std::uint8_t operation, int a, int b, int right, int wrong,
+                            int skipped = 0, int meanMs = 1000) {
+    FactRecord fact;
+    fact.operation = operation;
+    fact.operandA = a;
+    fact.operandB = b;
+    fact.right = right;
+    fact.wrong = wrong;
+    fact.skipped = skipped;
+    fact.asked = right + wrong + skipped;
+    fact.totalMs = meanMs * (right + wrong);
+    fact.bestMs = right > 0 ? meanMs : 0;
+    fact.lastGame = 1;
+    return fact;
+}
+
+inline Problem ProblemOf(const FactRecord& fact) {
+    return Problem{fact.operandA, fact.operation, fact.operandB};
+}
+
+// One game played, these facts asked in it.
+inline ProgressHistory HistoryOf(const std::vector<FactRecord>& facts) {
+    ProgressHistory history;
+    history.gamesPlayed = 1;
+    history.facts = facts;
+    return history;
+}
+
+// Games at all three difficulties with scores that grow, and facts whose answers slow
+// down and go wrong more often as the numbers grow. Deterministic: the same seed gives the
+// same history.
 class SampleHistoryMaker {
   public:
     explicit SampleHistoryMaker(std::uint32_t seed) : state(seed) {}

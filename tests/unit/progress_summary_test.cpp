@@ -10,32 +10,9 @@
 #include <vector>
 
 #include "progress/progress_summary.h"
+#include "support/sample_history.h"
 
 namespace {
-
-// A fact after right + wrong timed answers averaging meanMs exactly, and some skips.
-FactRecord Fact(std::uint8_t operation, int a, int b, int right, int wrong, int skipped = 0,
-                int meanMs = 1000) {
-    FactRecord fact;
-    fact.operation = operation;
-    fact.operandA = a;
-    fact.operandB = b;
-    fact.right = right;
-    fact.wrong = wrong;
-    fact.skipped = skipped;
-    fact.asked = right + wrong + skipped;
-    fact.totalMs = meanMs * (right + wrong);
-    fact.bestMs = right > 0 ? meanMs : 0;
-    fact.lastGame = 1;
-    return fact;
-}
-
-ProgressHistory HistoryOf(const std::vector<FactRecord>& facts) {
-    ProgressHistory history;
-    history.gamesPlayed = 1;
-    history.facts = facts;
-    return history;
-}
 
 std::vector<std::string> Texts(const std::vector<const FactRecord*>& facts) {
     std::vector<std::string> texts;
@@ -58,7 +35,7 @@ int Blue(ColorRef c) {
 } // namespace
 
 TEST(ProgressSummary, FactLinesTellTimeAndMissesAndNarrowToWhatTheListIsAbout) {
-    FactRecord fact = Fact(OpMultiply, 7, 8, 5, 3, 1);
+    FactRecord fact = FactAfter(OpMultiply, 7, 8, 5, 3, 1);
     fact.totalMs = 8 * 4180; // 4180 ms a timed answer
     EXPECT_EQ(FactText(fact), "7 x 8");
     EXPECT_EQ(FactMeanMs(fact), 4180);
@@ -69,15 +46,15 @@ TEST(ProgressSummary, FactLinesTellTimeAndMissesAndNarrowToWhatTheListIsAbout) {
               "7 x 8  4.2 s  3/9 wrong, 1 skipped");
     EXPECT_EQ(FactLine(fact, FactMisses | FactShortMisses), "7 x 8  3/9 wrong, 1 skipped");
 
-    const FactRecord sure = Fact(OpDivide, 12, 4, 2, 0, 0, 950);
+    const FactRecord sure = FactAfter(OpDivide, 12, 4, 2, 0, 0, 950);
     EXPECT_EQ(FactLine(sure), "12 \x89 4  1.0 s  0 of 2 wrong") << "no skips, no skip count";
 
-    const FactRecord untimed = Fact(OpAdd, 3, 4, 0, 0, 2);
+    const FactRecord untimed = FactAfter(OpAdd, 3, 4, 0, 0, 2);
     EXPECT_EQ(FactMeanMs(untimed), -1);
     EXPECT_EQ(FactLine(untimed), "3 + 4  0 of 2 wrong, 2 skipped") << "no time without one";
     EXPECT_EQ(FactLine(untimed, FactTime), "3 + 4");
 
-    FactRecord uneven = Fact(OpSubtract, 9, 2, 3, 0);
+    FactRecord uneven = FactAfter(OpSubtract, 9, 2, 3, 0);
     uneven.totalMs = 10;
     EXPECT_EQ(FactMeanMs(uneven), 3) << "10 ms over three answers";
 
@@ -113,34 +90,34 @@ TEST(ProgressSummary, PercentagesAreRoundedHalfUp) {
 
 TEST(ProgressSummary, SlowestAreTheTimedFactsBySlowestAverageUpToTheCount) {
     const ProgressHistory history = HistoryOf({
-        Fact(OpMultiply, 1, 1, 2, 0, 0, 3000),
-        Fact(OpMultiply, 2, 2, 0, 1, 0, 5000), // wrong answers are timed too
-        Fact(OpMultiply, 3, 3, 0, 0, 4),       // only skipped: no time to rank
-        Fact(OpAdd, 4, 4, 3, 0, 0, 1000),
-        Fact(OpSubtract, 5, 5, 1, 1, 0, 5000), // as slow as 2 x 2, asked after it
+        FactAfter(OpMultiply, 1, 1, 2, 0, 0, 3000),
+        FactAfter(OpMultiply, 2, 2, 0, 1, 0, 5000), // wrong answers are timed too
+        FactAfter(OpMultiply, 3, 3, 0, 0, 4),       // only skipped: no time to rank
+        FactAfter(OpAdd, 4, 4, 3, 0, 0, 1000),
+        FactAfter(OpSubtract, 5, 5, 1, 1, 0, 5000), // as slow as 2 x 2, asked after it
     });
     using Lines = std::vector<std::string>;
     EXPECT_EQ(Texts(SlowestFacts(history, 10)), (Lines{"2 x 2", "5 - 5", "1 x 1", "4 + 4"}));
     EXPECT_EQ(Texts(SlowestFacts(history, 2)), (Lines{"2 x 2", "5 - 5"}));
     EXPECT_TRUE(SlowestFacts(history, 0).empty());
-    EXPECT_TRUE(SlowestFacts(HistoryOf({Fact(OpAdd, 1, 2, 0, 0, 3)}), 10).empty());
+    EXPECT_TRUE(SlowestFacts(HistoryOf({FactAfter(OpAdd, 1, 2, 0, 0, 3)}), 10).empty());
 }
 
 TEST(ProgressSummary, MostMissedCountSkipsAsMissesAndBreakTiesByShare) {
     const ProgressHistory history = HistoryOf({
-        Fact(OpMultiply, 1, 1, 7, 3, 0),  // 3 misses of 10
-        Fact(OpMultiply, 2, 2, 1, 1, 2),  // 3 of 4, two of them skips
-        Fact(OpMultiply, 3, 3, 20, 0, 0), // never missed
-        Fact(OpMultiply, 4, 4, 15, 4, 1), // 5 of 20: the most
-        Fact(OpMultiply, 5, 5, 1, 3, 0),  // 3 of 4, as 2 x 2 and asked after it
-        Fact(OpMultiply, 6, 6, 0, 0, 1),  // 1 of 1: the highest share, fewest misses
+        FactAfter(OpMultiply, 1, 1, 7, 3, 0),  // 3 misses of 10
+        FactAfter(OpMultiply, 2, 2, 1, 1, 2),  // 3 of 4, two of them skips
+        FactAfter(OpMultiply, 3, 3, 20, 0, 0), // never missed
+        FactAfter(OpMultiply, 4, 4, 15, 4, 1), // 5 of 20: the most
+        FactAfter(OpMultiply, 5, 5, 1, 3, 0),  // 3 of 4, as 2 x 2 and asked after it
+        FactAfter(OpMultiply, 6, 6, 0, 0, 1),  // 1 of 1: the highest share, fewest misses
     });
     using Lines = std::vector<std::string>;
     EXPECT_EQ(Texts(MostMissedFacts(history, 10)),
               (Lines{"4 x 4", "2 x 2", "5 x 5", "1 x 1", "6 x 6"}));
     EXPECT_EQ(Texts(MostMissedFacts(history, 3)), (Lines{"4 x 4", "2 x 2", "5 x 5"}));
     EXPECT_TRUE(MostMissedFacts(history, 0).empty());
-    EXPECT_TRUE(MostMissedFacts(HistoryOf({Fact(OpAdd, 1, 2, 9, 0)}), 10).empty());
+    EXPECT_TRUE(MostMissedFacts(HistoryOf({FactAfter(OpAdd, 1, 2, 9, 0)}), 10).empty());
 }
 
 TEST(ProgressSummary, OperationFiguresCountTheirOwnFactsAndWeighTheMedianByAnswers) {
@@ -148,12 +125,12 @@ TEST(ProgressSummary, OperationFiguresCountTheirOwnFactsAndWeighTheMedianByAnswe
     // 3000 five times. The lower middle of eight is the fourth: 3000, where the median of
     // the three averages alone would be 2000.
     const ProgressHistory history = HistoryOf({
-        Fact(OpMultiply, 2, 3, 1, 0, 0, 1000),
-        Fact(OpMultiply, 4, 5, 3, 2, 1, 3000),
-        Fact(OpAdd, 1, 1, 9, 0, 0, 100),
-        Fact(OpMultiply, 6, 7, 1, 1, 0, 2000),
-        Fact(OpMultiply, 8, 9, 0, 0, 2),
-        Fact(OpSubtract, 9, 1, 0, 0, 3),
+        FactAfter(OpMultiply, 2, 3, 1, 0, 0, 1000),
+        FactAfter(OpMultiply, 4, 5, 3, 2, 1, 3000),
+        FactAfter(OpAdd, 1, 1, 9, 0, 0, 100),
+        FactAfter(OpMultiply, 6, 7, 1, 1, 0, 2000),
+        FactAfter(OpMultiply, 8, 9, 0, 0, 2),
+        FactAfter(OpSubtract, 9, 1, 0, 0, 3),
     });
     const OperationFigures multiply = FiguresFor(history, OpMultiply);
     EXPECT_EQ(multiply.asked, 1 + 6 + 2 + 2);
@@ -171,11 +148,11 @@ TEST(ProgressSummary, OperationFiguresCountTheirOwnFactsAndWeighTheMedianByAnswe
     EXPECT_EQ(divide.medianMs, -1);
 
     // An even count takes the lower middle: 1000, 1000 | 3000, 3000.
-    EXPECT_EQ(
-        FiguresFor(HistoryOf({Fact(OpAdd, 1, 1, 2, 0, 0, 3000), Fact(OpAdd, 2, 2, 1, 1, 0, 1000)}),
-                   OpAdd)
-            .medianMs,
-        1000);
+    EXPECT_EQ(FiguresFor(HistoryOf({FactAfter(OpAdd, 1, 1, 2, 0, 0, 3000),
+                                    FactAfter(OpAdd, 2, 2, 1, 1, 0, 1000)}),
+                         OpAdd)
+                  .medianMs,
+              1000);
 
     // Many mixed facts against every answer listed out and sorted.
     std::vector<FactRecord> facts;
@@ -186,7 +163,7 @@ TEST(ProgressSummary, OperationFiguresCountTheirOwnFactsAndWeighTheMedianByAnswe
         const int right = static_cast<int>(state >> 8 & 3);
         const int wrong = static_cast<int>(state >> 12 & 1);
         const int mean = 500 + static_cast<int>(state >> 16 & 0xFFF);
-        facts.push_back(Fact(OpDivide, i, 1, right, wrong, 1, mean));
+        facts.push_back(FactAfter(OpDivide, i, 1, right, wrong, 1, mean));
         answers.insert(answers.end(), static_cast<std::size_t>(right + wrong), mean);
     }
     std::sort(answers.begin(), answers.end());
@@ -205,10 +182,10 @@ TEST(ProgressSummary, GridColoursRunFromGreenForFastAndSureToRedAndGreyForUnaske
     EXPECT_EQ(DifficultyColour(2.0f), redEnd);
 
     const ProgressHistory history = HistoryOf({
-        Fact(OpMultiply, 3, 4, 6, 0, 0, 700), // always right and fast
-        Fact(OpMultiply, 7, 8, 0, 5, 0, 700), // missed every time, however fast
-        Fact(OpMultiply, 6, 9, 0, 0, 3),      // skipped every time
-        Fact(OpAdd, 2, 5, 9, 1, 0, 700),      // one miss in ten
+        FactAfter(OpMultiply, 3, 4, 6, 0, 0, 700), // always right and fast
+        FactAfter(OpMultiply, 7, 8, 0, 5, 0, 700), // missed every time, however fast
+        FactAfter(OpMultiply, 6, 9, 0, 0, 3),      // skipped every time
+        FactAfter(OpAdd, 2, 5, 9, 1, 0, 700),      // one miss in ten
     });
     EXPECT_EQ(GridCellColour(history, OpMultiply, 3, 4), greenEnd);
     EXPECT_EQ(GridCellColour(history, OpMultiply, 7, 8), redEnd);
@@ -219,7 +196,7 @@ TEST(ProgressSummary, GridColoursRunFromGreenForFastAndSureToRedAndGreyForUnaske
     EXPECT_EQ(GridCellColour(history, OpMultiply, 4, 3), GridUnaskedColour) << "as shown";
     EXPECT_EQ(GridCellColour(history, OpAdd, 3, 4), GridUnaskedColour) << "another operation";
     EXPECT_EQ(GridCellColour(history, OpMultiply, 10, 10), GridUnaskedColour);
-    const ProgressHistory neverAsked = HistoryOf({Fact(OpMultiply, 1, 1, 0, 0)});
+    const ProgressHistory neverAsked = HistoryOf({FactAfter(OpMultiply, 1, 1, 0, 0)});
     EXPECT_EQ(GridCellColour(neverAsked, OpMultiply, 1, 1), GridUnaskedColour);
 }
 
@@ -228,7 +205,7 @@ TEST(ProgressSummary, SlowerAnswersNeverLookEasier) {
     int lastRedness = -1000;
     int changes = 0;
     for (int ms = 250; ms <= 15000; ms += 250) {
-        const FactRecord fact = Fact(OpMultiply, 6, 7, 4, 0, 0, ms);
+        const FactRecord fact = FactAfter(OpMultiply, 6, 7, 4, 0, 0, ms);
         const float difficulty = FactDifficulty(fact);
         const ColorRef colour = DifficultyColour(difficulty);
         const int redness = Red(colour) - Green(colour); // green < 0 < yellow < red
@@ -238,7 +215,7 @@ TEST(ProgressSummary, SlowerAnswersNeverLookEasier) {
         lastDifficulty = difficulty;
         lastRedness = redness;
     }
-    EXPECT_EQ(DifficultyColour(FactDifficulty(Fact(OpMultiply, 6, 7, 4, 0, 0, 250))),
+    EXPECT_EQ(DifficultyColour(FactDifficulty(FactAfter(OpMultiply, 6, 7, 4, 0, 0, 250))),
               DifficultyColour(0.0f));
     EXPECT_EQ(DifficultyColour(lastDifficulty), DifficultyColour(1.0f)) << "15 s is slow";
     EXPECT_GT(changes, 5) << "a gradient, not a switch";

@@ -11,6 +11,8 @@
 #include "game/problem_dealer.h"
 #include "progress/progress_summary.h"
 #include "progress/weak_facts.h"
+#include "support/printers.h"
+#include "support/sample_history.h"
 
 namespace {
 
@@ -18,13 +20,7 @@ constexpr int TypicalMs = 3000;
 
 // A fact asked `asked` times, `missed` of them wrong, every answer taking ms.
 FactRecord Fact(std::uint8_t operation, int a, int b, int asked, int missed, int ms = TypicalMs) {
-    return FactRecord{operation, a, b, asked, asked - missed, missed, 0, asked * ms};
-}
-
-ProgressHistory HistoryOf(const std::vector<FactRecord>& facts) {
-    ProgressHistory history;
-    history.facts = facts;
-    return history;
+    return FactAfter(operation, a, b, asked - missed, missed, 0, ms);
 }
 
 // The dealer's weak facts from history, wired as the game wires them.
@@ -34,14 +30,9 @@ WeakFactSource WeakFactsOf(const ProgressHistory& history) {
     };
 }
 
-bool IsFact(const Problem& p, const FactRecord& fact) {
-    return p.operation == fact.operation && p.operandA == fact.operandA &&
-           p.operandB == fact.operandB;
-}
-
 bool IsAnyOf(const Problem& p, const std::vector<FactRecord>& facts) {
     return std::any_of(facts.begin(), facts.end(),
-                       [&p](const FactRecord& fact) { return IsFact(p, fact); });
+                       [&p](const FactRecord& fact) { return p == ProblemOf(fact); });
 }
 
 struct DealtLevel {
@@ -256,15 +247,16 @@ TEST(WeakFacts, PickWeakProblemAsksAndAnswersInProblems) {
         HistoryOf({Fact(OpSubtract, 7, 6, 4, 4), Fact(OpMultiply, 6, 7, 4, 4)});
     SeedRandom(5);
     Problem out{9, OpAdd, 9};
+    const Problem second = ProblemOf(history.facts[1]);
     ASSERT_TRUE(PickWeakProblem(
-        history, [&](const Problem& p) { return IsFact(p, history.facts[1]); }, out));
-    EXPECT_TRUE(IsFact(out, history.facts[1]));
+        history, [&](const Problem& p) { return p == second; }, out));
+    EXPECT_EQ(out, second);
 
     const std::uint32_t before = RandomState();
     EXPECT_FALSE(PickWeakProblem(
         history, [](const Problem&) { return false; }, out));
     EXPECT_EQ(RandomState(), before) << "nothing fits: no draw";
-    EXPECT_TRUE(IsFact(out, history.facts[1])) << "and out is left as it was";
+    EXPECT_EQ(out, second) << "and out is left as it was";
 }
 
 TEST(WeakFacts, SlownessIsMeasuredAgainstTheMedianOfTheFactsOwnOperation) {
