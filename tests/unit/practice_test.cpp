@@ -16,6 +16,7 @@
 #include "base/random.h"
 #include "progress/progress_file.h"
 #include "support/frame_fixture.h"
+#include "support/hook_guards.h"
 
 namespace {
 
@@ -57,9 +58,8 @@ class Practice : public FrameFixture {
     // How often a frame drew the text (keypad labels and operands are digits too).
     int TimesDrawn(const std::string& text) {
         drawn.clear();
-        SetTextObserver(&Observe);
+        const TextObserverGuard observing(&Observe);
         Frame();
-        SetTextObserver(nullptr);
         return static_cast<int>(std::count(drawn.begin(), drawn.end(), text));
     }
     static void Observe(const TextRun& run) {

@@ -21,6 +21,7 @@
 #include "shell/kept_files.h"
 #include "support/fault_sweep.h"
 #include "support/frame_fixture.h"
+#include "support/hook_guards.h"
 #include "support/memory_file_store.h"
 #include "support/sample_history.h"
 #include "text/text.h"
@@ -805,9 +806,10 @@ TEST_F(ProgressInGame, TheScreenOfANewHistoryStillSaysWhereTheDamagedFileIsKept)
     Keys({'1', '9'});
     static std::vector<std::string> drawn;
     drawn.clear();
-    SetTextObserver([](const TextRun& run) { drawn.emplace_back(run.text); });
-    Frame();
-    SetTextObserver(nullptr);
+    {
+        const TextObserverGuard observing([](const TextRun& run) { drawn.emplace_back(run.text); });
+        Frame();
+    }
     EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const std::string& text) {
         return text.find("progress.dat.bad") != std::string::npos;
     })) << "the copy is named on the screen";
