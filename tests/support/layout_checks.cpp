@@ -144,15 +144,7 @@ void CheckKeyReachable(Widget* key, int index, const Rect& window,
 
 } // namespace
 
-FrameLayoutRecorder::FrameLayoutRecorder() {
-    Clear();
-    SetTextObserver(&RecordText);
-    SetBoxObserver(&RecordBox);
-}
-
-FrameLayoutRecorder::~FrameLayoutRecorder() {
-    SetTextObserver(nullptr);
-    SetBoxObserver(nullptr);
+FrameLayoutRecorder::FrameLayoutRecorder() : texts(&RecordText), boxes(&RecordBox) {
     Clear();
 }
 

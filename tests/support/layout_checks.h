@@ -10,6 +10,7 @@
 
 #include "base/geometry.h"
 #include "game/button_grid.h"
+#include "support/hook_guards.h"
 #include "ui/widget.h"
 
 // One text as drawn: the band its lines cover (see TextRun).
@@ -22,14 +23,15 @@ struct DrawnText {
 class FrameLayoutRecorder {
   public:
     FrameLayoutRecorder();
-    ~FrameLayoutRecorder();
-    FrameLayoutRecorder(const FrameLayoutRecorder&) = delete;
-    FrameLayoutRecorder& operator=(const FrameLayoutRecorder&) = delete;
 
     void Clear();
     const std::vector<DrawnText>& Texts() const;
     // Every DrawBox of the frame, outline included (it reaches one pixel right and down).
     const std::vector<Rect>& Boxes() const;
+
+  private:
+    TextObserverGuard texts;
+    BoxObserverGuard boxes;
 };
 
 // The overlaps between controls that are the design, not a fault.

@@ -13,6 +13,7 @@
 #include "base/platform_win32.h"
 #include "render/back_buffer.h"
 #include "render/surface.h"
+#include "support/hook_guards.h"
 #include "support/test_surface.h"
 #include "text/text.h"
 
@@ -75,10 +76,8 @@ class GlyphCanvas : public ::testing::Test {
         buffer->Clear(White565);
         font = std::make_unique<Font>("Verdana", FontPixels);
         SetCurrentFont(font.get());
-        SetLayoutViewportForTests(Width, Height); // there is no window to wrap against
     }
     void TearDown() override {
-        SetLayoutViewportForTests(0, 0);
         font.reset(); // no longer current once it is gone
         buffer->Destroy();
     }
@@ -120,6 +119,7 @@ class GlyphCanvas : public ::testing::Test {
     static constexpr int Height = 90;
     std::unique_ptr<BackBuffer> buffer;
     std::unique_ptr<Font> font;
+    const LayoutViewportGuard viewport{Width, Height}; // there is no window to wrap against
 };
 
 } // namespace

@@ -7,9 +7,10 @@
 
 #include "game/arithmetic_game.h"
 #include "shell/version_text.h"
+#include "support/hook_guards.h"
 #include "support/layout_checks.h"
+#include "support/metric_font.h"
 #include "support/sound_recorder.h"
-#include "support/table_font.h"
 #include "support/test_surface.h"
 #include "text/text.h"
 
@@ -34,10 +35,10 @@ TEST(GameScreen, ColumnSumIsRightAlignedAndCentred) {
     SoundRecorder silence;
     TestSurface surface(400, 300);
     ArithmeticGame game; // constructing the application resets the current font
-    Font font = UniformFont(20, 40, 4);
+    CurrentMetricFont current(20, 20, 40, 4);
+    Font& font = current.font;
     font.SetFixedAdvance(20);
-    SetCurrentFont(&font);
-    SetLayoutViewportForTests(400, 300); // no window: lines wrap at this width
+    const LayoutViewportGuard viewport(400, 300); // no window: lines wrap at this width
     const Box box{0, 0, 400, 300};
     game.DrawProblem(box, Problem{12, OpMultiply, 7}, nullptr, 0, nullptr, false);
 
@@ -54,17 +55,14 @@ TEST(GameScreen, ColumnSumIsRightAlignedAndCentred) {
     EXPECT_EQ(two.code, '2');
     EXPECT_EQ(two.x + 20, left + 50);
     EXPECT_EQ(two.y, top);
-    SetLayoutViewportForTests(0, 0);
-    ResetCurrentFont();
 }
 
 TEST(GameScreen, LampsAreAQuarterOfThePanelUnlessItIsTooShortThenSmallerAndCentred) {
     SoundRecorder silence;
     TestSurface surface(400, 300);
     ArithmeticGame game;
-    Font font = UniformFont(10, 20, 2);
-    SetCurrentFont(&font);
-    SetLayoutViewportForTests(400, 300);
+    const CurrentMetricFont font(10, 10, 20, 2);
+    const LayoutViewportGuard viewport(400, 300);
     FrameLayoutRecorder recorder;
     // 100 high: lamps of 120/4 = 30 with gaps of 7, from the left edge, 7 above the bottom.
     game.DrawTimePanel(Box{0, 0, 120, 100}, nullptr, true);
@@ -86,8 +84,6 @@ TEST(GameScreen, LampsAreAQuarterOfThePanelUnlessItIsTooShortThenSmallerAndCentr
         EXPECT_EQ(lamp.top, 28);
         EXPECT_EQ(lamp.right - lamp.left, 17);
     }
-    SetLayoutViewportForTests(0, 0);
-    ResetCurrentFont();
 }
 
 TEST(GameScreen, VersionShowsTheMinorPartWithTwoDigits) {

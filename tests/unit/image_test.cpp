@@ -10,13 +10,14 @@
 #include "render/image.h"
 #include "render/sprite.h"
 #include "resources/resource_ids.h"
-#include "support/widget_surface.h"
+#include "support/test_surface.h"
 
 namespace {
 
 constexpr ColorRef SheetKey = 0xFFE7DB;
 constexpr ColorRef TitleKey = 0xFFFFFF;
-constexpr Color565 Background = 0x0841;
+constexpr ColorRef BackgroundColour = 0x080808;
+constexpr Color565 Background = ToColor565(BackgroundColour);
 
 Color565 HandConvert(unsigned red, unsigned green, unsigned blue) {
     return static_cast<Color565>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
@@ -39,7 +40,7 @@ bool IsKey(const Image& image, int index) {
 Color565 ExpectedAt(const Sprite& sprite, const Image& image, int px, int py) {
     const int dx = px - sprite.x;
     const int dy = py - sprite.y;
-    if (px >= SurfaceWidth || dx < 0 || dx >= sprite.frameWidth || dy < 0 || dy >= sprite.height) {
+    if (dx < 0 || dx >= sprite.frameWidth || dy < 0 || dy >= sprite.height) {
         return Background;
     }
     const int column = sprite.srcLeft + sprite.frame * sprite.frameWidth + dx;
@@ -47,11 +48,15 @@ Color565 ExpectedAt(const Sprite& sprite, const Image& image, int px, int py) {
     return sprite.transparent && IsKey(image, index) ? Background : RawEntry(image, index);
 }
 
-// Compares every pixel of the surface, padding column included; a null image means none.
-testing::AssertionResult DrawnAsExpected(const WidgetSurface& surface, const Sprite& sprite,
+// Compares every pixel of the surface and checks nothing was drawn beyond it; a null image
+// means none.
+testing::AssertionResult DrawnAsExpected(const TestSurface& surface, const Sprite& sprite,
                                          const Image* image) {
-    for (int py = 0; py < SurfaceHeight; ++py) {
-        for (int px = 0; px < surface.Pitch(); ++px) {
+    if (!surface.GuardsIntact()) {
+        return testing::AssertionFailure() << "drawn outside the surface";
+    }
+    for (int py = 0; py < surface.Height(); ++py) {
+        for (int px = 0; px < surface.Width(); ++px) {
             const Color565 expected =
                 image != nullptr ? ExpectedAt(sprite, *image, px, py) : Background;
             if (surface.At(px, py) != expected) {
@@ -95,7 +100,7 @@ TEST(Image, MissingOrFreedResourceDrawsNothing) {
     EXPECT_EQ(image.pixelData, nullptr);
     EXPECT_EQ(image.width, 0);
     EXPECT_EQ(image.height, 0);
-    WidgetSurface surface(40, 20, Background);
+    TestSurface surface(40, 20, BackgroundColour);
     Sprite sprite(&image, 0, 0, 16, 16, 1);
     sprite.Draw();
     EXPECT_TRUE(DrawnAsExpected(surface, sprite, nullptr));
@@ -135,7 +140,7 @@ TEST(Sprite, FramesDivideTheStripAndBoundsCoverOneFrame) {
 
 TEST(Sprite, TitleLogoAtTenFiveCoversItsRectangleWithWhiteLeftOut) {
     Image image(nullptr, QF_BITMAP_TITLE_COMPACT, TitleKey);
-    WidgetSurface surface(200, 60, Background);
+    TestSurface surface(200, 60, BackgroundColour);
     Sprite sprite(&image, 0, 0, 128, 32, 1);
     sprite.SetPosition(10, 5);
     sprite.Draw();
@@ -153,7 +158,7 @@ TEST(Sprite, KeyMinusOneIsDrawnOpaqueWhateverTransparentSays) {
     EXPECT_EQ(image.keyRed, -1);
     EXPECT_EQ(image.keyGreen, -1);
     EXPECT_EQ(image.GetKeyColor(), NoColor);
-    WidgetSurface surface(130, 34, Background);
+    TestSurface surface(130, 34, BackgroundColour);
     Sprite sprite(&image, 0, 0, 128, 32, 1);
     sprite.SetPosition(1, 1);
     sprite.Draw();
@@ -167,8 +172,8 @@ TEST(Sprite, ClipsAtEachEdgeWithoutMovingTheSprite) {
     const Point places[] = {{-20, 3}, {3, -10}, {60, 3},  {3, 50},  {-5, -5},
                             {70, 45}, {-96, 0}, {101, 0}, {0, -40}, {0, 60}};
     for (const Point at : places) {
-        // An odd width, so a row that overruns would show in the padding column.
-        WidgetSurface surface(101, 60, Background);
+        // A row that overruns would show in the guard padding beside the surface.
+        TestSurface surface(101, 60, BackgroundColour);
         Sprite sprite(&image, 100, 20, 96, 40, 1);
         sprite.SetPosition(at.x, at.y);
         sprite.Draw();
@@ -183,7 +188,7 @@ TEST(Sprite, EachFrameDrawsItsOwnColumns) {
     Sprite sprite(&image, 30, 40, 96, 20, 3);
     sprite.SetPosition(2, 3);
     for (int frame = 0; frame < 3; ++frame) {
-        WidgetSurface surface(40, 30, Background);
+        TestSurface surface(40, 30, BackgroundColour);
         sprite.frame = frame;
         sprite.Draw();
         EXPECT_TRUE(DrawnAsExpected(surface, sprite, &image)) << "frame " << frame;
@@ -199,7 +204,7 @@ TEST(Sprite, EveryShadeThatConvertsToTheKeyIsLeftOut) {
         nearKeyPixels += !exactKey && IsKey(image, image.pixelData[i]);
     }
     ASSERT_GT(nearKeyPixels, 0) << "the sheet has shades one step off the key";
-    WidgetSurface surface(512, 256, Background);
+    TestSurface surface(512, 256, BackgroundColour);
     Sprite sprite(&image, 0, 0, 512, 256, 1);
     sprite.Draw();
     EXPECT_TRUE(DrawnAsExpected(surface, sprite, &image));

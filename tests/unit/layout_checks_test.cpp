@@ -9,8 +9,9 @@
 
 #include "game/button_grid.h"
 #include "render/primitives.h"
+#include "support/hook_guards.h"
 #include "support/layout_checks.h"
-#include "support/table_font.h"
+#include "support/metric_font.h"
 #include "support/test_surface.h"
 #include "text/text.h"
 #include "ui/button.h"
@@ -23,16 +24,8 @@ constexpr const char* WideKeys[10] = {"7", "8", "9", "4", "5", "6", "1", "2", "3
 // Characters 10 pixels wide and 12 high in a 200 x 100 window.
 class LayoutChecks : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ClearInputList();
-        SetLayoutViewportForTests(200, 100);
-        SetCurrentFont(&font);
-    }
-    void TearDown() override {
-        ClearInputList();
-        SetLayoutViewportForTests(0, 0);
-        ResetCurrentFont();
-    }
+    void SetUp() override { ClearInputList(); }
+    void TearDown() override { ClearInputList(); }
 
     std::vector<std::string> Check(const LayoutAllowances& allowances = {}) {
         return CheckFrameLayout(recorder, 200, 100, allowances);
@@ -45,8 +38,9 @@ class LayoutChecks : public ::testing::Test {
         button.Draw();
     }
 
+    LayoutViewportGuard viewport{200, 100};
     TestSurface surface{200, 100};
-    Font font = UniformFont(10, 12, 2);
+    CurrentMetricFont font{10, 10, 12, 2};
     FrameLayoutRecorder recorder;
 };
 

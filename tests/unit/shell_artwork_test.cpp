@@ -13,6 +13,7 @@
 #include "render/sprite.h"
 #include "shell/shell_artwork.h"
 #include "support/data_folder.h"
+#include "support/hook_guards.h"
 #include "support/sound_recorder.h"
 #include "support/test_surface.h"
 #include "text/text.h"
@@ -74,14 +75,8 @@ class ArtworkGame : public ArithmeticGame {
 // The game started at 640 x 480, then resized as the window procedure would.
 class ShellArtworkResize : public testing::Test {
   protected:
-    ShellArtworkResize() : folder("shell-artwork") {
-        SetLayoutViewportForTests(640, 480);
-        game.OnStart();
-    }
-    ~ShellArtworkResize() override {
-        ClearInputList();
-        SetLayoutViewportForTests(0, 0);
-    }
+    ShellArtworkResize() : folder("shell-artwork") { game.OnStart(); }
+    ~ShellArtworkResize() override { ClearInputList(); }
     void Resize(int w, int h) {
         game.width = w;
         game.height = h;
@@ -123,6 +118,7 @@ class ShellArtworkResize : public testing::Test {
     TemporaryDataFolder folder;
     SoundRecorder silence;
     ArtworkGame game;
+    LayoutViewportGuard viewport{640, 480};
 };
 
 } // namespace
@@ -227,7 +223,7 @@ TEST_F(ShellArtworkResize, CrossingTheScaleBoundarySwapsTheSetAndBack) {
 
 TEST_F(ShellArtworkResize, TheMenuPlacesItsBandsByTheSetsOffset) {
     Resize(1280, 960);
-    SetLayoutViewportForTests(1280, 960);
+    viewport.Set(1280, 960);
     TestSurface surface(1280, 960, SheetKey);
     game.DrawFrame();
     // The upper band's tiles continue the banner's last column row for row, to the edge.

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "render/surface.h"
-#include "support/table_font.h"
+#include "support/hook_guards.h"
+#include "support/metric_font.h"
 #include "support/test_surface.h"
 #include "text/text.h"
 
@@ -46,17 +47,16 @@ class TextLayout : public ::testing::Test {
   protected:
     void SetUp() override {
         SetSurface(nullptr, 0, 0, 0);
-        SetLayoutViewportForTests(45, 1000);
         style.colour = Ink;
     }
-    void TearDown() override { SetLayoutViewportForTests(0, 0); }
 
     int Lay(const char* text, int x0 = 0, int y0 = 0) {
         lines = -1;
         return font.Layout(text, x0, y0, style, &lines);
     }
 
-    Font font = UniformFont(10, 12, 2);
+    LayoutViewportGuard viewport{45, 1000};
+    Font font = MetricFont(10, 10, 12, 2);
     TextStyle style;
     int lines = 0;
 };
@@ -72,7 +72,7 @@ TEST_F(TextLayout, FourTwoLetterWordsTakeALineEach) {
 }
 
 TEST_F(TextLayout, WrapsAfterTheLastBreakThatFitsAndRestartsAtX0) {
-    SetLayoutViewportForTests(120, 1000);
+    viewport.Set(120, 1000);
     style.rightMargin = 55;
     Lay("one two-three", 5, 7);
     EXPECT_EQ(lines, 3);
@@ -134,7 +134,7 @@ TEST_F(TextLayout, TagColourKnowsTheTableAndTheDefaultTag) {
 }
 
 TEST_F(TextLayout, LowercaseMapsLettersButNotTagBytes) {
-    SetLayoutViewportForTests(500, 1000);
+    viewport.Set(500, 1000);
     style.lowercase = true;
     style.markup = true;
     Lay("AZ@`[RED]Q");
@@ -143,7 +143,7 @@ TEST_F(TextLayout, LowercaseMapsLettersButNotTagBytes) {
 }
 
 TEST_F(TextLayout, BracketsAreColouredByDepthAndSurplusOnesKeepTheColour) {
-    SetLayoutViewportForTests(500, 1000);
+    viewport.Set(500, 1000);
     style.bracketColours = true;
     Lay("((a)))");
     EXPECT_EQ(Colours(font), (std::vector<ColorRef>{Blue, Magenta, Ink, Magenta, Blue, Ink}));
@@ -171,7 +171,7 @@ TEST_F(TextLayout, WrapGoingBackRestoresColourAndDepthAtTheBreak) {
 }
 
 TEST_F(TextLayout, FixedAdvanceUsesCellsAndHalfCellSpaces) {
-    SetLayoutViewportForTests(500, 1000);
+    viewport.Set(500, 1000);
     font.SetFixedAdvance(14);
     font.fixedMode = true;
     Lay("1 2\x89");
@@ -186,7 +186,7 @@ TEST_F(TextLayout, FixedAdvanceUsesCellsAndHalfCellSpaces) {
 }
 
 TEST_F(TextLayout, RecordsStopAtTheCapacityAndEmptyTextsLayNothingOut) {
-    SetLayoutViewportForTests(1 << 30, 1000);
+    viewport.Set(1 << 30, 1000);
     const std::string longText(LayoutCapacity + 500, 'a');
     EXPECT_EQ(Lay(longText.c_str()), LayoutCapacity + 500) << "the text's length is returned";
     EXPECT_EQ(font.layoutCount, LayoutCapacity);
@@ -204,17 +204,17 @@ TEST_F(TextLayout, LayoutStopsAtTheLastLineStartingAboveTheBottom) {
     EXPECT_EQ(Placed(font), "a@0,0 b@10,0 c@20,0 d@30,0 e@0,12 f@10,12 g@20,12 h@30,12 "
                             "i@0,24 j@10,24 k@20,24 l@30,24");
     SetSurface(nullptr, 0, 0, 0);
-    SetLayoutViewportForTests(45, 20); // without a clip bottom, the viewport's
+    viewport.Set(45, 20); // without a clip bottom, the viewport's
     Lay("a\nb\nc");
     EXPECT_EQ(Placed(font), "a@0,0 b@0,12");
 }
 
 TEST_F(TextLayout, WithoutATestViewportLinesWrapAtTheSurfaceWidth) {
     for (const int width : {45, 75, 120}) {
-        SetLayoutViewportForTests(width, 1000);
+        viewport.Set(width, 1000);
         Lay("ab cd ef gh");
         const std::string againstTheViewport = Placed(font);
-        SetLayoutViewportForTests(0, 0);
+        viewport.Set(0, 0);
         const TestSurface surface(width, 1000);
         Lay("ab cd ef gh");
         EXPECT_EQ(Placed(font), againstTheViewport) << width << " pixels wide";
@@ -227,9 +227,6 @@ namespace {
 // top = 10 + (20 >> 2) = 15 and bottom = 10 + 20 - 2 = 28.
 class TextSymbols : public ::testing::Test {
   protected:
-    void SetUp() override { SetLayoutViewportForTests(400, 400); }
-    void TearDown() override { SetLayoutViewportForTests(0, 0); }
-
     // The bounding box and count of the pixels one symbol inks.
     std::string Draw(int code) {
         surface.Fill(0xFFFFFF);
@@ -249,8 +246,9 @@ class TextSymbols : public ::testing::Test {
                "," + std::to_string(bottom) + " " + std::to_string(surface.InkCount());
     }
 
+    LayoutViewportGuard viewport{400, 400};
     TestSurface surface{40, 40};
-    Font font = UniformFont(10, 20, 2);
+    Font font = MetricFont(10, 10, 20, 2);
 };
 
 } // namespace
@@ -309,7 +307,7 @@ TEST(TextGlobals, WithoutACurrentFontEveryOperationIsANoOp) {
     EXPECT_EQ(style.drawn, 0);
     EXPECT_EQ(FontHeight() + SpaceWidth() + FontHeightMultiple(1, 1) + TextWidth("abc"), 0);
     {
-        Font font = UniformFont(7, 15, 1);
+        Font font = MetricFont(7, 7, 15, 1);
         SetCurrentFont(&font);
         SetCurrentFont(nullptr);
         EXPECT_EQ(CurrentFont(), &font) << "null leaves the font current";
@@ -320,8 +318,7 @@ TEST(TextGlobals, WithoutACurrentFontEveryOperationIsANoOp) {
 }
 
 TEST(TextGlobals, FontHeightMultipleShiftsEachTermSeparately) {
-    Font font = UniformFont(7, 15, 1);
-    SetCurrentFont(&font);
+    CurrentMetricFont font(7, 7, 15, 1);
     EXPECT_EQ(FontHeightMultiple(0, 0), 0);
     EXPECT_EQ(FontHeightMultiple(1, 0), 15);
     EXPECT_EQ(FontHeightMultiple(2, 0), 30);
@@ -332,5 +329,4 @@ TEST(TextGlobals, FontHeightMultipleShiftsEachTermSeparately) {
     EXPECT_EQ(FontHeightMultiple(-2, -1), -30 - 8) << "-15 >> 1 rounds toward minus infinity";
     EXPECT_EQ(FontHeightMultiple(0, 40), 0) << "long shifts saturate instead of wrapping";
     EXPECT_EQ(FontHeightMultiple(0, -40), -1);
-    ResetCurrentFont();
 }

@@ -10,9 +10,9 @@
 #include "base/mouse_state.h"
 #include "render/surface.h"
 #include "resources/resource_ids.h"
+#include "support/metric_font.h"
 #include "support/sound_recorder.h"
-#include "support/widget_font.h"
-#include "support/widget_surface.h"
+#include "support/test_surface.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/choice_group.h"
@@ -26,7 +26,7 @@ namespace {
 constexpr int CharWidth = 10;
 constexpr int SpaceAdvance = 5;
 constexpr int FontPixels = 18;
-constexpr Color565 Background = 0x1234;
+constexpr ColorRef Background = 0x204080;
 
 std::vector<std::string> Opened;
 
@@ -57,8 +57,8 @@ class WidgetClasses : public testing::Test {
         widget.Draw();
     }
 
-    WidgetSurface surface{320, 200, Background};
-    WidgetFont font{CharWidth, SpaceAdvance, FontPixels};
+    TestSurface surface{320, 200, Background};
+    CurrentMetricFont font{CharWidth, SpaceAdvance, FontPixels, 0};
 };
 
 } // namespace
@@ -87,7 +87,7 @@ TEST_F(WidgetClasses, HiddenButtonDrawsNothingAndLatchesClicksAndPresses) {
     Redraw(button);
     for (int py = 0; py < 40; ++py) {
         for (int px = 0; px < 120; ++px) {
-            ASSERT_EQ(surface.At(px, py), Background) << px << "," << py;
+            ASSERT_EQ(surface.At(px, py), ToColor565(Background)) << px << "," << py;
         }
     }
     Click(105, 33);
@@ -109,7 +109,7 @@ TEST_F(WidgetClasses, HoverButtonShowsItsBoxOnlyHoveredOrPressed) {
     button.hidden = true;
     MouseState = MouseStatus{200, 150, false};
     Redraw(button);
-    EXPECT_EQ(surface.At(12, 12), Background);
+    EXPECT_EQ(surface.At(12, 12), ToColor565(Background));
     MouseState = MouseStatus{12, 12, false};
     Redraw(button);
     EXPECT_EQ(surface.At(12, 12), ToColor565(WidgetHoverFill)) << "hidden is not consulted";
@@ -278,12 +278,12 @@ TEST_F(WidgetClasses, CheckBoxIs32WithAFontOf16OrMoreAndThickensItsMarkOnlyThen)
     EXPECT_EQ(surface.At(23, 38), ToColor565(0));
     EXPECT_EQ(surface.At(12, 12), ToColor565(WidgetNormalFill)) << "checked: state box";
 
-    WidgetFont boundary(CharWidth, SpaceAdvance, 16);
+    CurrentMetricFont boundary(CharWidth, SpaceAdvance, 16, 0);
     EXPECT_EQ(box.GetWidth(), 32);
-    WidgetFont small(CharWidth, SpaceAdvance, 15);
+    CurrentMetricFont small(CharWidth, SpaceAdvance, 15, 0);
     EXPECT_EQ(box.GetWidth(), 16);
     EXPECT_EQ(box.GetHeight(), 16);
-    WidgetSurface clean(320, 200, Background);
+    TestSurface clean(320, 200, Background);
     // Small box: e = 2, B = (x + 6, y + 14).
     Redraw(box);
     EXPECT_EQ(clean.At(16, 24), ToColor565(0));
@@ -297,12 +297,12 @@ TEST_F(WidgetClasses, CheckBoxGrowsWithALargeFontAndBoldensItsMarkPer32Pixels) {
     box.SetTarget(&checked);
     box.SetPosition(10, 10);
     {
-        WidgetFont stillLarge(CharWidth, SpaceAdvance, 21);
+        CurrentMetricFont stillLarge(CharWidth, SpaceAdvance, 21, 0);
         EXPECT_EQ(box.GetWidth(), 32) << "21 + 10 is still under the large box";
-        WidgetFont grown(CharWidth, SpaceAdvance, 22);
+        CurrentMetricFont grown(CharWidth, SpaceAdvance, 22, 0);
         EXPECT_EQ(box.GetWidth(), 33);
     }
-    WidgetFont large(CharWidth, SpaceAdvance, 44);
+    CurrentMetricFont large(CharWidth, SpaceAdvance, 44, 0);
     EXPECT_EQ(box.GetWidth(), 66);
     EXPECT_EQ(box.GetHeight(), 66);
     MouseState = MouseStatus{300, 190, false};
@@ -445,7 +445,7 @@ TEST_F(WidgetClasses, FontSizedControlsAreHitAsLargeAsTheyWereDrawn) {
     };
     drawAll(); // 32-pixel box, link 30 wide and 18 high, entries 27 high
     {
-        WidgetFont other(3, 2, 8); // current when the clicks arrive
+        CurrentMetricFont other(3, 2, 8, 0); // current when the clicks arrive
         Click(35, 35);
         EXPECT_TRUE(checked) << "inside the drawn 32-pixel box";
         Click(125, 25);
@@ -453,7 +453,7 @@ TEST_F(WidgetClasses, FontSizedControlsAreHitAsLargeAsTheyWereDrawn) {
         Click(group.items[1].x + 55, 124);
         EXPECT_EQ(group.Selected(), 1) << "inside the drawn entry";
     }
-    WidgetFont small(CharWidth, SpaceAdvance, 12);
+    CurrentMetricFont small(CharWidth, SpaceAdvance, 12, 0);
     drawAll(); // a 16-pixel box
     SetCurrentFont(&font.font);
     Click(30, 30);

@@ -9,7 +9,7 @@
 
 #include "base/mouse_state.h"
 #include "render/surface.h"
-#include "support/widget_surface.h"
+#include "support/test_surface.h"
 #include "ui/widget.h"
 
 namespace {
@@ -62,7 +62,7 @@ class WidgetInput : public testing::Test {
     // The mouse as the window procedure leaves it.
     static void MouseAt(int x, int y, bool down) { MouseState = MouseStatus{x, y, down}; }
 
-    WidgetSurface surface{200, 150, 0};
+    TestSurface surface{200, 150, 0};
 };
 
 } // namespace
