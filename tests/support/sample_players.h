@@ -3,6 +3,9 @@
 // dates present and missing.
 #pragma once
 
+#include <string>
+
+#include "shell/player_names.h"
 #include "shell/player_roster.h"
 
 // Three players, the second playing: the first player renamed, and two in later folders.
