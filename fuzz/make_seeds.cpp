@@ -2,8 +2,11 @@
 // state below is saved into a temporary folder with the portable file store, loaded back
 // (the run fails if anything differs), and its files are packed into one seed. Further
 // seeds add the temporary files of a cut-short save and faults injected into the next;
-// the progress seeds also a damaged file, a fallback folder, a held file and a full history.
+// the progress seeds also a damaged file, a fallback folder, a held file and a full history;
+// the players seeds the tests' rosters, damaged, in the fallback folder, held, and beside
+// player folders and a cut-short save.
 // Usage: data_files_seeds <data files output folder> <progress output folder>
+//        <players output folder>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,9 +14,12 @@
 #include <vector>
 
 #include "fuzz/fuzz_harness.h"
+#include "fuzz/players_fuzz_input.h"
 #include "fuzz/progress_fuzz_input.h"
 #include "progress/progress_file.h"
 #include "shell/file_store.h"
+#include "shell/players_file.h"
+#include "support/sample_players.h"
 
 namespace {
 
@@ -198,11 +204,65 @@ bool WriteProgressSeeds(const fs::path& output, const fs::path& work) {
     return WriteSeeds(output, "progress", seeds, EncodeProgressFuzzInput);
 }
 
+// Saves roster into folder as a session would and returns players.dat's bytes as found on
+// disk; empty when it did not read back as saved.
+std::string SavedPlayers(const PlayerRoster& roster, const fs::path& folder) {
+    FileStore& store = SystemFileStore();
+    const DataFolders run{folder.string() + "/", std::string()};
+    PlayerRoster loaded;
+    PlayersFileState state;
+    LoadPlayersFile(store, run, loaded, state);
+    if (!SavePlayersFile(store, roster, state)) {
+        return std::string();
+    }
+    LoadPlayersFile(store, run, loaded, state);
+    const std::string path = run.save + "players.dat";
+    std::string bytes;
+    store.Read(path, MaxPlayersFileBytes, bytes);
+    store.Remove(path);
+    const bool same =
+        PlayersFileBytes(loaded) == PlayersFileBytes(roster) && bytes == PlayersFileBytes(roster);
+    return same ? bytes : std::string();
+}
+
+bool WritePlayersSeeds(const fs::path& output, const fs::path& work) {
+    PlayersFuzzInput sample;
+    sample.present = true;
+    sample.playersBytes = SavedPlayers(SampleRoster(), work);
+    sample.folders = 0x0F;
+    PlayersFuzzInput full = sample;
+    full.playersBytes = SavedPlayers(FullRoster(), work);
+    if (sample.playersBytes.empty() || full.playersBytes.empty()) {
+        std::fprintf(stderr, "a saved roster did not load back as saved\n");
+        return false;
+    }
+    std::vector<PlayersFuzzInput> seeds = {sample, full};
+    PlayersFuzzInput damaged = sample;
+    damaged.playersBytes.resize(sample.playersBytes.size() - 3);
+    damaged.folders = 0xFF;
+    seeds.push_back(damaged);
+    PlayersFuzzInput fallback = sample;
+    fallback.inFallback = true;
+    fallback.faultStep = 3;
+    seeds.push_back(fallback);
+    PlayersFuzzInput crashing = sample;
+    crashing.temporary = true;
+    crashing.faultStep = 2;
+    crashing.crash = true;
+    seeds.push_back(crashing);
+    PlayersFuzzInput held = damaged;
+    held.locked = true;
+    seeds.push_back(held);
+    return WriteSeeds(output, "players", seeds, EncodePlayersFuzzInput);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <data files output folder> <progress output folder>\n",
+    if (argc != 4) {
+        std::fprintf(stderr,
+                     "usage: %s <data files output folder> <progress output folder> <players "
+                     "output folder>\n",
                      argv[0]);
         return 2;
     }
@@ -215,7 +275,7 @@ int main(int argc, char** argv) {
     const bool saved = SaveAndCheck(FuzzShellState(), work, seeds[0]) &&
                        SaveAndCheck(FullTable(), work, seeds[1]) &&
                        SaveAndCheck(PartlyFilled(), work, seeds[2]);
-    const bool progress = WriteProgressSeeds(argv[2], work);
+    const bool progress = WriteProgressSeeds(argv[2], work) && WritePlayersSeeds(argv[3], work);
     fs::remove_all(work);
     if (!saved) {
         std::fprintf(stderr, "a saved state did not load back as saved\n");

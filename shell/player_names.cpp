@@ -68,8 +68,9 @@ bool SameName(const std::string& a, const std::string& b) {
         return false;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (SmallLetter(static_cast<unsigned char>(a[i])) !=
-            SmallLetter(static_cast<unsigned char>(b[i]))) {
+        // Most characters match as they are; only the others need their case folded.
+        if (a[i] != b[i] && SmallLetter(static_cast<unsigned char>(a[i])) !=
+                                SmallLetter(static_cast<unsigned char>(b[i]))) {
             return false;
         }
     }

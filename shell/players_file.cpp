@@ -42,8 +42,9 @@ bool Exists(FileStore& store, const std::string& path) {
     return store.Read(path, 0, ignored) != ReadStatus::Missing;
 }
 
-bool HoldsPlayerFiles(FileStore& store, const std::string& folder) {
-    for (const std::string& name : PlayerFileNames()) {
+bool HoldsPlayerFiles(FileStore& store, const std::string& folder,
+                      const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
         if (Exists(store, folder + name)) {
             return true;
         }
@@ -51,19 +52,16 @@ bool HoldsPlayerFiles(FileStore& store, const std::string& folder) {
     return false;
 }
 
-bool HasPlayerFiles(FileStore& store, const DataFolders& run, int folder) {
-    return HoldsPlayerFiles(store, PlayerFolderPath(run.save, folder)) ||
-           (!run.fallback.empty() &&
-            HoldsPlayerFiles(store, PlayerFolderPath(run.fallback, folder)));
-}
-
 // A player for every folder holding a player's file, in folder order (so the data folder's
 // own files stay the first player's), named by place; the default roster when none does.
 PlayerRoster RebuiltRoster(FileStore& store, const DataFolders& run) {
+    const std::vector<std::string> names = PlayerFileNames();
     PlayerRoster roster;
     roster.players.clear();
     for (int folder = 0; folder <= MaxPlayerFolder && !roster.Full(); ++folder) {
-        if (HasPlayerFiles(store, run, folder)) {
+        const DataFolders player = PlayerDataFolders(run, folder);
+        if (HoldsPlayerFiles(store, player.save, names) ||
+            (!player.fallback.empty() && HoldsPlayerFiles(store, player.fallback, names))) {
             const std::string name = "Player " + std::to_string(roster.players.size() + 1);
             roster.players.push_back({name, folder, std::string()});
         }
@@ -127,7 +125,7 @@ void LoadFrom(FileStore& store, const DataFolders& run, PlayerRoster& roster,
 std::string FreeRemovedFolder(FileStore& store, const std::string& folder) {
     for (int number = 1; number <= MaxRemovedFolders; ++number) {
         const std::string candidate = folder + RemovedFolderName + std::to_string(number) + "\\";
-        if (!HoldsPlayerFiles(store, candidate)) {
+        if (!HoldsPlayerFiles(store, candidate, PlayerFileNames())) {
             return candidate;
         }
     }
