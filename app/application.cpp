@@ -66,6 +66,17 @@ bool Application::OnKeyUp(int, KeyBindings*) {
     return false;
 }
 
+void Application::DeliverCharacter(std::uintptr_t code) {
+    // Backspace, Enter, Esc and the other control codes come as keys; Delete is 0x7F.
+    constexpr std::uintptr_t FirstPrintable = 0x20;
+    constexpr std::uintptr_t DeleteCode = 0x7F;
+    constexpr std::uintptr_t LastCode = 0xFF;
+    if (code < FirstPrintable || code == DeleteCode || code > LastCode || !onCharacter) {
+        return;
+    }
+    onCharacter(static_cast<unsigned char>(code));
+}
+
 int Application::Run() {
     SeedRandom(CalendarSeconds());
     if (fullscreen) {

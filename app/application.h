@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/color.h"
@@ -69,6 +70,9 @@ class Application {
                                 std::intptr_t lParam);
     // After every render: the frame time and the frames-per-second window.
     void UpdateFrameStatistics();
+    // A typed character from the window (a Windows-1252 code): handed to onCharacter
+    // unless it is a control code, which arrives as a key instead.
+    void DeliverCharacter(std::uintptr_t code);
 
     bool IsCompactScreen() const { return width <= 320; }
     // How large to draw for the client size, in thousandths of the 640 x 480 layout.
@@ -118,6 +122,9 @@ class Application {
     // Whether the loop may rest on a still screen; tests whose scripts count frames turn it
     // off so that every period still draws one.
     bool restWhenStill = true;
+    // Called with each typed character (a Windows-1252 code, never below 0x20 nor 0x7F),
+    // for text entry; keys still arrive through OnKeyDown. Empty: typing is ignored.
+    std::function<void(unsigned char code)> onCharacter;
 
   private:
     bool CreateBackBuffer();

@@ -199,6 +199,11 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
         Render(true);
         return 0;
     }
+    case WM_CHAR:
+        // The window is ANSI, so the character arrives as its Windows-1252 code.
+        DeliverCharacter(wParam);
+        Render(true);
+        return 0;
     case WM_KEYUP:
         OnKeyUp(static_cast<int>(wParam), &keys);
         Render(true);

@@ -15,16 +15,20 @@ constexpr char DamagedHistoryText[] = "Damaged: ";
 } // namespace
 
 void ProgressFeature::Load(const DataFileState& dataFiles) {
+    // Each load starts from an empty history, so a player never sees another's games, and
+    // without a known folder nothing is saved into the last one.
+    history = ProgressHistory();
+    file = ProgressFileState();
     if (!dataFiles.loaded) {
         return;
     }
-    LoadProgressFile(SystemFileStore(), DataFolderPath(dataFiles), dataFiles.fallbackFolder,
+    LoadProgressFile(DataStoreForThisRun(), DataFolderPath(dataFiles), dataFiles.fallbackFolder,
                      dataFiles.createFolder, history, file);
     savedOptions = history.options;
 }
 
 void ProgressFeature::Save() {
-    SaveProgressFile(SystemFileStore(), history, file);
+    SaveProgressFile(DataStoreForThisRun(), history, file);
 }
 
 void ProgressFeature::SaveOptionsIfChanged() {
@@ -53,7 +57,7 @@ void ProgressFeature::OpenScreen() {
 
 void ProgressFeature::Export() {
     const std::string path = ProgressCsvPath(file.folder);
-    if (ExportProgressCsv(SystemFileStore(), file, ProgressCsvText(history))) {
+    if (ExportProgressCsv(DataStoreForThisRun(), file, ProgressCsvText(history))) {
         screen.message = "Saved " + path;
     } else {
         screen.message = "Could not write " + path;

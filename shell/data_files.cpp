@@ -13,8 +13,10 @@
 
 namespace {
 
-// Set only by tests; empty means the program's folder.
+// Set only by tests; empty means the program's folder, and null the system's store.
 std::string DataFolder;
+FileStore* TestStore = nullptr;
+DataFolders TestStoreFolders;
 
 // Every byte b becomes 255 - b; doing it twice gives the bytes back.
 void InvertBytes(std::string& bytes) {
@@ -127,13 +129,6 @@ void SaveFiles(FileStore& store, const DataFileSet& files, DataFileState& state)
     }
 }
 
-DataFolders SystemDataFolders() {
-    if (!DataFolder.empty()) {
-        return {DataFolder, std::string()};
-    }
-    return ChooseDataFolders(SystemFileStore(), ProgramFolder());
-}
-
 } // namespace
 
 int LoadDataBytes(const std::string& settingsBytes, const std::string& highScoreBytes,
@@ -222,15 +217,29 @@ DataFolders ChooseDataFolders(FileStore& store, const std::string& programFolder
 }
 
 std::string DataFolderForThisRun() {
-    return SystemDataFolders().save;
+    return DataFoldersForThisRun().save;
+}
+
+DataFolders DataFoldersForThisRun() {
+    if (TestStore != nullptr) {
+        return TestStoreFolders;
+    }
+    if (!DataFolder.empty()) {
+        return {DataFolder, std::string()};
+    }
+    return ChooseDataFolders(SystemFileStore(), ProgramFolder());
+}
+
+FileStore& DataStoreForThisRun() {
+    return TestStore != nullptr ? *TestStore : SystemFileStore();
 }
 
 void LoadDataFiles(const DataFileSet& files, DataFileState& state) {
-    LoadDataFilesWith(SystemFileStore(), SystemDataFolders(), files, state);
+    LoadDataFilesWith(DataStoreForThisRun(), DataFoldersForThisRun(), files, state);
 }
 
 void SaveDataFiles(const DataFileSet& files, DataFileState& state) {
-    SaveDataFilesWith(SystemFileStore(), files, state);
+    SaveDataFilesWith(DataStoreForThisRun(), files, state);
 }
 
 void LoadDataFilesWith(FileStore& store, const DataFolders& folders, const DataFileSet& files,
@@ -253,4 +262,9 @@ void SaveDataFilesWith(FileStore& store, const DataFileSet& files, DataFileState
 
 void SetDataFolderForTests(const std::string& folder) {
     DataFolder = folder;
+}
+
+void SetDataStoreForTests(FileStore* store, const DataFolders& folders) {
+    TestStore = store;
+    TestStoreFolders = folders;
 }

@@ -64,6 +64,10 @@ inline const std::string& DataFolderPath(const DataFileState& state) {
 // The folder this run's files live in: the program's, or the per-user one when the
 // program's folder cannot be written (or the test folder, when one is set).
 std::string DataFolderForThisRun();
+// The folders this run's files are saved in and read from, as DataFolderForThisRun
+// chooses them, and the store they are kept in (the system's, unless a test set one).
+DataFolders DataFoldersForThisRun();
+FileStore& DataStoreForThisRun();
 
 // Reads both files into files, finishing first a save a crash cut short. Missing,
 // unreadable or oversized files keep what is in memory.
@@ -81,3 +85,6 @@ void SaveDataFilesWith(FileStore& store, const DataFileSet& files, DataFileState
 // Test seam: the folder both files live in, ending in a path separator, used as it is
 // (no write probe, no per-user folder); empty (the default) means the program's folder.
 void SetDataFolderForTests(const std::string& folder);
+// Test seam: a store used in place of the system's with the run's folders as given;
+// null (the default) gives the system's store back.
+void SetDataStoreForTests(FileStore* store, const DataFolders& folders);

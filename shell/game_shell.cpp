@@ -4,11 +4,13 @@
 #include "shell/game_shell.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "app/display_scale.h"
 #include "app/sound.h"
 #include "base/delete_and_clear.h"
 #include "base/key_translation.h"
+#include "base/system_clock.h"
 #include "render/image.h"
 #include "render/sprite.h"
 #include "shell/data_archive.h"
@@ -95,9 +97,10 @@ void GameShell::OnStart() {
     for (const char* entry : SelectorEntries) {
         highScoreSelector.AddChoice(entry);
     }
-    LoadDataFiles(ShellDataFiles(), dataFileState);
-    savedSettings = SettingsFileBytes(ShellDataFiles(), 0);
-    LoadGameFiles();
+    KeepDefaults();
+    runFolders = DataFoldersForThisRun();
+    LoadPlayersFile(DataStoreForThisRun(), runFolders, roster, rosterFile);
+    LoadPlayerFiles();
 }
 
 void GameShell::OnExit() {
@@ -106,8 +109,7 @@ void GameShell::OnExit() {
         gameOver = false;
         RecordHighScore();
     }
-    SaveDataFiles(ShellDataFiles(), dataFileState);
-    SaveGameFiles();
+    SavePlayerFiles();
     FreeGameResources();
     FreeShellResources();
 }
@@ -219,8 +221,105 @@ void GameShell::DrawFrame() {
 
 void GameShell::SaveDataNow() {
     savedSettings = SettingsFileBytes(ShellDataFiles(), 0);
-    SaveDataFiles(ShellDataFiles(), dataFileState);
+    SavePlayerFiles();
+}
+
+void GameShell::LoadPlayerFiles() {
+    dataFileState = DataFileState();
+    LoadDataFilesWith(DataStoreForThisRun(), PlayerDataFolders(runFolders, roster.Current().folder),
+                      ShellDataFiles(), dataFileState);
+    savedSettings = SettingsFileBytes(ShellDataFiles(), 0);
+    LoadGameFiles();
+}
+
+void GameShell::SavePlayerFiles() {
+    FileStore& store = DataStoreForThisRun();
+    // A later player's folder in the per-user folder is made with its parents before the
+    // files' own save makes only the last one.
+    if (dataFileState.createFolder && roster.Current().folder != 0) {
+        MakePlayerFolder(store, runFolders, roster.Current().folder);
+    }
+    SaveDataFilesWith(store, ShellDataFiles(), dataFileState);
     SaveGameFiles();
+    SavePlayersFile(store, roster, rosterFile);
+}
+
+void GameShell::KeepDefaults() {
+    defaultSettings = SettingsFileBytes(ShellDataFiles(), 0);
+    std::copy(std::begin(highScores), std::end(highScores), std::begin(defaultHighScores));
+}
+
+void GameShell::RestoreDefaults() {
+    std::copy(std::begin(defaultHighScores), std::end(defaultHighScores), std::begin(highScores));
+    // Without a table the settings' recorded length of 0 matches, so the table stays.
+    LoadDataBytes(defaultSettings, std::string(), ShellDataFiles());
+}
+
+void GameShell::ChangeRoster(const PlayerRoster& next) {
+    SaveDataNow();
+    roster = next;
+    EnterCurrentPlayer();
+}
+
+void GameShell::EnterCurrentPlayer() {
+    RestoreDefaults();
+    SavePlayersFile(DataStoreForThisRun(), roster, rosterFile);
+    LoadPlayerFiles();
+}
+
+bool GameShell::SwitchPlayer(int index) {
+    if (index < 0 || index >= static_cast<int>(roster.players.size())) {
+        return false;
+    }
+    PlayerRoster next = roster;
+    next.current = index;
+    ChangeRoster(next);
+    return true;
+}
+
+bool GameShell::AddPlayer(const std::string& name) {
+    PlayerRoster next = roster;
+    if (!next.Add(name) ||
+        !MakePlayerFolder(DataStoreForThisRun(), runFolders, next.Current().folder)) {
+        return false;
+    }
+    ChangeRoster(next);
+    return true;
+}
+
+bool GameShell::RenamePlayer(int index, const std::string& name) {
+    if (!roster.Rename(index, name)) {
+        return false;
+    }
+    SavePlayersFile(DataStoreForThisRun(), roster, rosterFile);
+    return true;
+}
+
+bool GameShell::RemovePlayer(int index) {
+    if (!roster.CanRemove(index)) {
+        return false;
+    }
+    const bool current = index == roster.current;
+    if (current) {
+        SaveDataNow(); // what the player did last goes with their files
+    }
+    const int folder = roster.players[static_cast<std::size_t>(index)].folder;
+    // Files left in place would greet the next player given this folder number.
+    std::string movedTo;
+    if (!MoveRemovedPlayerFiles(DataStoreForThisRun(), runFolders, folder, movedTo)) {
+        return false;
+    }
+    roster.Remove(index);
+    if (current) {
+        EnterCurrentPlayer();
+    } else {
+        SavePlayersFile(DataStoreForThisRun(), roster, rosterFile);
+    }
+    return true;
+}
+
+void GameShell::NoteGamePlayed() {
+    roster.players[static_cast<std::size_t>(roster.current)].lastPlayed = LocalDateTimeText();
 }
 
 void GameShell::SaveIfSettingsChanged() {
@@ -401,6 +500,7 @@ void GameShell::Pause() {
 
 void GameShell::EndGame() {
     gameOver = true;
+    NoteGamePlayed();
     if (gameOverSound != nullptr) {
         gameOverSound->Play();
     }

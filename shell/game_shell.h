@@ -13,6 +13,8 @@
 #include "base/geometry.h"
 #include "shell/data_files.h"
 #include "shell/high_score_table.h"
+#include "shell/player_roster.h"
+#include "shell/players_file.h"
 #include "shell/screen_state.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -93,6 +95,20 @@ class GameShell : public Application {
     // Enters the finished game's score and level in the table.
     void RecordHighScore();
 
+    // The players. Each change saves players.dat at once. Switching saves the current
+    // player's files first, then starts from the program's defaults (settings, an empty
+    // table and history) and loads the new current player's files over them.
+    // False, with nothing changed, for a bad index or a refused name.
+    bool SwitchPlayer(int index);
+    // Makes the player's folder and switches to the new player.
+    bool AddPlayer(const std::string& name);
+    bool RenamePlayer(int index, const std::string& name);
+    // Moves the player's files under "removed players\" and takes them off the list;
+    // refused for the only player, or while the files could not be moved.
+    bool RemovePlayer(int index);
+    // The current player has just finished a game: their last-played date is now.
+    void NoteGamePlayed();
+
     std::uint32_t score = 0;
     int level = 0;
     int versionMajor = 1;
@@ -128,6 +144,9 @@ class GameShell : public Application {
     // settings.dat's settings as last loaded or saved (recorded length left at 0), to
     // notice a change.
     std::string savedSettings;
+    // The players, and what the load at start learned about players.dat.
+    PlayerRoster roster;
+    PlayersFileState rosterFile;
     // Set by every key, press and release; cleared by the settings check at a frame's end.
     bool inputSinceSettingsCheck = false;
     bool paused = false;
@@ -144,6 +163,10 @@ class GameShell : public Application {
     void DrawGameOverScreen();
     // The game's result and "New best!" above the "Game Over" line at gameOverY.
     void DrawGameResult(int gameOverY);
+    // The current player's name centred in [left, left + boxWidth) at y, cut to fit, when
+    // two or more players share the computer; names are drawn without symbols, so their
+    // accented letters show as typed.
+    void DrawPlayerName(int left, int boxWidth, int y, ColorRef colour);
     // What OK, Space and Enter do on the game-over screen: the score goes into the table, the
     // files are saved and the next game is set up.
     void DismissGameOver();
@@ -151,6 +174,19 @@ class GameShell : public Application {
   private:
     // Saves both files now, as at exit; and when the settings differ from the last save.
     void SaveDataNow();
+    // The current player's files: settings.dat and highscores.dat, then the game's; saving
+    // adds players.dat.
+    void LoadPlayerFiles();
+    void SavePlayerFiles();
+    // The settings and table as constructed, kept before the first load; a switch of
+    // player starts from them.
+    void KeepDefaults();
+    void RestoreDefaults();
+    // Saves the current player's files, then makes next the roster and enters its
+    // current player.
+    void ChangeRoster(const PlayerRoster& next);
+    // Saves players.dat and loads the current player's files over the defaults.
+    void EnterCurrentPlayer();
     void SaveIfSettingsChanged();
     // Ends a pause as a press on the pause screen does: the game resumes first.
     void EndPause();
@@ -179,4 +215,9 @@ class GameShell : public Application {
     void DrawBands();
     void PlaceWebLink(bool standardLayout);
     void DrawCentredLine(const char* text, int y, ColorRef colour);
+
+    // Where this run's files live (learned at start), and the defaults a player starts from.
+    DataFolders runFolders;
+    std::string defaultSettings;
+    HighScoreEntry defaultHighScores[HighScoreCount];
 };
