@@ -1,6 +1,6 @@
 // The two screens the shell draws over the game: "Game Paused" until any click, and
-// "Game Over" with the score and an OK button, and above it how the game went. Every line
-// is centred across the window.
+// "Game Over" with the score and an OK button, and above it how the game went and, with
+// two or more players, whose game it was. Every line is centred across the window.
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -24,7 +24,23 @@ bool TakesFirstPlace(const HighScoreEntry (&table)[HighScoreCount], std::uint32_
     return score > 0 && RecordHighScore(trial, score, 0, nullptr, std::string()) == 0;
 }
 
+// name without the characters at its end that do not fit in width.
+std::string FittedText(std::string name, int width) {
+    while (!name.empty() && TextWidth(name.c_str()) > width) {
+        name.pop_back();
+    }
+    return name;
+}
+
 } // namespace
+
+void GameShell::DrawPlayerName(int left, int boxWidth, int y, ColorRef colour) {
+    if (roster.players.size() < 2) {
+        return;
+    }
+    const std::string name = FittedText(roster.Current().name, boxWidth);
+    DrawPlainText(name.c_str(), left + ((boxWidth - TextWidth(name.c_str())) >> 1), y, colour);
+}
 
 void GameShell::DrawCentredLine(const char* text, int y, ColorRef colour) {
     TextStyle style = MarkupStyle(colour);
@@ -68,5 +84,10 @@ void GameShell::DrawGameResult(int gameOverY) {
     }
     if (TakesFirstPlace(highScores, score)) {
         DrawCentredLine("New best!", gameOverY - 4 * lineHeight, HeadingColour);
+    }
+    // Whose game it was, above the lines the screen may show, while the window has room.
+    const int playerY = gameOverY - 6 * lineHeight;
+    if (playerY >= 0) {
+        DrawPlayerName(0, width, playerY, BodyColour);
     }
 }

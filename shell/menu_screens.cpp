@@ -421,6 +421,14 @@ void GameShell::DrawHighScoresPanel(const Rect& outer) {
         DrawPanelLine(entry.modeText.c_str(), panel.left, y0 + 2 * step, panelWidth, TextColour);
         DrawPanelLine(scoreLine.c_str(), panel.left, y0 + 3 * step, panelWidth, HighlightColour);
     }
+    // Whose table this is, in the middle of the room between the entry and the selector
+    // when there is a line's room with a gap on each side.
+    const int freeTop = y0 + 3 * step + FontHeight() + ContentGap();
+    const int freeBottom = highScoreSelector.y - ContentGap();
+    if (freeBottom - freeTop >= FontHeight()) {
+        DrawPlayerName(panel.left, panelWidth, (freeTop + freeBottom - FontHeight()) >> 1,
+                       TextColour);
+    }
     highScoreSelector.Draw();
 }
 
