@@ -36,6 +36,11 @@ ArithmeticGame::ArithmeticGame() {
     versionMajor = QF_VERSION_MAJOR;
     versionMinor = QF_VERSION_MINOR;
     difficultyNames.assign(std::begin(DifficultyNames), std::end(DifficultyNames));
+    onCharacter = [this](unsigned char code) {
+        if (setupMode && shownScreen == GameScreen::Players && GameScreenShown()) {
+            players.OnCharacter(code);
+        }
+    };
 }
 
 ArithmeticGame::~ArithmeticGame() {

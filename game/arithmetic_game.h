@@ -11,6 +11,7 @@
 #include "game/button_grid.h"
 #include "game/countdown_clock.h"
 #include "game/game_layout.h"
+#include "game/players_screen.h"
 #include "game/practice_feature.h"
 #include "game/problem_dealer.h"
 #include "game/progress_feature.h"
@@ -20,14 +21,18 @@
 #include "ui/choice_group.h"
 
 // The screens the game shows beyond its setup and play screens, one at a time: the
-// progress screen over the setup screen, or the review round in place of play.
-enum class GameScreen { SetupOrPlay, Progress, Review };
+// progress screen or "Who is playing?" over the setup screen, or the review round in place
+// of play.
+enum class GameScreen { SetupOrPlay, Progress, Review, Players };
 
 class ArithmeticGame : public GameShell {
   public:
     ArithmeticGame();
     ~ArithmeticGame() override;
 
+    // With two or more players the program opens on "Who is playing?" instead of the main
+    // menu, once the files are loaded (game_players.cpp).
+    void OnStart() override;
     // Application slot 7: fits the fonts to the new size and relabels the keypad for the
     // window's new shape.
     void OnResize(int newWidth, int newHeight) override;
@@ -101,6 +106,8 @@ class ArithmeticGame : public GameShell {
     ProgressFeature progress;
     // The practice switches, the result shown after a miss and the review round.
     PracticeFeature practice;
+    // "Who is playing?" with its name entry, and the setup screen's control that opens it.
+    PlayersScreen players;
     // Which screen is up besides the setup or play screen that setupMode names.
     GameScreen shownScreen = GameScreen::SetupOrPlay;
 
@@ -143,6 +150,16 @@ class ArithmeticGame : public GameShell {
     // The progress buttons' clicks (each latch is set only while its screen is up).
     void ReadProgressLatches();
     void DrawProgressFrame();
+    // "Who is playing?" over the setup screen (game_players.cpp).
+    void OpenPlayers(bool atStart);
+    // Does what the screen asks: switch, add, rename or remove a player, or leave.
+    void CarryOut(const PlayersRequest& request);
+    void LeavePlayers(bool toMenu);
+    void ReadPlayersLatches();
+    void DrawPlayersFrame();
+    // The current player's name between left and right on the "Difficulty" caption's row
+    // (setup_screen.cpp).
+    void DrawPlayerControl(int left, int captionY, int right);
     // Below the operation switches: "Start Game", the hint's line, the practice options, then
     // "Progress" (beside "Start Game" instead where there is room), in the roomiest
     // arrangement that holds them all; where none does, each only where it fits.

@@ -180,6 +180,7 @@ void ArithmeticGame::DrawGame() {
             TryStartGame();
         }
         ReadProgressLatches();
+        ReadPlayersLatches();
         progress.SaveOptionsIfChanged();
     } else {
         int key = 0;
@@ -208,6 +209,8 @@ void ArithmeticGame::DrawGame() {
 void ArithmeticGame::DrawShownScreen() {
     if (setupMode && shownScreen == GameScreen::Progress) {
         DrawProgressFrame();
+    } else if (setupMode && shownScreen == GameScreen::Players) {
+        DrawPlayersFrame();
     } else if (setupMode) {
         DrawSetupFrame();
     } else if (shownScreen == GameScreen::Review) {
@@ -231,6 +234,8 @@ bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {
         if (progress.OnScreenKey(key)) {
             CloseProgress();
         }
+    } else if (setupMode && shownScreen == GameScreen::Players) {
+        CarryOut(players.OnKey(key, roster));
     } else if (setupMode) {
         OnSetupKey(key);
     } else {
@@ -250,6 +255,7 @@ bool ArithmeticGame::OnSetupKey(int key) {
     case '7': multiplyToggle.Toggle(); return true;
     case '8': divideToggle.Toggle(); return true;
     case '9': OpenProgress(); return true;
+    case 'P': OpenPlayers(false); return true;
     case 'W': practice.weakFactsToggle.Toggle(); return true;
     case 'A': practice.showAnswerToggle.Toggle(); return true;
     case '0':

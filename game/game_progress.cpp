@@ -23,6 +23,8 @@ void ArithmeticGame::RecordFinishedGame() {
 
 void ArithmeticGame::OpenProgress() {
     shownScreen = GameScreen::Progress;
+    // Named only where there is more than one player to tell apart.
+    progress.screen.playerName = roster.players.size() > 1 ? roster.Current().name : "";
     progress.OpenScreen();
 }
 

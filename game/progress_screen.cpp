@@ -475,7 +475,14 @@ void ProgressScreen::Draw(int width, int height) {
     const Box& title = layout.titleRow;
     const int titleY = title.y + CenterOffset(title.height, f);
     DrawPlainText("Progress", title.x, titleY, Ink);
-    const int messageX = title.x + TextWidth("Progress") + 2 * SpaceWidth();
+    int messageX = title.x + TextWidth("Progress") + 2 * SpaceWidth();
+    // The name where the title row has room for it before the buttons.
+    const int buttonsLeft = figures.empty ? layout.backButton.x : layout.gridButton.x;
+    const int nameWidth = TextWidth(playerName.c_str());
+    if (!playerName.empty() && messageX + nameWidth <= buttonsLeft - f / 2) {
+        DrawPlainText(playerName.c_str(), messageX, titleY, CaptionColour);
+        messageX += nameWidth + 2 * SpaceWidth();
+    }
     if (figures.empty) {
         PlaceButton(backButton, layout.backButton);
         backButton.Draw();

@@ -85,7 +85,9 @@ class ProgressScreen {
     Button exportButton;
     Button gridButton;
     std::uint8_t gridOperation;
-    // Shown beside the title: where the export went, or why it did not.
+    // Shown beside the title: whose progress it is (empty: no name), and where the export
+    // went, or why it did not.
+    std::string playerName;
     std::string message;
     // Where the last Draw put each part, so a caller can find a grid cell on the screen.
     const ProgressLayout& LastLayout() const { return lastLayout; }

@@ -1,6 +1,7 @@
 // The setup screen: the difficulty row, the operation switches, "Start Game" with the hint
-// under it while no operation is on, the practice switches and "Progress" below, and the
-// title where the window leaves room for it. Every place is worked out from the window's
+// under it while no operation is on, the practice switches and "Progress" below, the
+// current player's name at the end of the difficulty caption's row, and the title where
+// the window leaves room for it. Every place is worked out from the window's
 // size and the shell font each frame.
 #include <algorithm>
 
@@ -202,6 +203,8 @@ void ArithmeticGame::DrawSetupScreen() {
         DrawPlainText(captions[i], captionX, captionRows[i], CaptionColour);
         HLine(captionX, captionRows[i] + f, rowRight, RuleColour);
     }
+    DrawPlayerControl(captionX + TextWidth(captions[0]) + 2 * SpaceWidth(), captionRows[0],
+                      rowRight);
     difficultyChoice.Draw();
     addToggle.Draw();
     subtractToggle.Draw();
@@ -218,6 +221,16 @@ void ArithmeticGame::DrawSetupScreen() {
     if (!operations.Any()) {
         DrawNoOperationHint(SetupArea());
     }
+}
+
+void ArithmeticGame::DrawPlayerControl(int left, int captionY, int right) {
+    const int f = FontHeight();
+    // Above the caption's rule, reaching up into the free band over it where there is one
+    // (a tall window's command bar lies right above).
+    const int above = width < height ? layout.commandBar.y + layout.commandBar.height : 0;
+    const int bottom = captionY + f - 1;
+    const int top = std::max(above, bottom - f - f / 2);
+    players.DrawSetupControl(roster.Current().name, Box{left, top, right - left, bottom - top});
 }
 
 void ArithmeticGame::DrawNoOperationHint(int area) {
