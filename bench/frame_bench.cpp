@@ -102,7 +102,7 @@ void PrintRow(Summary& summary, const char* name, const FrameTimes& t, const Bac
                 100.0 * t.medianUs / FramePeriodUs, buffer != nullptr ? CopiedPixels(*buffer) : 0);
 }
 
-void TimeFloors(TourGame& game, Summary& summary) {
+void TimeFloors(ScriptedGame& game, Summary& summary) {
     BackBuffer& buffer = *game.backBuffer;
     PrintRow(summary, "clear+present", TimeFrames([&] {
                  game.ClearToBackground();
@@ -122,7 +122,7 @@ void TimeFloors(TourGame& game, Summary& summary) {
 // hook is held meanwhile so the nested frames do not move the game on. Play is timed a
 // second time with the clock moving one second forward and back on alternate frames, so
 // each frame changes the clock's text.
-void TimeScreen(TourGame& game, FakeClock& clock, const TourStop& stop, Summary& summary,
+void TimeScreen(ScriptedGame& game, FakeClock& clock, const TourStop& stop, Summary& summary,
                 bool& floorDone) {
     game.holdScript = true;
     if (!floorDone) {
@@ -154,7 +154,7 @@ bool TimeEveryScreen(const WindowSize& size, Summary& summary) {
     TemporaryDataFolder data("frame-bench");
     SoundRecorder silence;
     FakeClock clock;
-    TourGame game;
+    ScriptedGame game(TourOptions);
     game.width = size.width;
     game.height = size.height;
     SampleHistoryMaker(20261208).Fill(game.progress.history, MaxProgressGames);

@@ -41,11 +41,12 @@ bool IsGameScreen(const std::string& stop) {
 
 // The tour's game, with the recorder emptied at the start of every frame so a check sees
 // exactly the last frame.
-class GridGame : public TourGame {
+class GridGame : public ScriptedGame {
   public:
+    GridGame() : ScriptedGame(TourOptions) {}
     void DrawFrame() override {
         recorder.Clear();
-        TourGame::DrawFrame();
+        ScriptedGame::DrawFrame();
     }
     FrameLayoutRecorder recorder;
 };

@@ -42,11 +42,12 @@ std::vector<ClientSize> SizesToCheck() {
 }
 
 // The tour's game, with the recorder emptied at the start of every frame.
-class PanelGame : public TourGame {
+class PanelGame : public ScriptedGame {
   public:
+    PanelGame() : ScriptedGame(TourOptions) {}
     void DrawFrame() override {
         recorder.Clear();
-        TourGame::DrawFrame();
+        ScriptedGame::DrawFrame();
     }
     FrameLayoutRecorder recorder;
 };

@@ -85,7 +85,7 @@ void PrintUse(const char* when, const ResourceUse& use, int frames) {
 // Builds the stops of the soak game by game; each round varies what the game does.
 class SoakScript {
   public:
-    SoakScript(TourGame& g, FakeClock& c) : game(g), clock(c) {}
+    SoakScript(ScriptedGame& g, FakeClock& c) : game(g), clock(c) {}
 
     void AddMenuVisits(int round) {
         if (round % 3 == 0) {
@@ -161,7 +161,7 @@ class SoakScript {
     bool OnScreen(ScreenState s) const { return game.screen == s; }
     bool InPlay() const { return game.IsInGame() && !game.paused && !game.gameOver; }
 
-    TourGame& game;
+    ScriptedGame& game;
     FakeClock& clock;
 };
 
@@ -171,7 +171,7 @@ TEST(WindowSoak, FortyGamesAcrossEveryScreenLeakNoGdiObjectsOrMemory) {
     TemporaryDataFolder folder("soak");
     SoundRecorder silence;
     FakeClock clock;
-    TourGame game;
+    ScriptedGame game(TourOptions);
     ResourceUse warm;
     ResourceUse end;
     int warmFrame = 0;

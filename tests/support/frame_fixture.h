@@ -9,11 +9,10 @@
 #include <vector>
 
 #include "base/key_translation.h"
-#include "game/arithmetic_game.h"
 #include "resources/resource_ids.h"
-#include "support/answer_text.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
+#include "support/game_driver.h"
 #include "support/sound_recorder.h"
 #include "support/test_surface.h"
 #include "text/text.h"
@@ -50,12 +49,8 @@ class FrameFixture : public testing::Test {
         ClearInputList();
         game.DrawFrame();
     }
-    bool Key(int key) { return game.OnKeyDown(key, &game.keys); }
-    void Keys(const std::vector<int>& keys) {
-        for (int key : keys) {
-            Key(key);
-        }
-    }
+    bool Key(int key) { return PressKey(game, key); }
+    void Keys(const std::vector<int>& keys) { PressKeys(game, keys); }
     // A left press and release at the widget's centre, as the window procedure hands them on.
     void Click(const Widget& widget) {
         const Point centre{widget.x + widget.width / 2, widget.y + widget.height / 2};
@@ -75,23 +70,11 @@ class FrameFixture : public testing::Test {
         ASSERT_FALSE(game.setupMode);
         Frame();
     }
-    // Types the current problem's result on the keyboard.
-    void Answer() {
-        for (char digit : std::to_string(ProblemResult(game.dealer.currentProblem))) {
-            Key(digit);
-        }
-    }
-    // Types a reply of the result's length that is not the result.
-    void AnswerWrong() {
-        for (char digit : WrongAnswerText(game.dealer.currentProblem)) {
-            Key(digit);
-        }
-    }
+    void Answer() { AnswerProblem(game); }
+    void AnswerWrong() { AnswerProblemWrong(game); }
     // Answers until the challenge is current, then draws it (with its "Skip" button).
     void ReachChallenge() {
-        while (!game.dealer.ChallengeActive()) {
-            Answer();
-        }
+        ASSERT_TRUE(AnswerUntilChallenge(game)) << "an answer was not taken";
         Frame();
         ASSERT_TRUE(game.challengeActive);
     }

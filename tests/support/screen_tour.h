@@ -4,84 +4,17 @@
 // screen shows depends only on the seed and the steps, not on the machine's speed.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/key_translation.h"
-#include "base/random.h"
-#include "game/arithmetic_game.h"
-#include "support/answer_text.h"
 #include "support/fake_clock.h"
+#include "support/game_driver.h"
 
-// The game with a hook run after every frame it draws.
-class TourGame : public ArithmeticGame {
-  public:
-    // The tour counts frames, so every pass draws one, still screen or not.
-    TourGame() { restWhenStill = false; }
-
-    // A fixed seed deals the same problems on every run; a zero frame period keeps the
-    // loop from sleeping (the driven clock, not the loop's pace, sets the game's time).
-    void OnStart() override {
-        ArithmeticGame::OnStart();
-        SeedRandom(seed);
-        framePeriodMs = 0;
-    }
-
-    void DrawFrame() override {
-        ArithmeticGame::DrawFrame();
-        ++frames;
-        if (afterFrame && !holdScript) {
-            afterFrame();
-        }
-        if (frames > frameLimit) {
-            RequestQuit(); // a stuck script ends the run instead of hanging it
-        }
-    }
-
-    std::uint32_t seed = 20240601;
-    int frames = 0;
-    int frameLimit = 100000;
-    // Set while the hook itself renders frames (a benchmark), so it is not re-entered.
-    bool holdScript = false;
-    std::function<void()> afterFrame;
-};
-
-// A key press as the window procedure hands it to the game.
-inline void PressKey(ArithmeticGame& game, int key) {
-    game.OnKeyDown(key, &game.keys);
-}
-
-// Types the right answer to the current problem, one key per digit.
-inline void AnswerProblem(ArithmeticGame& game) {
-    for (char digit : RightAnswerText(game.dealer.currentProblem)) {
-        PressKey(game, digit);
-    }
-}
-
-inline void AnswerProblemWrong(ArithmeticGame& game) {
-    for (char digit : WrongAnswerText(game.dealer.currentProblem)) {
-        PressKey(game, digit);
-    }
-}
-
-// Answers regular problems until the challenge is current; false when an answer was not
-// taken (the problem number did not move).
-inline bool AnswerUntilChallenge(ArithmeticGame& game) {
-    while (!game.dealer.ChallengeActive()) {
-        const int before = game.dealer.problemNumber;
-        AnswerProblem(game);
-        if (game.dealer.problemNumber == before) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// More than the clock can ever hold: the next frame in play ends the game.
-constexpr std::uint32_t ClockRunOutMs = 61000;
+// Tours deal the same problems on every run, never sleep, and may take long.
+inline const ScriptOptions TourOptions{20240601u, true, 100000};
 
 // One screen of a tour: how to get there, how many frames it needs to settle (layouts
 // that read last frame's positions, fading answers) and how to tell it is up.
@@ -96,11 +29,12 @@ struct TourStop {
 // screen; quits the game after the last stop.
 class ScreenTour {
   public:
-    ScreenTour(TourGame& g, std::vector<TourStop> s, std::function<void(const TourStop&)> arrive)
+    ScreenTour(ScriptedGame& g, std::vector<TourStop> s,
+               std::function<void(const TourStop&)> arrive)
         : game(g), stops(std::move(s)), onArrive(std::move(arrive)) {
-        game.afterFrame = [this] { Step(); };
+        game.script = [this] { Step(); };
     }
-    ~ScreenTour() { game.afterFrame = nullptr; }
+    ~ScreenTour() { game.script = nullptr; }
     ScreenTour(const ScreenTour&) = delete;
     ScreenTour& operator=(const ScreenTour&) = delete;
 
@@ -132,7 +66,7 @@ class ScreenTour {
     std::vector<std::string> missed;
 
   private:
-    TourGame& game;
+    ScriptedGame& game;
     std::vector<TourStop> stops;
     std::function<void(const TourStop&)> onArrive;
     std::size_t next = 0;
@@ -144,8 +78,8 @@ class ScreenTour {
 // the finished game, the progress screen with both of its grids, the setup screen with
 // the practice options on, a miss with its right result shown, the game-over screen that
 // offers the misses again and their review round. Stop names are file-name friendly.
-inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
-    TourGame* g = &game;
+inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
+    ScriptedGame* g = &game;
     FakeClock* c = &clock;
     const auto inGame = [g] { return g->IsInGame() && !g->paused && !g->gameOver; };
     return {
@@ -154,8 +88,7 @@ inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
          [g] { return g->screen == ScreenState::Options; }},
         {"setup",
          [g] {
-             PressKey(*g, '0');
-             PressKey(*g, '1');
+             PressKeys(*g, {'0', '1'});
          },
          3, [g, inGame] { return inGame() && g->setupMode; }},
         // Two right answers, then time for the faded answer to go.
@@ -177,16 +110,12 @@ inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
          3, [g] { return g->gameOver && !g->paused; }},
         {"high_scores",
          [g] {
-             PressKey(*g, KeyCode::Space);
-             PressKey(*g, '0');
-             PressKey(*g, '3');
+             PressKeys(*g, {KeyCode::Space, '0', '3'});
          },
          2, [g] { return g->screen == ScreenState::HighScores && g->highScores[0].score > 0; }},
         {"progress",
          [g] {
-             PressKey(*g, '0');
-             PressKey(*g, '1');
-             PressKey(*g, '9');
+             PressKeys(*g, {'0', '1', '9'});
          },
          2,
          [g] {
@@ -200,9 +129,7 @@ inline std::vector<TourStop> EveryScreen(TourGame& game, FakeClock& clock) {
          }},
         {"setup_practice",
          [g] {
-             PressKey(*g, '0');
-             PressKey(*g, 'W');
-             PressKey(*g, 'A');
+             PressKeys(*g, {'0', 'W', 'A'});
          },
          2,
          [g] {

@@ -1,32 +1,9 @@
-// The real game with a test's script run after every frame, and posting helpers that put
-// keys and clicks into its window's message queue as the window system would.
+// The scripted game in its real window: keys and clicks posted into the window's message
+// queue as the window system would, taken in by the loop before the next frame.
 #pragma once
 
-#include <functional>
-
 #include "base/platform_win32.h"
-#include "game/arithmetic_game.h"
-
-class ScriptedGame : public ArithmeticGame {
-  public:
-    // Scripts count frames, so every period draws one, still screen or not.
-    ScriptedGame() { restWhenStill = false; }
-
-    void DrawFrame() override {
-        ArithmeticGame::DrawFrame();
-        ++frames;
-        if (script) {
-            script();
-        }
-        if (frames > frameLimit) {
-            RequestQuit(); // a stuck script ends its test instead of hanging it
-        }
-    }
-
-    std::function<void()> script;
-    int frames = 0;
-    int frameLimit = 4000;
-};
+#include "support/game_driver.h"
 
 inline HWND WindowOf(const Application& app) {
     return static_cast<HWND>(app.window);

@@ -33,7 +33,7 @@ int SaveEveryScreen(const WindowShape& shape, const std::string& folder) {
     TemporaryDataFolder data(std::string("gallery-") + shape.prefix);
     SoundRecorder silence;
     FakeClock clock;
-    TourGame game;
+    ScriptedGame game(TourOptions);
     game.width = shape.width;
     game.height = shape.height;
     // The progress screen is pictured with weeks of play behind it.
