@@ -117,7 +117,7 @@ TEST(WindowClicks, AKeyHeldAsTheClockRunsOutDoesNotEatTheNextClickOnTheSetupScre
         return true;
     });
     steps.Add([&clock] {
-        clock.Advance(61000);
+        clock.Advance(ClockRunOutMs);
         return true;
     });
     // The frame that ends the game still draws the keypad; the next ones do not.

@@ -15,17 +15,10 @@
 
 namespace {
 
-// Digits of a wrong answer with as many digits as the result, so it is judged at once.
-std::string WrongAnswer(int result) {
-    std::string digits = std::to_string(result);
-    digits[0] = digits[0] == '9' ? '8' : '9';
-    return digits;
-}
-
 // Plays the game: answers each problem once the last input has been taken in.
-class Player {
+class AutoPlayer {
   public:
-    explicit Player(ScriptedGame& g) : game(g) {}
+    explicit AutoPlayer(ScriptedGame& g) : game(g) {}
 
     void Step() {
         // A button is let go a frame after it was pressed, as a hand would: the keypad
@@ -69,7 +62,7 @@ class Player {
         const ProblemDealer& dealer = game.dealer;
         const int problem = dealer.problemNumber;
         if (game.level == 3) {
-            clock.Advance(61000); // stop answering: let the time run out
+            clock.Advance(ClockRunOutMs); // stop answering: let the time run out
             phase = Phase::GameOver;
             return;
         }
@@ -81,20 +74,19 @@ class Player {
         if (problem == lastProblem && game.level == lastLevel) {
             return; // the last answer has not been taken in yet
         }
-        const int result = ProblemResult(dealer.currentProblem);
         // Problems 3 and 7 of the first level get one wrong answer first (3 s off, 3 fewer
         // points); the frozen clock makes every other regular answer worth the full 10.
         if (game.level == 1 && (problem == 3 || problem == 7) && wrongOn != problem) {
             wrongOn = problem;
             ++wrongAnswers;
-            Queue(WrongAnswer(result));
+            Queue(WrongAnswerText(dealer.currentProblem));
             return;
         }
         const bool challenge = problem == dealer.problemsPerLevel;
         expectedScore += challenge ? 60 : (wrongOn == problem && game.level == 1 ? 8 : 10);
         lastProblem = problem;
         lastLevel = game.level;
-        Queue(std::to_string(result));
+        Queue(RightAnswerText(dealer.currentProblem));
     }
 
     void PressButton(const Widget& button) {
@@ -145,11 +137,11 @@ TEST(WindowGamePlay, AWholeGameFromTheMenuToTheHighScoreTable) {
     TemporaryDataFolder folder("game-play");
     SoundRecorder silence;
     ScriptedGame game;
-    Player player(game);
+    AutoPlayer player(game);
     game.script = [&] { player.Step(); };
     game.Run();
 
-    ASSERT_EQ(player.phase, Player::Phase::Dismissed)
+    ASSERT_EQ(player.phase, AutoPlayer::Phase::Dismissed)
         << "after " << game.frames << " frames: level " << game.level << ", problem "
         << game.dealer.problemNumber << ", typed '" << game.typedAnswer << "', score " << game.score
         << ", expected " << player.expectedScore << ", clock " << game.clock.RemainingSeconds();

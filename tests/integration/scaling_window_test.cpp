@@ -107,7 +107,7 @@ TEST(WindowScaling, AGameInPlayKeepsItsStateThroughResizes) {
         case 3: PostKey(game, '1'); break; // Start Game
         case 5: {
             // Half an answer stays typed only when the result has two digits or more.
-            const std::string result = std::to_string(ProblemResult(game.dealer.currentProblem));
+            const std::string result = RightAnswerText(game.dealer.currentProblem);
             if (result.size() > 1) {
                 PostKey(game, result[0]);
             }

@@ -67,8 +67,7 @@ TEST(WindowShell, ClosingOnTheGameOverScreenKeepsTheScore) {
         ShellProbe game;
         game.script = [&] {
             if (game.frames == 2) {
-                game.OnKeyDown('1', &game.keys); // Play: the setup screen
-                game.OnKeyDown('1', &game.keys); // start
+                PressKeys(game, {'1', '1'}); // Play: the setup screen, then start
             } else if (game.frames == 4) {
                 game.score = 77; // as if earned
                 game.EndGame();
