@@ -299,6 +299,7 @@ void PlayersScreen::Draw(const PlayerRoster& roster, int width, int height) {
         }
     }
     const int count = static_cast<int>(roster.players.size());
+    chosen = std::clamp(chosen, 0, count - 1); // the roster may have changed meanwhile
     const int nameWidth = TextWidth(WidestName(roster, 0, count).c_str());
     lastLayout = ComputePlayersLayout(width, height, f, count, NumberColumn() + nameWidth, widths);
     const Box& title = lastLayout.title;

@@ -225,11 +225,11 @@ void ArithmeticGame::DrawSetupScreen() {
 
 void ArithmeticGame::DrawPlayerControl(int left, int captionY, int right) {
     const int f = FontHeight();
-    // Above the caption's rule, reaching up into the free band over it where there is one
+    // On the caption's line, reaching up into the free band over it where there is one
     // (a tall window's command bar lies right above).
     const int above = width < height ? layout.commandBar.y + layout.commandBar.height : 0;
-    const int bottom = captionY + f - 1;
-    const int top = std::max(above, bottom - f - f / 2);
+    const int bottom = captionY + f;
+    const int top = std::max({above, bottom - f - f / 2, 0});
     players.DrawSetupControl(roster.Current().name, Box{left, top, right - left, bottom - top});
 }
 
