@@ -15,9 +15,13 @@ constexpr char DamagedHistoryText[] = "Damaged: ";
 } // namespace
 
 void ProgressFeature::Load(const DataFileState& dataFiles) {
-    // Each load starts from an empty history, so a player never sees another's games, and
-    // without a known folder nothing is saved into the last one.
-    history = ProgressHistory();
+    // Without a file the first load keeps the history in memory, as the other files' load
+    // does; a later one (another player's files) starts from an empty history, so nobody
+    // sees another's games. Without a known folder nothing is saved into the last one.
+    if (loadedBefore) {
+        history = ProgressHistory();
+    }
+    loadedBefore = true;
     file = ProgressFileState();
     if (!dataFiles.loaded) {
         return;

@@ -14,7 +14,8 @@
 class ProgressFeature {
   public:
     // Reads progress.dat from the folder of the other two files; without a known folder
-    // nothing is read, and so nothing saved.
+    // nothing is read, and so nothing saved. Every load after the first starts from an
+    // empty history.
     void Load(const DataFileState& dataFiles);
     void Save();
     // Saves at once when the practice switches differ from what progress.dat last had.
@@ -41,4 +42,5 @@ class ProgressFeature {
     void Export();
 
     ProgressOptions savedOptions;
+    bool loadedBefore = false;
 };
