@@ -77,7 +77,8 @@ class ScreenTour {
 // play, its challenge, the pause and game-over screens, the high-score table holding
 // the finished game, the progress screen with both of its grids, the setup screen with
 // the practice options on, a miss with its right result shown, the game-over screen that
-// offers the misses again and their review round. Stop names are file-name friendly.
+// offers the misses again and their review round, the name entry of a second player and
+// "Who is playing?" with both. Stop names are file-name friendly.
 inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
     ScriptedGame* g = &game;
     FakeClock* c = &clock;
@@ -152,5 +153,29 @@ inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
          3, [g] { return g->gameOver && !g->progress.answers.misses.empty(); }},
         {"review", [g] { PressKey(*g, 'P'); }, 30,
          [g] { return g->shownScreen == GameScreen::Review; }},
+        // Esc ends the round, P opens "Who is playing?" from the setup screen and N its name
+        // entry, where a name with an accented letter is typed.
+        {"name_entry",
+         [g] {
+             PressKeys(*g, {KeyCode::Escape, 'P', 'N'});
+             for (const char typed : std::string("Zo\xEB")) {
+                 g->onCharacter(static_cast<unsigned char>(typed));
+             }
+         },
+         2,
+         [g] {
+             return g->shownScreen == GameScreen::Players &&
+                    g->players.mode == PlayersScreen::Mode::Entry && g->players.typed == "Zo\xEB";
+         }},
+        // Enter adds her and the setup screen returns; P shows both players, her chosen.
+        {"who_is_playing",
+         [g] {
+             PressKeys(*g, {KeyCode::Return, 'P'});
+         },
+         2,
+         [g] {
+             return g->shownScreen == GameScreen::Players && g->roster.players.size() == 2 &&
+                    g->players.chosen == 1;
+         }},
     };
 }
