@@ -3,8 +3,11 @@
 // the system's resize path through client sizes of both orientations from 240 x 240 to
 // 3840 x 2160. Each settled frame is checked from what it drew (support/layout_checks.h):
 // besides the rules of every frame, every setup control is drawn, and the progress screen
-// draws its grid's numbers and each listed fact's wrong count. Failures are printed by
-// size, screen and item.
+// draws its grid's numbers and each listed fact's wrong count, the players' screens their
+// actions and the chosen player's button. The players' screens are walked again with 2, 9
+// and 40 players of the longest names: the list on the chosen player's page and on the
+// first, the name entry, the removal's question and the setup screen's name. Failures are
+// printed by size, screen and item.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,6 +23,7 @@
 #include "support/layout_checks.h"
 #include "support/layout_sizes.h"
 #include "support/sample_history.h"
+#include "support/sample_players.h"
 #include "support/screen_tour.h"
 #include "support/sound_recorder.h"
 
@@ -68,9 +72,26 @@ std::vector<Widget*> SetupControls(ArithmeticGame& game) {
                                      &game.startGameButton,
                                      &game.practice.weakFactsToggle,
                                      &game.practice.showAnswerToggle,
-                                     &game.progress.button};
+                                     &game.progress.button,
+                                     &game.players.setupButton};
     for (int i = 0; i < game.difficultyChoice.count; ++i) {
         controls.push_back(&game.difficultyChoice.items[i]);
+    }
+    return controls;
+}
+
+bool IsPlayersScreen(const std::string& stop) {
+    return stop.compare(0, 14, "who_is_playing") == 0 || stop == "name_entry" ||
+           stop == "remove_question";
+}
+
+// The actions of the players' screen in its mode, and on the list the chosen player's button.
+std::vector<Widget*> PlayersControls(ArithmeticGame& game) {
+    PlayersScreen& screen = game.players;
+    std::vector<Widget*> controls = {&screen.actions[0], &screen.actions[1]};
+    if (screen.mode == PlayersScreen::Mode::List) {
+        controls.push_back(&screen.actions[2]);
+        controls.push_back(&screen.playerButtons[screen.chosen]);
     }
     return controls;
 }
@@ -126,6 +147,9 @@ std::vector<std::string> CheckScreenContents(GridGame& game, const std::string& 
     if (IsSetupScreen(stop) && !cramped) {
         problems = CheckControlsDrawn(SetupControls(game));
     }
+    if (IsPlayersScreen(stop)) {
+        problems = CheckControlsDrawn(PlayersControls(game));
+    }
     if (IsProgressScreen(stop)) {
         if (!cramped) {
             problems =
@@ -164,6 +188,52 @@ std::vector<std::string> CheckAtSize(GridGame& game, const std::string& stop, Cl
         problem = where + problem;
     }
     return problems;
+}
+
+// The first count players of the fullest roster, the last of them playing.
+PlayerRoster LongNamedRoster(int count) {
+    PlayerRoster roster = FullRoster();
+    roster.players.resize(static_cast<std::size_t>(count));
+    roster.current = count - 1;
+    return roster;
+}
+
+bool PlayersShown(const ArithmeticGame& game, PlayersScreen::Mode mode) {
+    return game.setupMode && game.shownScreen == GameScreen::Players && game.players.mode == mode;
+}
+
+// The setup screen, then the players' screens by their keys, the roster set in memory only
+// (no player's files are made); the last stop puts the one default player back.
+std::vector<TourStop> PlayersStops(GridGame& game, int count) {
+    GridGame* g = &game;
+    const auto list = [g] { return PlayersShown(*g, PlayersScreen::Mode::List); };
+    return {
+        {"setup",
+         [g, count] {
+             g->roster = LongNamedRoster(count);
+             PressKey(*g, '1');
+         },
+         3, [g] { return g->setupMode && g->shownScreen == GameScreen::SetupOrPlay; }},
+        {"who_is_playing", [g] { PressKey(*g, 'P'); }, 2, list},
+        {"who_is_playing_first_page",
+         [g, count] {
+             PressKeys(*g, std::vector<int>(static_cast<std::size_t>(count), KeyCode::Left));
+         },
+         2, [g, list] { return list() && g->players.chosen == 0; }},
+        {"name_entry", [g] { PressKey(*g, 'R'); }, 2,
+         [g] { return PlayersShown(*g, PlayersScreen::Mode::Entry); }},
+        {"remove_question",
+         [g] {
+             PressKeys(*g, {KeyCode::Escape, KeyCode::Delete});
+         },
+         2, [g] { return PlayersShown(*g, PlayersScreen::Mode::Confirm); }},
+        {"who_is_playing_alone",
+         [g] {
+             PressKey(*g, KeyCode::Escape);
+             g->roster = PlayerRoster();
+         },
+         2, list},
+    };
 }
 
 // One line per failing size and screen with its count, then every failure.
@@ -218,4 +288,30 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
     EXPECT_TRUE(tour.missed.empty()) << "a screen was not the one expected: " << tour.missed[0];
     EXPECT_EQ(screensChecked, static_cast<int>(EveryScreen(game, clock).size()));
     EXPECT_TRUE(failures.empty()) << Summarise(failures);
+}
+
+TEST(WindowLayoutGrid, PlayersScreensFitAtEverySizeWithTwoNineAndFortyPlayers) {
+    for (const int count : {2, 9, 40}) {
+        TemporaryDataFolder data("layout-grid-players");
+        SoundRecorder silence;
+        FakeClock clock;
+        GridGame game;
+        std::vector<std::string> failures;
+        ScreenTour tour(game, PlayersStops(game, count), [&](const TourStop& stop) {
+            game.holdScript = true; // the frames drawn here must not step the tour
+            for (const ClientSize& size : LayoutGridSizes) {
+                for (const std::string& problem : CheckAtSize(game, stop.name, size)) {
+                    failures.push_back(std::to_string(count) + " players, " + problem);
+                }
+            }
+            SetClientSize(game, TourSize.width, TourSize.height);
+            game.Render(false);
+            game.holdScript = false;
+        });
+        game.Run();
+        EXPECT_TRUE(tour.Finished()) << count << " players";
+        EXPECT_TRUE(tour.missed.empty())
+            << count << " players: not the screen expected at " << tour.missed[0];
+        EXPECT_TRUE(failures.empty()) << Summarise(failures);
+    }
 }
