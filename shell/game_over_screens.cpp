@@ -26,7 +26,7 @@ bool TakesFirstPlace(const HighScoreEntry (&table)[HighScoreCount], std::uint32_
 
 // name without the characters at its end that do not fit in width.
 std::string FittedText(std::string name, int width) {
-    while (!name.empty() && TextWidth(name.c_str()) > width) {
+    while (!name.empty() && PlainTextWidth(name.c_str()) > width) {
         name.pop_back();
     }
     return name;
@@ -39,7 +39,7 @@ void GameShell::DrawPlayerName(int left, int boxWidth, int y, ColorRef colour) {
         return;
     }
     const std::string name = FittedText(roster.Current().name, boxWidth);
-    DrawPlainText(name.c_str(), left + ((boxWidth - TextWidth(name.c_str())) >> 1), y, colour);
+    DrawPlainText(name.c_str(), left + ((boxWidth - PlainTextWidth(name.c_str())) >> 1), y, colour);
 }
 
 void GameShell::DrawCentredLine(const char* text, int y, ColorRef colour) {

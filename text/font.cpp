@@ -16,6 +16,14 @@ constexpr char BreakChars[BreakCharCount] = {' ', '{', '}', '+', '-',  '*',
 // Where fonts are measured when made; null: on the screen.
 DeviceContext MeasuringContext = nullptr;
 
+int SumOfWidths(const int (&table)[256], const char* text) {
+    int total = 0;
+    for (const char* p = text; p != nullptr && *p != '\0'; ++p) {
+        total += table[static_cast<unsigned char>(*p)];
+    }
+    return total;
+}
+
 } // namespace
 
 void SetFontMeasuringContext(DeviceContext context) {
@@ -38,6 +46,7 @@ Font::Font(const char* faceName, int size) : Font() {
 
 Font::Font(const int (&advanceWidths)[256], int ascent, int shift) : Font() {
     std::copy(advanceWidths, advanceWidths + 256, widths);
+    std::copy(advanceWidths, advanceWidths + 256, glyphWidths);
     height = ascent;
     baselineShift = shift;
     spaceWidth = widths[int{' '}];
@@ -69,11 +78,11 @@ int Font::Height() const {
 }
 
 int Font::MeasureText(const char* text) const {
-    int total = 0;
-    for (const char* p = text; p != nullptr && *p != '\0'; ++p) {
-        total += widths[static_cast<unsigned char>(*p)];
-    }
-    return total;
+    return SumOfWidths(widths, text);
+}
+
+int Font::MeasurePlain(const char* text) const {
+    return SumOfWidths(glyphWidths, text);
 }
 
 int Font::MeasureStyled(const char* text, const TextStyle& style) const {

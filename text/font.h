@@ -2,7 +2,9 @@
 // kept in tables so measuring never asks GDI again: the ascent (used as the font height),
 // half the descent as a baseline correction, the space width and 256 advance widths. Codes
 // 0x80 to 0xFF are the program's own drawn symbols; they all measure one and a half average
-// character widths. Each font owns the buffer its styled draws lay glyphs out in.
+// character widths, except in plain text (names typed with accented letters), which is
+// measured with the glyphs' own widths. Each font owns the buffer its styled draws lay
+// glyphs out in.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +52,8 @@ class Font {
     int Height() const;
     // Sum of the advance widths of the bytes (0 for an empty or null text).
     int MeasureText(const char* text) const;
+    // Sum of the glyphs' own widths, codes 0x80 to 0xFF as the letters DrawString draws.
+    int MeasurePlain(const char* text) const;
     // With fixed-advance layout one cell per byte (half a cell for a space), else MeasureText.
     int MeasureStyled(const char* text, const TextStyle& style) const;
     // The cell width of fixed-advance layout; the program's fonts use the width of "0".
@@ -76,6 +80,8 @@ class Font {
     int height = 0;
     int spaceWidth = 0;
     int widths[256] = {};
+    // GDI's widths of all 256 codes, before the symbols take 0x80 to 0xFF.
+    int glyphWidths[256] = {};
     // Half the descent: glyph cells are drawn this much above the y callers give.
     int baselineShift = 0;
     char breakChars[BreakCharCount] = {};

@@ -52,6 +52,7 @@ void Font::CreateGdiFont(const char* faceName, int size) {
         SIZE extent = {};
         GetTextExtentPoint32A(dc, &c, 1, &extent);
         widths[code] = extent.cx;
+        glyphWidths[code] = extent.cx;
     }
     // The symbol codes are drawn by the program, whatever glyphs GDI has for them.
     const int symbolWidth = metrics.tmAveCharWidth + (metrics.tmAveCharWidth >> 1);

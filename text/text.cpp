@@ -74,7 +74,7 @@ void DrawPlainText(const char* text, int x, int y, ColorRef colour) {
     if (Current != nullptr) {
         Current->DrawString(text, x, y, colour);
         if (WatchText != nullptr && text != nullptr && text[0] != '\0') {
-            WatchText(TextRun{text, x, y, Current->MeasureText(text), Current->height});
+            WatchText(TextRun{text, x, y, Current->MeasurePlain(text), Current->height});
         }
     }
 }
@@ -121,6 +121,10 @@ int FontHeightMultiple(int a, int b) {
 
 int TextWidth(const char* text) {
     return Current != nullptr ? Current->MeasureText(text) : 0;
+}
+
+int PlainTextWidth(const char* text) {
+    return Current != nullptr ? Current->MeasurePlain(text) : 0;
 }
 
 int LayoutViewportWidth() {

@@ -26,6 +26,8 @@ int SpaceWidth();
 int FontHeightMultiple(int a, int b);
 // The current font's MeasureText.
 int TextWidth(const char* text);
+// The current font's MeasurePlain: the width DrawPlainText gives text.
+int PlainTextWidth(const char* text);
 
 // The width styled layout wraps against and the height it stops at when the clip rectangle
 // has none: the drawing surface's size (the back buffer has the client size in every frame),

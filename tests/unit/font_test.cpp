@@ -139,6 +139,14 @@ TEST(FontMetrics, TablesComeFromGdiAndSymbolsMeasureOneAndAHalfAverages) {
     }
     EXPECT_EQ(font.spaceWidth, reference.Extent(' '));
     EXPECT_GT(font.CharWidth('W'), font.CharWidth('i')) << "a proportional face";
+    // Plain text (a typed name) measures every code as GDI draws it, accented letters too.
+    for (const char* name : {"Zo\xEB", "\xC9lodie", "Ann-Marie O'Neil"}) {
+        int expected = 0;
+        for (const char* p = name; *p != '\0'; ++p) {
+            expected += reference.Extent(static_cast<unsigned char>(*p));
+        }
+        EXPECT_EQ(font.MeasurePlain(name), expected) << name;
+    }
     font.Destroy();
 }
 
