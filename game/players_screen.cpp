@@ -143,12 +143,13 @@ PlayersScreen::PlayersScreen() {
 
 void PlayersScreen::Open(const PlayerRoster& roster, bool atStart) {
     backToMenu = atStart;
+    chosen = roster.current;
     ShowList(roster);
 }
 
 void PlayersScreen::ShowList(const PlayerRoster& roster) {
     mode = Mode::List;
-    chosen = roster.current;
+    chosen = std::min(chosen, static_cast<int>(roster.players.size()) - 1);
     message.clear();
     typed.clear();
 }
@@ -212,7 +213,6 @@ PlayersRequest PlayersScreen::OnListKey(int key, const PlayerRoster& roster) {
 PlayersRequest PlayersScreen::OnEntryKey(int key, const PlayerRoster& roster) {
     if (key == KeyCode::Escape) {
         ShowList(roster);
-        chosen = std::min(chosen, static_cast<int>(roster.players.size()) - 1);
     } else if (key == KeyCode::Backspace && !typed.empty()) {
         typed.pop_back();
     } else if (key == KeyCode::Return) {

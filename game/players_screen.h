@@ -57,7 +57,8 @@ class PlayersScreen {
     // The clicks on what the last frame drew, as the keys they stand for.
     PlayersRequest ReadLatches(const PlayerRoster& roster);
     void Draw(const PlayerRoster& roster, int width, int height);
-    // The request was carried out: the list again, the current player chosen.
+    // The request was carried out, or the entry left: the list again, the choice kept
+    // (the one after a removed player, or the last).
     void ShowList(const PlayerRoster& roster);
     // The request could not be carried out: why, shown where the screen stands.
     void Fail(const std::string& why);
