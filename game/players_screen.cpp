@@ -52,7 +52,7 @@ void PlaceButton(Button& button, const Box& box) {
 // The text's end that fits width: what is being typed shows where it is typed.
 std::string TailThatFits(const std::string& text, int width) {
     std::string shown = text;
-    while (!shown.empty() && TextWidth(shown.c_str()) > width) {
+    while (!shown.empty() && PlainTextWidth(shown.c_str()) > width) {
         shown.erase(0, 1);
     }
     return shown;
@@ -60,11 +60,11 @@ std::string TailThatFits(const std::string& text, int width) {
 
 // The text cut at its end, with "...", until it fits width.
 std::string CutToFit(const std::string& text, int width) {
-    if (TextWidth(text.c_str()) <= width) {
+    if (PlainTextWidth(text.c_str()) <= width) {
         return text;
     }
     std::string shown = text;
-    while (!shown.empty() && TextWidth((shown + "...").c_str()) > width) {
+    while (!shown.empty() && PlainTextWidth((shown + "...").c_str()) > width) {
         shown.pop_back();
     }
     return shown.empty() ? std::string() : shown + "...";
@@ -80,7 +80,7 @@ std::string WidestName(const PlayerRoster& roster, int first, int last) {
     std::string widest;
     for (int i = first; i < last; ++i) {
         const std::string& name = roster.players[static_cast<std::size_t>(i)].name;
-        if (TextWidth(name.c_str()) > TextWidth(widest.c_str())) {
+        if (PlainTextWidth(name.c_str()) > PlainTextWidth(widest.c_str())) {
             widest = name;
         }
     }
@@ -300,7 +300,7 @@ void PlayersScreen::Draw(const PlayerRoster& roster, int width, int height) {
     }
     const int count = static_cast<int>(roster.players.size());
     chosen = std::clamp(chosen, 0, count - 1); // the roster may have changed meanwhile
-    const int nameWidth = TextWidth(WidestName(roster, 0, count).c_str());
+    const int nameWidth = PlainTextWidth(WidestName(roster, 0, count).c_str());
     lastLayout = ComputePlayersLayout(width, height, f, count, NumberColumn() + nameWidth, widths);
     const Box& title = lastLayout.title;
     DrawPlainText(Title, title.x, title.y + CenterOffset(title.height, f), Ink);
@@ -328,8 +328,8 @@ void PlayersScreen::DrawList(const PlayerRoster& roster) {
     const int room = cell.width - NumberColumn() - FontHeight() / 2;
     const std::string widest = WidestName(roster, first, last);
     // One size for the page's names: the current font, or a smaller one the widest fits.
-    Font* font = TextWidth(widest.c_str()) <= room ? CurrentFont()
-                                                   : nameFont.Fit(widest, room, FontHeight());
+    Font* font = PlainTextWidth(widest.c_str()) <= room ? CurrentFont()
+                                                        : nameFont.Fit(widest, room, FontHeight());
     for (int i = first; i < last; ++i) {
         const int slot = i - first;
         const Box box = {cell.x + slot % lastLayout.columns * (cell.width + lastLayout.gap),
@@ -360,7 +360,7 @@ void PlayersScreen::DrawPlayerButton(const PlayerRoster& roster, int index, cons
     const std::string& name = roster.players[static_cast<std::size_t>(index)].name;
     DrawInFont(font, [&] {
         const std::string shown = CutToFit(name, room);
-        DrawPlainText(shown.c_str(), left + CenterOffset(room, TextWidth(shown.c_str())),
+        DrawPlainText(shown.c_str(), left + CenterOffset(room, PlainTextWidth(shown.c_str())),
                       box.y + CenterOffset(box.height, FontHeight()), Ink);
     });
 }
@@ -379,7 +379,7 @@ void PlayersScreen::DrawEntry(const PlayerRoster& roster, int width) {
     const std::string shown = TailThatFits(typed, boxWidth - f);
     const int textX = m + f / 2;
     DrawPlainText(shown.c_str(), textX, boxTop + CenterOffset(2 * f, f), Ink);
-    const int caretX = textX + TextWidth(shown.c_str()) + 1;
+    const int caretX = textX + PlainTextWidth(shown.c_str()) + 1;
     VLine(caretX, boxTop + f / 2 - 1, boxTop + 2 * f - f / 2, Ink);
     openingKey = 0;
 }
@@ -419,7 +419,7 @@ void PlayersScreen::DrawSetupControl(const std::string& name, const Box& room) {
     if (shown.empty()) {
         return;
     }
-    const int buttonWidth = TextWidth(shown.c_str()) + f;
+    const int buttonWidth = PlainTextWidth(shown.c_str()) + f;
     PlaceButton(setupButton, {room.x + room.width - buttonWidth, room.y, buttonWidth, room.height});
     setupButton.Draw();
     DrawPlainText(shown.c_str(), setupButton.x + f / 2, room.y + CenterOffset(room.height, f), Ink);

@@ -478,7 +478,7 @@ void ProgressScreen::Draw(int width, int height) {
     int messageX = title.x + TextWidth("Progress") + 2 * SpaceWidth();
     // The name where the title row has room for it before the buttons.
     const int buttonsLeft = figures.empty ? layout.backButton.x : layout.gridButton.x;
-    const int nameWidth = TextWidth(playerName.c_str());
+    const int nameWidth = PlainTextWidth(playerName.c_str());
     if (!playerName.empty() && messageX + nameWidth <= buttonsLeft - f / 2) {
         DrawPlainText(playerName.c_str(), messageX, titleY, CaptionColour);
         messageX += nameWidth + 2 * SpaceWidth();
