@@ -103,5 +103,5 @@ class PlayersScreen {
     // right after it, is dropped if it comes before the entry is drawn, so the key does not
     // type itself into the name.
     int openingKey = 0;
-    ShrunkFont nameFont;
+    ShrunkFont nameFont{true};
 };

@@ -360,16 +360,20 @@ Font* ShrunkFont::Fit(const std::string& text, int width, int height) {
     fittedWidth = width;
     fittedHeight = height;
     // Sizes scale widths and heights nearly in proportion: start there, then step down.
-    const int measured = std::max(1, current->MeasureText(text.c_str()));
+    const int measured = std::max(1, Measure(*current, text));
     int size = std::min(
         {largest, largest * width / measured, largest * height / std::max(1, current->Height())});
     size = std::max(size, SmallestFontSize);
     ResizeDigitFont(font, ShellFontFace, size);
     while (font != nullptr && size > SmallestFontSize &&
-           (font->MeasureText(text.c_str()) > width || font->Height() > height)) {
+           (Measure(*font, text) > width || font->Height() > height)) {
         ResizeDigitFont(font, ShellFontFace, --size);
     }
     return font;
+}
+
+int ShrunkFont::Measure(const Font& measuring, const std::string& text) const {
+    return plainText ? measuring.MeasurePlain(text.c_str()) : measuring.MeasureText(text.c_str());
 }
 
 ColorRef ChartLineColour(int difficulty) {

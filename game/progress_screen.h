@@ -55,7 +55,8 @@ class Font;
 // anew only when what it must fit changes.
 class ShrunkFont {
   public:
-    ShrunkFont() = default;
+    // A font for plain text (typed names) measures it as DrawPlainText draws it.
+    explicit ShrunkFont(bool forPlainText = false) : plainText(forPlainText) {}
     ~ShrunkFont();
     ShrunkFont(const ShrunkFont&) = delete;
     ShrunkFont& operator=(const ShrunkFont&) = delete;
@@ -64,6 +65,9 @@ class ShrunkFont {
     Font* Fit(const std::string& text, int width, int height);
 
   private:
+    int Measure(const Font& measuring, const std::string& text) const;
+
+    bool plainText;
     Font* font = nullptr;
     int fittedSize = 0;
     std::string fittedText;
