@@ -16,7 +16,7 @@
 #include "render/back_buffer.h"
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
-#include "support/sample_history.h"
+#include "support/history_builder.h"
 #include "support/screen_tour.h"
 #include "support/sound_recorder.h"
 #include "ui/widget.h"

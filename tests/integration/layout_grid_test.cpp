@@ -22,7 +22,7 @@
 #include "support/fake_clock.h"
 #include "support/layout_checks.h"
 #include "support/layout_sizes.h"
-#include "support/sample_history.h"
+#include "support/history_builder.h"
 #include "support/sample_players.h"
 #include "support/screen_tour.h"
 #include "support/sound_recorder.h"

@@ -23,7 +23,7 @@
 #include "support/frame_fixture.h"
 #include "support/hook_guards.h"
 #include "support/memory_file_store.h"
-#include "support/sample_history.h"
+#include "support/history_builder.h"
 #include "text/text.h"
 
 namespace {

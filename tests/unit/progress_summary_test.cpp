@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "progress/progress_summary.h"
-#include "support/sample_history.h"
+#include "support/history_builder.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "progress/progress_summary.h"
 #include "progress/weak_facts.h"
 #include "support/printers.h"
-#include "support/sample_history.h"
+#include "support/history_builder.h"
 
 namespace {
 

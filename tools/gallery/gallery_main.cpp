@@ -9,7 +9,7 @@
 
 #include "support/data_folder.h"
 #include "support/fake_clock.h"
-#include "support/sample_history.h"
+#include "support/history_builder.h"
 #include "support/screen_tour.h"
 #include "support/sound_recorder.h"
 #include "tools/gallery/surface_bitmap.h"

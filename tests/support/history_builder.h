@@ -1,5 +1,5 @@
-// Histories for tests: facts with chosen counts and times, and a made-up but plausible
-// history for pictures and screen tests.
+// The tests' one history builder: facts with chosen counts and times, a one-game history
+// of them, and a made-up but plausible history for pictures and screen tests.
 #pragma once
 
 #include <algorithm>
