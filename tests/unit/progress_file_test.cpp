@@ -21,9 +21,9 @@
 #include "shell/kept_files.h"
 #include "support/fault_sweep.h"
 #include "support/frame_fixture.h"
+#include "support/history_builder.h"
 #include "support/hook_guards.h"
 #include "support/memory_file_store.h"
-#include "support/history_builder.h"
 #include "text/text.h"
 
 namespace {

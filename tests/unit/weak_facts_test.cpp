@@ -11,8 +11,8 @@
 #include "game/problem_dealer.h"
 #include "progress/progress_summary.h"
 #include "progress/weak_facts.h"
-#include "support/printers.h"
 #include "support/history_builder.h"
+#include "support/printers.h"
 
 namespace {
 
