@@ -9,6 +9,7 @@
 #include "base/platform_win32.h"
 #include "render/back_buffer.h"
 #include "render/surface.h"
+#include "support/printers.h"
 #include "support/probe_app.h"
 
 namespace {
@@ -33,8 +34,7 @@ class PresentProbe : public ProbeApp {
 };
 
 bool IsWhole(const ChangedAreas& changed) {
-    return changed.count == 1 && changed.areas[0].left == 0 && changed.areas[0].top == 0 &&
-           changed.areas[0].right == 640 && changed.areas[0].bottom == 480;
+    return changed.count == 1 && changed.areas[0] == Rect{0, 0, 640, 480};
 }
 
 } // namespace
@@ -57,10 +57,7 @@ TEST(WindowPresent, CopiesOnlyWhatChangedAndAllAfterARepaint) {
     EXPECT_TRUE(IsWhole(app.presented[1])) << "the first frame";
     EXPECT_EQ(app.presented[4].count, 0) << "an unchanged frame copies nothing";
     ASSERT_EQ(app.presented[5].count, 1);
-    EXPECT_EQ(app.presented[5].areas[0].left, 10);
-    EXPECT_EQ(app.presented[5].areas[0].top, 20);
-    EXPECT_EQ(app.presented[5].areas[0].right, 11);
-    EXPECT_EQ(app.presented[5].areas[0].bottom, 21);
+    EXPECT_EQ(app.presented[5].areas[0], (Rect{10, 20, 11, 21}));
     EXPECT_EQ(app.presented[6].count, 1) << "the cleared pixel";
     EXPECT_EQ(app.presented[7].count, 0);
     EXPECT_TRUE(IsWhole(app.presented[8])) << "the repainted window is presented whole";

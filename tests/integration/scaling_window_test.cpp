@@ -9,6 +9,7 @@
 #include "render/surface.h"
 #include "support/client_size.h"
 #include "support/data_folder.h"
+#include "support/printers.h"
 #include "support/scripted_game.h"
 #include "text/font.h"
 #include "text/text.h"
@@ -136,9 +137,7 @@ TEST(WindowScaling, AGameInPlayKeepsItsStateThroughResizes) {
     };
     game.Run();
     ASSERT_TRUE(started);
-    EXPECT_EQ(after.operandA, before.operandA);
-    EXPECT_EQ(after.operandB, before.operandB);
-    EXPECT_EQ(after.operation, before.operation);
+    EXPECT_EQ(after, before);
     EXPECT_EQ(answerAfter, answerBefore);
     EXPECT_EQ(scoreAfter, scoreBefore);
     EXPECT_GE(secondsAfter, secondsBefore - 1) << "the clock was not reset or stopped";

@@ -8,6 +8,7 @@
 
 #include "game/answer_check.h"
 #include "support/frame_fixture.h"
+#include "support/printers.h"
 
 namespace {
 
@@ -74,8 +75,7 @@ TEST_F(AnswerTimes, AProblemCountsOnceOnItsFirstVerdict) {
     EXPECT_EQ(fact.totalMs, 3000) << "timed to the first judged answer";
     EXPECT_EQ(fact.bestMs, 0) << "a best time belongs to a right answer";
     ASSERT_EQ(game.progress.answers.misses.size(), 1u);
-    EXPECT_EQ(game.progress.answers.misses[0].operandA, missed.operandA);
-    EXPECT_EQ(game.progress.answers.misses[0].operandB, missed.operandB);
+    EXPECT_EQ(game.progress.answers.misses[0], missed);
 }
 
 TEST_F(AnswerTimes, TheChallengeIsRecordedAsShownAnsweredOrSkipped) {

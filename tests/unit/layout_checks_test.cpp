@@ -12,6 +12,7 @@
 #include "support/hook_guards.h"
 #include "support/layout_checks.h"
 #include "support/metric_font.h"
+#include "support/printers.h"
 #include "support/test_surface.h"
 #include "text/text.h"
 #include "ui/button.h"
@@ -58,10 +59,7 @@ class LayoutChecks : public ::testing::Test {
 }
 
 void ExpectRect(const Rect& r, int left, int top, int right, int bottom) {
-    EXPECT_EQ(r.left, left);
-    EXPECT_EQ(r.top, top);
-    EXPECT_EQ(r.right, right);
-    EXPECT_EQ(r.bottom, bottom);
+    EXPECT_EQ(r, (Rect{left, top, right, bottom}));
 }
 
 } // namespace
