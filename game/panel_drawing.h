@@ -1,8 +1,9 @@
-// What the game's screens draw alike: the panels' and captions' colours and a line of text
-// centred in a box.
+// What the game's screens draw alike: the panels' and captions' colours, a line of text
+// centred in a box, and drawing in a font of its own.
 #pragma once
 
 #include "base/color.h"
+#include "text/text.h"
 
 constexpr ColorRef PanelFill = 0xDCDCFF;
 constexpr ColorRef ScoreFill = 0xF0FFF0;
@@ -12,3 +13,13 @@ constexpr ColorRef CaptionColour = 0xFF0000;
 
 // text with markup, in ink, centred in the box of boxWidth x boxHeight at (x, y).
 void DrawBoxedLine(const char* text, int x, int y, int boxWidth, int boxHeight);
+
+// Draws with font current (when there is one), then makes the previous font current again.
+template <typename Drawing> void DrawInFont(Font* font, Drawing draw) {
+    Font* previous = CurrentFont();
+    if (font != nullptr) {
+        SetCurrentFont(font);
+    }
+    draw();
+    SetCurrentFont(previous);
+}

@@ -92,16 +92,6 @@ int LongestNameWidth() {
     return TextWidth(std::string(MaxPlayerNameLength, 'W').c_str());
 }
 
-// Draws with font current (when there is one), then the previous font again.
-template <typename Drawing> void DrawInFont(Font* font, Drawing draw) {
-    Font* previous = CurrentFont();
-    if (font != nullptr) {
-        SetCurrentFont(font);
-    }
-    draw();
-    SetCurrentFont(previous);
-}
-
 } // namespace
 
 PlayersLayout ComputePlayersLayout(int width, int height, int f, int players, int nameWidth,

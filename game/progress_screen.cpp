@@ -49,16 +49,6 @@ void DrawCaption(const char* caption, const Box& box) {
     HLine(box.x, box.y + FontHeight(), Right(box) - 1, RuleColour);
 }
 
-// Draws with font current, then makes the previous font current again.
-template <typename Drawing> void DrawInFont(Font* font, Drawing draw) {
-    Font* previous = CurrentFont();
-    if (font != nullptr) {
-        SetCurrentFont(font);
-    }
-    draw();
-    SetCurrentFont(previous);
-}
-
 int NameColumn() {
     return TextWidth("Subtract") + 2 * SpaceWidth();
 }
