@@ -7,6 +7,9 @@ settings.dat holds the game's settings between two section markers (bytes 1..9),
 sound switch and the length of the high-score file; highscores.dat holds five entries
 (spare text, difficulty, mode, score, level) and is stored with every byte inverted.
 When the program's folder cannot be written, both live in %LOCALAPPDATA%\\Quickfigure.
+players.dat, beside them once a second player is added, has the same kind of lines under
+its own header ("Quickfigure players", version 1): the number of players, each one's
+name (Windows-1252), folder number and last-played date, then the current player's place.
 """
 
 import glob
@@ -15,6 +18,8 @@ import os
 MARKER = bytes(range(1, 10))
 TITLE = b"Quickfigure"
 VERSION = 101
+PLAYERS_TITLE = b"Quickfigure players"
+PLAYERS_VERSION = 1
 
 
 class FormatError(AssertionError):
@@ -98,9 +103,9 @@ class _Reader:
         if self.line() != MARKER:
             raise FormatError("%s line %d is not a section marker" % (self.name, self.pos))
 
-    def header(self):
+    def header(self, title=TITLE, version=VERSION):
         found = (self.string(), self.int(), self.bool())
-        if found != (TITLE, VERSION, False):
+        if found != (title, version, False):
             raise FormatError("%s has the header %r" % (self.name, found))
 
     def end(self):
@@ -131,6 +136,18 @@ class Settings:
         reader.marker()
         self.sound = reader.bool()
         self.stored_length = reader.int()
+        reader.end()
+
+
+class Players:
+    """What players.dat holds: players as (name, folder, last played), and current."""
+
+    def __init__(self, data):
+        reader = _Reader(data, "players.dat")
+        reader.header(PLAYERS_TITLE, PLAYERS_VERSION)
+        self.players = [(reader.string(), reader.int(), reader.string())
+                        for _ in range(reader.int())]
+        self.current = reader.int()
         reader.end()
 
 

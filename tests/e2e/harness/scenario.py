@@ -56,8 +56,9 @@ class Scenario(unittest.TestCase):
 
     # --- the program --------------------------------------------------------------------
 
-    def start_game(self, extra_path=None):
-        """Starts the program from the scenario's folder and waits for its main menu."""
+    def start_game(self, extra_path=None, opening=None):
+        """Starts the program from the scenario's folder and waits for its main menu, or
+        for opening, a (what, test) pair for the screen it should open on instead."""
         name = "%s-run%d" % (self.short_name(), len(self.sessions) + 1)
         session = GameSession(self.folder, Config.artifacts, name, extra_path)
         self.sessions.append(session)
@@ -67,7 +68,7 @@ class Scenario(unittest.TestCase):
                                        lambda s: find_font_height(s) is not None)
             self.screens = Screens(find_font_height(shot))
         session.classify = self.screens.classify
-        session.wait_steady("the main menu", self.screens.is_main_menu)
+        session.wait_steady(*(opening or ("the main menu", self.screens.is_main_menu)))
         return session
 
     def quit_and_wait(self, session, what):

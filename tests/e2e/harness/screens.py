@@ -4,7 +4,8 @@ There is no text recognition: a screen is known by colours the layout rules put 
 places (the menu background beside the panel, the Back button, the white game background,
 the filled score and time boxes, the blue captions of the game-over and pause screens).
 The lamps give the remaining seconds as a range, which is enough to tell that the clock
-fell faster than real time.
+fell faster than real time. "Who is playing?" is white with its action buttons in the
+bottom-left corner; its player buttons are counted down a line through their right half.
 """
 
 from harness.image import is_blue_ink, same_565
@@ -163,6 +164,45 @@ class Screens:
             names.append(name)
         return names
 
+    # --- players ------------------------------------------------------------------------
+
+    def _players_margin(self):
+        return max(2, self.f >> 1)
+
+    def has_players_actions(self, shot):
+        """The fill of the first action button (Add, or OK in the name entry) at the
+        bottom-left, where no other white screen has a control."""
+        m = self._players_margin()
+        return same_565(shot.pixel(m + 3, HEIGHT - m - 2 * self.f + 3), NORMAL_FILL)
+
+    def player_buttons(self, shot):
+        """The (top, bottom) rows of the player buttons drawn, top to bottom: runs of button
+        fill down a line through the buttons' right half (at least twelve font heights
+        wide and centred), clear of the centred names, above the message and actions."""
+        x = (WIDTH >> 1) + 5 * self.f
+        bottom = HEIGHT - 2 * self._players_margin() - 3 * self.f
+        runs, start = [], None
+        for y in range(bottom + 1):
+            filled = y < bottom and same_565(shot.pixel(x, y), NORMAL_FILL)
+            if filled and start is None:
+                start = y
+            elif not filled and start is not None:
+                if y - start >= self.f >> 1:
+                    runs.append((start, y))
+                start = None
+        return runs
+
+    def _players_family(self, shot):
+        return (self.is_game_family(shot) and self.keypad_absent(shot) and
+                self.has_players_actions(shot))
+
+    def is_players_list(self, shot):
+        return self._players_family(shot) and bool(self.player_buttons(shot))
+
+    def is_name_entry(self, shot):
+        """The name entry (or the removal's question): the actions, no player buttons."""
+        return self._players_family(shot) and not self.player_buttons(shot)
+
     # --- reports ------------------------------------------------------------------------
 
     def classify(self, shot):
@@ -172,6 +212,9 @@ class Screens:
                  ("the main menu", self.is_main_menu),
                  ("a menu screen", self.is_menu),
                  ("the setup screen", self.is_setup),
+                 ("\"Who is playing?\" (buttons at rows %s)" % (self.player_buttons(shot),),
+                  self.is_players_list),
+                 ("the name entry", self.is_name_entry),
                  ("the game in play (lamps %s)" % (self.lamps(shot),), self.is_play),
                  ("the game-over screen", self.is_game_over),
                  ("the pause screen", self.is_paused),

@@ -152,6 +152,12 @@ class GameSession:
         self.focus()
         _run(["xdotool", "key", "--delay", "40"] + list(names))
 
+    def type_text(self, text):
+        """Types text as key presses, one character at a time; a character the keyboard
+        map lacks (an accented letter) gets a spare key of its own for the press."""
+        self.focus()
+        _run(["xdotool", "type", "--delay", "60", text])
+
     def move_pointer(self, x, y):
         _run(["xdotool", "mousemove", "--window", str(self.window),
               str(x + self.offset[0]), str(y + self.offset[1])])
