@@ -94,6 +94,9 @@ int Application::Run() {
         height = ScaledForDotsPerInch(height, dotsPerInch);
     }
     keys = KeyBindings{};
+    if (loadPlacement) {
+        placement = ChooseSavedPlacement(loadPlacement());
+    }
     if (!CreateAppWindow(title, WindowX, WindowY, width, height, FullscreenBitsPerPixel,
                          fullscreen)) {
         DestroyAppWindow(); // the class may already be registered
@@ -119,6 +122,9 @@ int Application::Run() {
     BeginFineTimer();
     RunFrameLoop(lastWParam);
     EndFineTimer();
+    if (savePlacement) {
+        savePlacement(CurrentPlacement());
+    }
     Shutdown();
     // The buffer's device contexts belong to the window, so they go before it.
     FreeBackBuffer();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "app/window_placement.h"
 #include "base/color.h"
 #include "base/key_bindings.h"
 #include "base/platform_types.h"
@@ -125,6 +126,10 @@ class Application {
     // Called with each typed character (a Windows-1252 code, never below 0x20 nor 0x7F),
     // for text entry; keys still arrive through OnKeyDown. Empty: typing is ignored.
     std::function<void(unsigned char code)> onCharacter;
+    // Where the window stood at the last exit (unknown when never saved), asked for before
+    // the window opens; and where it stands as the loop ends, handed over to be kept.
+    std::function<WindowPlacement()> loadPlacement;
+    std::function<void(const WindowPlacement&)> savePlacement;
 
   private:
     bool CreateBackBuffer();
@@ -147,9 +152,23 @@ class Application {
     void CloseWindow();
     // Destroys the window, unregisters its class and restores a changed display mode.
     void DestroyAppWindow();
+    // The window's placement now (window_win32.cpp); in full screen, the one it left.
+    WindowPlacement CurrentPlacement() const;
+    // Puts the window where placement says (window_win32.cpp): its normal rectangle and
+    // maximised state when known, then full screen when it was.
+    void ApplyPlacement();
+    // Switches between the window and a borderless full screen on its monitor
+    // (window_win32.cpp); the way back restores the style and placement it left.
+    void ToggleFullScreen();
+    // ToggleFullScreen for a key press, but not for the key's auto-repeat.
+    void ToggleFullScreenOnce(std::intptr_t lParam);
 
     // The display mode was switched for a full-screen run and must be restored.
     bool displayModeChanged = false;
+    // The placement to open with, then the one a switch to full screen left.
+    WindowPlacement placement;
+    // Set while the window is the borderless full screen.
+    bool fullScreenWindow = false;
     // Set once OnExit has run; the window then only takes the system's default handling.
     bool exited = false;
 };

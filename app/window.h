@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/window_placement.h"
 #include "base/platform_types.h"
 
 // Prompt: a message the player should see answered in the very next frame (a key, a mouse
@@ -22,6 +23,9 @@ std::string WindowClassName(const std::string& title);
 void ReadClientSize(WindowHandle window, int& width, int& height);
 // The dots per inch of the screen the window opens on (96 at 100 % scaling).
 int ScreenDotsPerInch();
+// The saved placement when the window's title bar there lies whole on a monitor's work area
+// now; otherwise the default place, keeping maximised and full screen.
+WindowPlacement ChooseSavedPlacement(const WindowPlacement& saved);
 // Size of the primary display.
 void ReadScreenSize(int& width, int& height);
 // A start-up failure message box with caption "ERROR".

@@ -1,10 +1,12 @@
-// The main window on Win32: class registration, optional full-screen mode, creation, the
+// The main window on Win32: class registration, optional full-screen display mode, creation
+// where the last run left it, the borderless full screen F11 and Alt+Enter switch to, the
 // window procedure and the message pump. Every message the program reacts to becomes one of
 // the Application's virtual operations or a change of the shared mouse state.
 #include "app/window.h"
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "app/application.h"
 #include "base/key_translation.h"
@@ -72,6 +74,59 @@ void MoveToSuggestedRect(HWND hwnd, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The style of the window when it is not full screen.
+DWORD WindowedStyle(bool resizable) {
+    return resizable ? WS_OVERLAPPEDWINDOW
+                     : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+}
+
+Rect FromRECT(const RECT& r) {
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+RECT ToRECT(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info)) {
+        reinterpret_cast<std::vector<Rect>*>(areas)->push_back(FromRECT(info.rcWork));
+    }
+    return TRUE;
+}
+
+std::vector<Rect> MonitorWorkAreas() {
+    std::vector<Rect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+// The title bar's height with the frame above it, as a windowed window has them.
+int TitleBarHeight() {
+    return GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) +
+           GetSystemMetrics(SM_CXPADDEDBORDER);
+}
+
+// The monitor's own dots per inch; GetDpiForMonitor is looked up at run time, since older
+// systems and Wine may lack it (0 then).
+int MonitorDotsPerInch(HMONITOR monitor) {
+    using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    HMODULE shcore = LoadLibraryA("shcore.dll");
+    if (shcore == nullptr) {
+        return 0;
+    }
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    // Through a plain function pointer type, which any function pointer converts to.
+    const FARPROC proc = GetProcAddress(shcore, "GetDpiForMonitor");
+    const auto call = reinterpret_cast<GetDpiForMonitorCall>(reinterpret_cast<void (*)()>(proc));
+    const bool found = call != nullptr && SUCCEEDED(call(monitor, 0, &dpiX, &dpiY)); // effective
+    FreeLibrary(shcore);
+    return found ? static_cast<int>(dpiY) : 0;
+}
+
 int SignedLow(std::intptr_t value) {
     return static_cast<short>(LOWORD(value));
 }
@@ -107,14 +162,14 @@ bool Application::CreateAppWindow(const std::string& caption, int x, int y, int 
         return false;
     }
 
-    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    DWORD style = WindowedStyle(false);
     DWORD exStyle = 0;
     if (fullscreen) {
         style = WS_POPUP;
         exStyle = WS_EX_APPWINDOW;
         ShowCursor(FALSE);
     } else if (resizable) {
-        style = WS_OVERLAPPEDWINDOW;
+        style = WindowedStyle(true);
         exStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;
     }
     RECT outer = {0, 0, clientWidth, clientHeight};
@@ -133,7 +188,11 @@ bool Application::CreateAppWindow(const std::string& caption, int x, int y, int 
         ShowBox("Window Creation Error", "ERROR", MB_ICONEXCLAMATION);
         return false;
     }
-    ShowWindow(created, maximise ? SW_MAXIMIZE : SW_SHOWNORMAL);
+    if (placement.known && !fullscreen) {
+        ApplyPlacement();
+    } else {
+        ShowWindow(created, maximise ? SW_MAXIMIZE : SW_SHOWNORMAL);
+    }
     SetForegroundWindow(created);
     SetFocus(created);
     return true;
@@ -186,7 +245,22 @@ std::intptr_t Application::HandleMessage(WindowHandle handle, unsigned message,
     }
     case DpiChangedMessage: MoveToSuggestedRect(hwnd, *reinterpret_cast<RECT*>(lParam)); return 0;
     case WM_WINDOWPOSCHANGING: Render(true); return 0;
+    case WM_SYSKEYDOWN:
+        if (wParam != VK_RETURN) {
+            break;
+        }
+        ToggleFullScreenOnce(lParam);
+        return 0;
+    case WM_SYSCHAR:
+        if (wParam != '\r') {
+            break;
+        }
+        return 0; // Alt+Enter's character: no menu beep
     case WM_KEYDOWN: {
+        if (wParam == VK_F11) {
+            ToggleFullScreenOnce(lParam);
+            return 0;
+        }
         const bool shift = GetKeyState(VK_SHIFT) < 0;
         const bool numLock = GetKeyState(VK_NUMLOCK) != 0;
         const int key = TranslateKeyDown(static_cast<int>(wParam), shift, numLock);
@@ -332,6 +406,12 @@ void ReadClientSize(WindowHandle window, int& width, int& height) {
 }
 
 int ScreenDotsPerInch() {
+    // The default place is on the primary monitor.
+    const int monitorDotsPerInch =
+        MonitorDotsPerInch(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    if (monitorDotsPerInch > 0) {
+        return monitorDotsPerInch;
+    }
     HDC screen = GetDC(nullptr);
     if (screen == nullptr) {
         return 0;
@@ -361,4 +441,69 @@ void Application::DestroyAppWindow() {
         ChangeDisplaySettingsA(nullptr, 0);
         displayModeChanged = false;
     }
+}
+
+WindowPlacement ChooseSavedPlacement(const WindowPlacement& saved) {
+    return ChoosePlacement(saved, TitleBarHeight(), MonitorWorkAreas());
+}
+
+WindowPlacement Application::CurrentPlacement() const {
+    if (fullScreenWindow) {
+        return placement;
+    }
+    WINDOWPLACEMENT now;
+    now.length = sizeof now;
+    WindowPlacement current;
+    if (window == nullptr || !GetWindowPlacement(static_cast<HWND>(window), &now)) {
+        return current;
+    }
+    current.normal = FromRECT(now.rcNormalPosition);
+    current.maximised = now.showCmd == SW_SHOWMAXIMIZED;
+    current.known = HasArea(current.normal);
+    return current;
+}
+
+void Application::ApplyPlacement() {
+    WINDOWPLACEMENT wanted;
+    std::memset(&wanted, 0, sizeof wanted);
+    wanted.length = sizeof wanted;
+    wanted.showCmd = placement.maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    wanted.rcNormalPosition = ToRECT(placement.normal);
+    SetWindowPlacement(static_cast<HWND>(window), &wanted);
+    if (placement.fullScreen) {
+        ToggleFullScreen();
+    }
+}
+
+void Application::ToggleFullScreenOnce(std::intptr_t lParam) {
+    // Bit 30: the key was already down; holding it must not switch back and forth. A run in
+    // a changed display mode is full screen already.
+    if ((lParam & (1L << 30)) == 0 && !fullscreen) {
+        ToggleFullScreen();
+    }
+}
+
+void Application::ToggleFullScreen() {
+    HWND hwnd = static_cast<HWND>(window);
+    if (fullScreenWindow) {
+        fullScreenWindow = false;
+        SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(WindowedStyle(resizable) | WS_VISIBLE));
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        placement.fullScreen = false;
+        ApplyPlacement();
+        return;
+    }
+    MONITORINFO info;
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info)) {
+        return;
+    }
+    placement = CurrentPlacement();
+    placement.fullScreen = true;
+    fullScreenWindow = true;
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(WS_POPUP | WS_VISIBLE));
+    const RECT& screen = info.rcMonitor;
+    SetWindowPos(hwnd, HWND_TOP, screen.left, screen.top, screen.right - screen.left,
+                 screen.bottom - screen.top, SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
 }

@@ -16,6 +16,7 @@
 #include "shell/data_archive.h"
 #include "shell/data_files.h"
 #include "shell/shell_artwork.h"
+#include "shell/window_file.h"
 #include "text/font.h"
 #include "text/text.h"
 
@@ -60,6 +61,14 @@ GameShell::GameShell() {
     width = ShellWindowWidth;
     height = ShellWindowHeight;
     soundCheckbox.SetTarget(&SoundEnabled);
+    // The window's place belongs to the computer, not to a player: it is kept in the run's
+    // data folder.
+    loadPlacement = []() {
+        return LoadWindowPlacement(DataStoreForThisRun(), DataFoldersForThisRun());
+    };
+    savePlacement = [](const WindowPlacement& now) {
+        SaveWindowPlacement(DataStoreForThisRun(), DataFoldersForThisRun(), now);
+    };
 }
 
 GameShell::~GameShell() {

@@ -43,6 +43,15 @@ bool Application::CreateAppWindow(const std::string&, int, int, int, int, int, b
 
 void Application::DestroyAppWindow() {}
 
+// No monitor to restore a placement onto, and no window to have one.
+WindowPlacement ChooseSavedPlacement(const WindowPlacement& saved) {
+    return ChoosePlacement(saved, 0, {});
+}
+
+WindowPlacement Application::CurrentPlacement() const {
+    return WindowPlacement();
+}
+
 // Without a window there is no surface: pixels stay null, as when a DIB section is refused.
 BackBuffer::BackBuffer(WindowHandle owner, int w, int h) : width(w), height(h), window(owner) {}
 
