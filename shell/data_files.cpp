@@ -129,6 +129,12 @@ void SaveFiles(FileStore& store, const DataFileSet& files, DataFileState& state)
     }
 }
 
+// Any file under the marker's name counts, whatever it holds or whether it can be read.
+bool IsInstalledCopy(FileStore& store, const std::string& programFolder) {
+    std::string ignored;
+    return store.Read(programFolder + InstalledMarkerName, 0, ignored) != ReadStatus::Missing;
+}
+
 } // namespace
 
 int LoadDataBytes(const std::string& settingsBytes, const std::string& highScoreBytes,
@@ -210,7 +216,9 @@ int RecordedHighScoreLength(const std::string& settingsBytes, const DataFileSet&
 
 DataFolders ChooseDataFolders(FileStore& store, const std::string& programFolder) {
     const std::string userFolder = store.UserDataFolder();
-    if (userFolder.empty() || store.FolderWritable(programFolder)) {
+    const bool keptBeside =
+        !IsInstalledCopy(store, programFolder) && store.FolderWritable(programFolder);
+    if (userFolder.empty() || keptBeside) {
         return {programFolder, std::string()};
     }
     return {userFolder, programFolder};

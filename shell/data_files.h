@@ -37,8 +37,13 @@ std::string SettingsFileBytes(const DataFileSet& files, int storedLength);
 // SettingsFileBytes writes them for files' header and version; -1 for anything else.
 int RecordedHighScoreLength(const std::string& settingsBytes, const DataFileSet& files);
 
+// The file the installer puts beside an installed program: such a copy keeps its data in
+// the per-user folder, never where it is installed.
+constexpr const char* InstalledMarkerName = "installed.txt";
+
 // The program's folder when a file can be created in it; otherwise the store's per-user
-// folder, starting from the files in the program's folder until it holds its own.
+// folder, starting from the files in the program's folder until it holds its own. An
+// installed copy always uses the per-user folder when there is one.
 DataFolders ChooseDataFolders(FileStore& store, const std::string& programFolder);
 
 // What the load at start learned about the files on disk; the save at exit relies on it.

@@ -445,6 +445,49 @@ TEST(DataFolderChoice, AReadOnlyProgramFolderMovesTheFilesToTheUserFolder) {
     ExpectSameData(Load(store, folders), first);
 }
 
+TEST(DataFolderChoice, AnInstalledCopyKeepsItsFilesInTheUserFolder) {
+    const std::string marker = ProgramFolder + InstalledMarkerName;
+    struct Case {
+        const char* what;
+        bool markerThere;
+        bool markerLocked;
+        bool userFolderKnown;
+        DataFolders expected;
+    };
+    const Case cases[] = {
+        {"installed", true, false, true, {UserFolder, ProgramFolder}},
+        {"installed, marker unreadable", true, true, true, {UserFolder, ProgramFolder}},
+        {"installed, no per-user folder", true, false, false, {ProgramFolder, ""}},
+        {"unpacked from the zip", false, false, true, {ProgramFolder, ""}},
+    };
+    for (const Case& c : cases) {
+        MemoryFileStore store = StoreWithProgramFolder();
+        if (c.markerThere) {
+            store.files[marker].bytes = "installed by the setup program\r\n";
+        }
+        if (c.markerLocked) {
+            store.locked.insert(marker);
+        }
+        store.userFolder = c.userFolderKnown ? UserFolder : std::string();
+        const DataFolders folders = ChooseDataFolders(store, ProgramFolder);
+        EXPECT_EQ(folders.save, c.expected.save) << c.what;
+        EXPECT_EQ(folders.fallback, c.expected.fallback) << c.what;
+    }
+}
+
+TEST(DataFolderChoice, AnInstalledCopySavesNothingBesideTheProgram) {
+    MemoryFileStore store = StoreWithProgramFolder();
+    store.userFolder = UserFolder;
+    store.files[ProgramFolder + InstalledMarkerName].bytes = "";
+    const DataFolders folders = ChooseDataFolders(store, ProgramFolder);
+    DataFileState state;
+    Load(store, folders, state);
+    SaveDataFilesWith(store, FilledShellData().Files(), state);
+    EXPECT_FALSE(store.Has(Settings));
+    EXPECT_FALSE(store.Has(HighScores));
+    ExpectSameData(Load(store, folders), FilledShellData());
+}
+
 TEST(DataFolderChoice, AUserFolderHoldingOneFileIsLoadedAsItIs) {
     MemoryFileStore store = StoreWithProgramFolder();
     Session(store, {ProgramFolder, std::string()}, FilledShellData());
