@@ -32,3 +32,4 @@ if(BUILD_TESTING)
     set_tests_properties(dist PROPERTIES FIXTURES_REQUIRED qf_dist TIMEOUT 300
         ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
 endif()
+include(cmake/Installer.cmake)

@@ -12,6 +12,7 @@ packages=(
     fonts-dejavu-core
     g++ clang libclang-rt-14-dev
     zip unzip python3
+    nsis
 )
 
 missing=()
