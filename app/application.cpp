@@ -143,6 +143,8 @@ void Application::Shutdown() {
 
 void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
     FramePacer pacer;
+    // Set while the loop rests for a quiet screen; any message clears it.
+    bool restedQuietly = false;
     for (;;) {
         active = true;
         const PumpResult pumped = PumpOneMessage(lastWParam);
@@ -151,6 +153,7 @@ void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
         }
         if (pumped != PumpResult::Empty) {
             pacer.OnMessage();
+            restedQuietly = false;
             if (pumped == PumpResult::Prompt) {
                 pacer.RequestPromptFrame();
             }
@@ -174,12 +177,32 @@ void Application::RunFrameLoop(std::uintptr_t& lastWParam) {
         }
         loopTimer.Restart();
         stillScreen = false;
+        quietMs = 0;
         Render(false);
         pacer.OnFrame(nowUs, std::int64_t{framePeriodMs} * 1000);
-        if (restWhenStill && stillScreen && LastFrameChangedNothing()) {
+        restedQuietly = RestAfterFrame(pacer, nowUs, restedQuietly);
+    }
+}
+
+bool Application::RestAfterFrame(FramePacer& pacer, std::int64_t frameUs, bool restedQuietly) {
+    if (!restWhenStill) {
+        return false;
+    }
+    const bool settled = LastFrameChangedNothing();
+    if (stillScreen) {
+        if (settled) {
             pacer.Rest();
         }
+        return false;
     }
+    // A frame answering input may leave a change for the next one to show, so a quiet
+    // screen first waits for a frame that changed nothing; after a rest no message broke,
+    // nothing is pending. The rest runs from now, when the screen measured its time.
+    if (quietMs <= 0 || !(settled || restedQuietly)) {
+        return false;
+    }
+    pacer.Rest(PreciseMicroseconds() - frameUs + std::int64_t{quietMs} * 1000);
+    return true;
 }
 
 void Application::Render(bool onEvent) {

@@ -15,6 +15,7 @@
 #include "base/tick_timer.h"
 
 class BackBuffer;
+class FramePacer;
 
 class Application {
   public:
@@ -123,6 +124,9 @@ class Application {
     // Whether the loop may rest on a still screen; tests whose scripts count frames turn it
     // off so that every period still draws one.
     bool restWhenStill = true;
+    // Set by DrawFrame when only a clock moves: milliseconds until it next shows a change.
+    // The loop then rests that long (a message still draws at once); 0 draws every period.
+    int quietMs = 0;
     // Called with each typed character (a Windows-1252 code, never below 0x20 nor 0x7F),
     // for text entry; keys still arrive through OnKeyDown. Empty: typing is ignored.
     std::function<void(unsigned char code)> onCharacter;
@@ -145,6 +149,9 @@ class Application {
     void RunFrameLoop(std::uintptr_t& lastWParam);
     // Whether the last present found nothing that differed from the frame before.
     bool LastFrameChangedNothing() const;
+    // Lets the pacer rest after a still or quiet frame begun at frameUs; returns whether the
+    // loop now rests for a quiet screen's own next change.
+    bool RestAfterFrame(FramePacer& pacer, std::int64_t frameUs, bool restedQuietly);
     void HandleSize(WindowHandle hwnd, std::uintptr_t wParam, std::intptr_t lParam);
     void HandlePaint(WindowHandle hwnd);
     void HandleLeftPress(int x, int y);

@@ -29,9 +29,9 @@ void FramePacer::OnFrame(std::int64_t nowUs, std::int64_t periodUs) {
     }
 }
 
-void FramePacer::Rest() {
+void FramePacer::Rest(std::int64_t forUs) {
     resting = true;
-    nextDueUs = lastFrameUs + RestUs;
+    nextDueUs = lastFrameUs + forUs;
 }
 
 void FramePacer::OnMessage() {

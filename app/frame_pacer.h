@@ -20,9 +20,10 @@ class FramePacer {
     int WaitMs(std::int64_t nowUs) const;
     // A frame was drawn, starting at nowUs, with a period of periodUs.
     void OnFrame(std::int64_t nowUs, std::int64_t periodUs);
-    // The frame just drawn showed a screen that changes only with input, and nothing on it
-    // changed: the next frame waits for a message, or at most RestUs after this one.
-    void Rest();
+    // Nothing on the frame just drawn changes before forUs after its start but with input:
+    // the next frame waits for a message, or at most forUs. A screen that changes only with
+    // input rests RestUs once a frame changed nothing, in case it changes by itself after all.
+    void Rest(std::int64_t forUs = RestUs);
     // A message arrived; a resting loop draws again at the next period's time.
     void OnMessage();
 

@@ -137,6 +137,9 @@ class ArithmeticGame : public GameShell {
     bool SkipOffered() const;
     void RunCommand(const std::string& command);
     void UpdatePlay();
+    // How long play may go undrawn: until the clock's next shown second, 0 while anything
+    // else moves.
+    int QuietPlayMs() const;
     bool OnSetupKey(int key);
     void OnPlayKey(int key);
     void ApplyLayout();

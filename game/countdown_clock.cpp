@@ -62,6 +62,10 @@ void CountdownClock::ShiftStart(int ms) {
     }
 }
 
+int CountdownClock::MsToNextSecond() const {
+    return static_cast<int>(1000u - timer.Elapsed() % 1000u);
+}
+
 bool CountdownClock::BlinkPhase() const {
     return (timer.Elapsed() / BlinkHalfPeriodMs) % 2u == 0;
 }

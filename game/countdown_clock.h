@@ -25,6 +25,8 @@ class CountdownClock : public Widget {
     void Adjust(int ms);
     void Pause() { timer.Pause(); }
     void Resume() { timer.Resume(); }
+    // Milliseconds of clock time until the shown seconds next change, 1 to 1000.
+    int MsToNextSecond() const;
     // Alternates every 250 ms of clock time, for blinking in the last seconds.
     bool BlinkPhase() const;
     // Borrows the tick sound (null ignored) and marks it not to cut off other sounds.

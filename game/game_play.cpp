@@ -9,6 +9,7 @@
 #include "game/answer_check.h"
 #include "game/arithmetic_game.h"
 #include "game/scoring.h"
+#include "game/time_lamps.h"
 #include "progress/weak_facts.h"
 #include "text/text.h"
 
@@ -203,7 +204,16 @@ void ArithmeticGame::DrawGame() {
     }
     ApplyLayout();
     DrawShownScreen();
-    stillScreen = setupMode; // play has its clock, lamps and fades
+    stillScreen = setupMode;
+    quietMs = setupMode ? 0 : QuietPlayMs();
+}
+
+int ArithmeticGame::QuietPlayMs() const {
+    // The lamps change only with the shown second, except while they blink.
+    const bool animated = !GameScreenShown() || shownScreen == GameScreen::Review ||
+                          fadeLevel != 0 || practice.ShownAnswerVisible() ||
+                          LampsBlink(clock.RemainingSeconds());
+    return animated ? 0 : clock.MsToNextSecond();
 }
 
 void ArithmeticGame::DrawShownScreen() {

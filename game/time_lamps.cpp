@@ -24,9 +24,13 @@ ColorRef LampColour(const LampBands& band, int seconds) {
 
 } // namespace
 
+bool LampsBlink(int remainingSeconds) {
+    return remainingSeconds < BlinkBelowSeconds;
+}
+
 void LampColours(int remainingSeconds, bool blinkPhase, ColorRef lamps[3]) {
     for (int i = 0; i < 3; ++i) {
-        lamps[i] = remainingSeconds < BlinkBelowSeconds ? (blinkPhase ? LampRed : LampOff)
-                                                        : LampColour(Bands[i], remainingSeconds);
+        lamps[i] = LampsBlink(remainingSeconds) ? (blinkPhase ? LampRed : LampOff)
+                                                : LampColour(Bands[i], remainingSeconds);
     }
 }
