@@ -17,7 +17,7 @@ import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from harness import data_files, wine, x11  # noqa: E402
+from harness import data_files, wine  # noqa: E402
 from harness.layout import HEIGHT, WIDTH, find_font_height  # noqa: E402
 from harness.session import GameSession  # noqa: E402
 
@@ -82,17 +82,7 @@ def check_it_runs(zip_path):
 def main():
     args = parse_arguments()
     problems = check_contents(args)
-    display = x11.ensure_display()
-    try:
-        wine.prepare_prefix()
-        prefix = wine.PrivatePrefix()
-        try:
-            problems += check_it_runs(args.zip)
-        finally:
-            prefix.remove()
-    finally:
-        if display is not None:
-            display.stop()
+    problems += wine.run_in_private_prefix(lambda: check_it_runs(args.zip))
     for problem in problems:
         print("dist: " + problem)
     if not problems:

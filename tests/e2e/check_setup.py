@@ -22,7 +22,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from harness import data_files, wine, x11  # noqa: E402
+from harness import data_files, wine  # noqa: E402
 from harness.layout import find_font_height  # noqa: E402
 from harness.session import GameSession  # noqa: E402
 
@@ -189,17 +189,7 @@ def check_setup(args):
 
 def main():
     args = parse_arguments()
-    display = x11.ensure_display()
-    try:
-        wine.prepare_prefix()
-        prefix = wine.PrivatePrefix()
-        try:
-            problems = check_setup(args)
-        finally:
-            prefix.remove()
-    finally:
-        if display is not None:
-            display.stop()
+    problems = wine.run_in_private_prefix(lambda: check_setup(args))
     for problem in problems:
         print("setup: " + problem)
     if not problems:

@@ -14,6 +14,8 @@ import shutil
 import subprocess
 import tempfile
 
+from harness import x11
+
 REGISTRY_FILES = ("system.reg", "user.reg", "userdef.reg", ".update-timestamp")
 
 REPO_ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.dirname(
@@ -91,3 +93,19 @@ class PrivatePrefix:
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.environ["WINEPREFIX"] = self.shared
         shutil.rmtree(self.path, ignore_errors=True)
+
+
+def run_in_private_prefix(check):
+    """check() with an X display and a private overlay of the project's prefix, both gone
+    afterwards; returns what check returns."""
+    display = x11.ensure_display()
+    try:
+        prepare_prefix()
+        prefix = PrivatePrefix()
+        try:
+            return check()
+        finally:
+            prefix.remove()
+    finally:
+        if display is not None:
+            display.stop()
