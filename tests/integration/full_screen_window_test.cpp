@@ -65,16 +65,10 @@ TEST(WindowFullScreen, F11AndAltEnterKeepAGameInPlay) {
     int fullWidth = 0;
     int fullHeight = 0;
     game.script = [&] {
-        switch (game.frames) {
-        case 1: PostKey(game, '1'); break; // Play
-        case 3: PostKey(game, '1'); break; // Start Game
-        case 5: {
-            const std::string result = RightAnswerText(game.dealer.currentProblem);
-            if (result.size() > 1) {
-                PostKey(game, result[0]);
-            }
-            break;
+        if (PostStartWithHalfAnswer(game)) {
+            return;
         }
+        switch (game.frames) {
         case 7:
             before = ReadPlay(game);
             windowBefore = WindowRect(game);

@@ -103,17 +103,10 @@ TEST(WindowScaling, AGameInPlayKeepsItsStateThroughResizes) {
     bool stillPlaying = false;
     bool started = false;
     game.script = [&] {
-        switch (game.frames) {
-        case 1: PostKey(game, '1'); break; // Play
-        case 3: PostKey(game, '1'); break; // Start Game
-        case 5: {
-            // Half an answer stays typed only when the result has two digits or more.
-            const std::string result = RightAnswerText(game.dealer.currentProblem);
-            if (result.size() > 1) {
-                PostKey(game, result[0]);
-            }
-            break;
+        if (PostStartWithHalfAnswer(game)) {
+            return;
         }
+        switch (game.frames) {
         case 7:
             started = !game.setupMode;
             before = game.dealer.currentProblem;
