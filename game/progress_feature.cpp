@@ -37,7 +37,8 @@ void ProgressFeature::Save() {
 
 void ProgressFeature::SaveOptionsIfChanged() {
     const ProgressOptions& now = history.options;
-    if (now.weakFacts != savedOptions.weakFacts || now.showAnswer != savedOptions.showAnswer) {
+    if (now.weakFacts != savedOptions.weakFacts || now.showAnswer != savedOptions.showAnswer ||
+        now.facts != savedOptions.facts) {
         savedOptions = now;
         Save();
     }

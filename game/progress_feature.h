@@ -18,7 +18,8 @@ class ProgressFeature {
     // empty history.
     void Load(const DataFileState& dataFiles);
     void Save();
-    // Saves at once when the practice switches differ from what progress.dat last had.
+    // Saves at once when the practice switches or the chosen facts differ from what
+    // progress.dat last had.
     void SaveOptionsIfChanged();
     // Adds the ended game's record and saves it now, so a game-over screen never dismissed
     // loses nothing of it.

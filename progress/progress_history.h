@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "progress/fact_choice.h"
 #include "progress/problem.h"
 
 // The most facts and games kept; the least recently seen fact and the oldest game go first.
@@ -45,12 +46,19 @@ struct GameRecord {
     int right = 0;
     int wrong = 0;
     int medianMs = 0; // of the game's timed answers; 0 without one
+    // The chosen facts as DescribeFacts gives them, empty on the levels; and whether it
+    // was a calm round. Either keeps the game out of the high scores and apart on the chart.
+    std::string facts;
+    bool calm = false;
+    bool KeptApart() const { return calm || !facts.empty(); }
 };
 
-// The practice switches kept with the history rather than in settings.dat.
+// The practice switches and the chosen facts, kept with the history rather than in
+// settings.dat.
 struct ProgressOptions {
     bool weakFacts = false;
     bool showAnswer = false;
+    FactChoice facts;
 };
 
 class ProgressHistory {

@@ -643,7 +643,8 @@ namespace {
 ProgressHistory Sample() {
     ProgressHistory history;
     SampleHistoryMaker(11).Fill(history, 3);
-    history.options = {true, true};
+    history.options.weakFacts = true;
+    history.options.showAnswer = true;
     return history;
 }
 
