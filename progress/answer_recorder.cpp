@@ -2,9 +2,7 @@
 
 void AnswerRecorder::BeginGame(ProgressHistory& history) {
     gameNumber = history.BeginGame();
-    right = 0;
-    wrong = 0;
-    times.clear();
+    timed.clear();
     misses.clear();
     timer = TickTimer(); // a new game starts running, whatever the last one left
     missed = false;
@@ -31,8 +29,7 @@ void AnswerRecorder::Right(ProgressHistory& history, const Problem& problem) {
     }
     const int ms = ElapsedMs();
     history.RecordFact(problem, FactOutcome::Right, ms, gameNumber);
-    times.push_back(ms);
-    ++right;
+    timed.push_back({problem, ms, true});
 }
 
 void AnswerRecorder::Wrong(ProgressHistory& history, const Problem& problem) {
@@ -41,8 +38,7 @@ void AnswerRecorder::Wrong(ProgressHistory& history, const Problem& problem) {
     }
     const int ms = ElapsedMs();
     history.RecordFact(problem, FactOutcome::Wrong, ms, gameNumber);
-    times.push_back(ms);
-    ++wrong;
+    timed.push_back({problem, ms, false});
     Miss(problem);
 }
 
@@ -62,8 +58,11 @@ void AnswerRecorder::Unanswered(const Problem& problem) {
 
 GameRecord AnswerRecorder::Result() const {
     GameRecord game;
-    game.right = right;
-    game.wrong = wrong;
+    std::vector<int> times;
+    for (const TimedAnswer& answer : timed) {
+        ++(answer.right ? game.right : game.wrong);
+        times.push_back(answer.ms);
+    }
     game.medianMs = MedianMs(times);
     return game;
 }

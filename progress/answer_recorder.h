@@ -11,6 +11,13 @@
 #include "progress/problem.h"
 #include "progress/progress_history.h"
 
+// One problem's first judged answer: the problem as shown, its time and its verdict.
+struct TimedAnswer {
+    Problem problem;
+    int ms = 0;
+    bool right = false;
+};
+
 class AnswerRecorder {
   public:
     // A new game in history: its number, empty tallies.
@@ -33,6 +40,8 @@ class AnswerRecorder {
 
     // The problems missed (answered wrong, skipped or left at the end) this game, in order.
     std::vector<Problem> misses;
+    // The game's judged problems in order (skips and the problem left at the end have none).
+    std::vector<TimedAnswer> timed;
 
   private:
     void Miss(const Problem& problem);
@@ -41,7 +50,4 @@ class AnswerRecorder {
     TickTimer timer;
     int gameNumber = 0;
     bool missed = false;
-    int right = 0;
-    int wrong = 0;
-    std::vector<int> times;
 };

@@ -104,14 +104,22 @@ void AppendGameRows(std::string& csv, const ProgressHistory& history) {
 
 } // namespace
 
-std::string FactText(const FactRecord& fact) {
+std::string ProblemText(const Problem& problem) {
     std::string text;
-    AppendDecimal(text, fact.operandA);
+    AppendDecimal(text, problem.operandA);
     text += ' ';
-    text += static_cast<char>(fact.operation);
+    text += static_cast<char>(problem.operation);
     text += ' ';
-    AppendDecimal(text, fact.operandB);
+    AppendDecimal(text, problem.operandB);
     return text;
+}
+
+std::string FactText(const FactRecord& fact) {
+    Problem problem;
+    problem.operandA = fact.operandA;
+    problem.operation = fact.operation;
+    problem.operandB = fact.operandB;
+    return ProblemText(problem);
 }
 
 int FactMeanMs(const FactRecord& fact) {

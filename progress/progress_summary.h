@@ -12,6 +12,7 @@
 #include "progress/progress_history.h"
 
 // "7 x 8"; division shows its sign's code, which the font draws as a division sign.
+std::string ProblemText(const Problem& problem);
 std::string FactText(const FactRecord& fact);
 // The average of the fact's timed answers in milliseconds; -1 without one.
 int FactMeanMs(const FactRecord& fact);
