@@ -1,6 +1,9 @@
-// ProblemDealer: difficulty rows, dealing from the pools, weak facts in place of regular
-// problems, the challenge problem and the level-to-level widening of the operand bounds.
+// ProblemDealer: difficulty rows, dealing from the pools or from the chosen facts, weak facts
+// in place of regular problems, the challenge problem and the level-to-level widening of the
+// operand bounds.
 #include "game/problem_dealer.h"
+
+#include <vector>
 
 #include "base/random.h"
 
@@ -40,6 +43,10 @@ constexpr int ChallengeRightExtra = 6;
 constexpr int ChallengeDividendOffset = 20;
 // With weak facts on, one regular problem in this many is a weak fact.
 constexpr int WeakFactOdds = 3;
+// A challenge from chosen tables uses this many of the largest other factors; one from a
+// band, sums (or first operands) in its top part of this many.
+constexpr int ChallengeFactors = 3;
+constexpr int ChallengeBandParts = 5;
 
 // Divisible by a small prime without being that prime: below 19 * 19 that is "composite".
 bool IsDividend(int v) {
@@ -100,13 +107,105 @@ void PutLargerFirst(Problem& problem) {
     }
 }
 
+Problem Shown(Problem problem) {
+    PutLargerFirst(problem);
+    return problem;
+}
+
+bool SameProblem(const Problem& a, const Problem& b) {
+    return a.operation == b.operation && a.operandA == b.operandA && a.operandB == b.operandB;
+}
+
+bool IsTableOperation(std::uint8_t operation) {
+    return operation == OpMultiply || operation == OpDivide;
+}
+
+// The facts of one operation that a choice deals from, in a fixed order, each as shown: a
+// table times an other factor in low..high (x, or the product divided by the table for /),
+// sums in low..high (+), or differences whose first operand is in low..high (-).
+struct FactSet {
+    std::uint8_t operation = 0;
+    std::vector<int> tables;
+    int low = 0;
+    int high = 0;
+
+    int Count() const;
+    Problem At(int index) const;
+};
+
+// How many sums a + b = value (a, b >= 1), or differences value - b (1 <= b <= value).
+int FactsOfValue(std::uint8_t operation, int value) {
+    return operation == OpAdd ? value - 1 : value;
+}
+
+int FactSet::Count() const {
+    if (IsTableOperation(operation)) {
+        return static_cast<int>(tables.size()) * (high - low + 1);
+    }
+    int count = 0;
+    for (int value = low; value <= high; ++value) {
+        count += FactsOfValue(operation, value);
+    }
+    return count;
+}
+
+Problem FactSet::At(int index) const {
+    if (IsTableOperation(operation)) {
+        const int width = high - low + 1;
+        const int table = tables[static_cast<std::size_t>(index / width)];
+        const int other = low + index % width;
+        return operation == OpMultiply ? Shown(Problem{table, OpMultiply, other})
+                                       : Problem{table * other, OpDivide, table};
+    }
+    int value = low;
+    while (index >= FactsOfValue(operation, value)) {
+        index -= FactsOfValue(operation, value);
+        ++value;
+    }
+    return operation == OpAdd ? Problem{index + 1, OpAdd, value - index - 1}
+                              : Problem{value, OpSubtract, index + 1};
+}
+
+// The choice's facts of an operation it covers; for a challenge only its largest ones.
+FactSet ChosenFacts(const FactChoice& facts, std::uint8_t operation, bool challenge) {
+    FactSet set;
+    set.operation = operation;
+    set.low = 1;
+    if (IsTableOperation(operation)) {
+        set.tables = facts.Tables();
+        set.high = facts.otherFactorMax;
+        if (challenge) {
+            set.low = set.high - ChallengeFactors + 1;
+        }
+    } else {
+        set.high = facts.BandLimit();
+        if (challenge) {
+            set.low = set.high - set.high / ChallengeBandParts + 1;
+        }
+    }
+    return set;
+}
+
+// One fact of the set for one draw; when it shows as before does, the next one that does not.
+Problem DealFact(const FactSet& set, const Problem& before) {
+    const int count = set.Count();
+    const int first = RandomInRange(0, count - 1);
+    const Problem shownBefore = Shown(before);
+    Problem fact = set.At(first);
+    for (int step = 1; step < count && SameProblem(fact, shownBefore); ++step) {
+        fact = set.At((first + step) % count);
+    }
+    return fact;
+}
+
 } // namespace
 
 bool OperationChoice::Any() const {
     return addEnabled || subtractEnabled || multiplyEnabled || divideEnabled;
 }
 
-void ProblemDealer::NewGame(int newDifficulty, const OperationChoice& choice) {
+void ProblemDealer::NewGame(int newDifficulty, const OperationChoice& choice,
+                            const FactChoice& chosenFacts) {
     needFreshCurrent = true;
     problemNumber = 0;
     maxOperandA = FirstMaxOperand;
@@ -114,6 +213,8 @@ void ProblemDealer::NewGame(int newDifficulty, const OperationChoice& choice) {
     problemsPerLevel = ProblemsPerLevel;
     ApplyDifficulty(newDifficulty);
     ops = choice;
+    facts = chosenFacts;
+    shownBefore = Problem();
     FillOperationPool();
     AdvanceProblem();
 }
@@ -155,16 +256,17 @@ void ProblemDealer::FillOperationPool() {
 
 bool ProblemDealer::AdvanceProblem() {
     if (needFreshCurrent) {
-        DealRegular(currentProblem);
+        DealRegular(currentProblem, shownBefore);
         needFreshCurrent = false;
     } else {
+        shownBefore = currentProblem;
         currentProblem = nextProblem;
     }
     bool challengeBecameCurrent = false;
     if (problemNumber == problemsPerLevel - 2) {
         DealChallenge(nextProblem);
     } else {
-        DealRegular(nextProblem);
+        DealRegular(nextProblem, currentProblem);
         challengeBecameCurrent = problemNumber == problemsPerLevel - 1;
     }
     PutLargerFirst(nextProblem);
@@ -173,22 +275,29 @@ bool ProblemDealer::AdvanceProblem() {
     return challengeBecameCurrent;
 }
 
-void ProblemDealer::DealRegular(Problem& problem) {
+void ProblemDealer::DealRegular(Problem& problem, const Problem& before) {
     if (weakFacts && RandomInRange(0, WeakFactOdds - 1) == 0 && DealWeakFact(problem)) {
         return;
     }
     problem.operation = static_cast<std::uint8_t>(operationPool.PickRandom());
-    DrawOperands(problem);
+    if (ChoiceCovers(problem.operation)) {
+        problem = DealFact(ChosenFacts(facts, problem.operation, false), before);
+    } else {
+        DrawOperands(problem);
+    }
 }
 
 bool ProblemDealer::DealWeakFact(Problem& problem) const {
     return weakFacts([this](const Problem& candidate) { return WeakFactFits(candidate); }, problem);
 }
 
-// The fact as shown is one the level's normal deal could show.
+// The fact as shown is one the chosen facts, or else the level's normal deal, could show.
 bool ProblemDealer::WeakFactFits(const Problem& fact) const {
     if (!OperationChosen(ops, fact.operation)) {
         return false;
+    }
+    if (ChoiceCovers(fact.operation)) {
+        return ChoiceHolds(fact);
     }
     const int a = fact.operandA;
     const int b = fact.operandB;
@@ -199,6 +308,34 @@ bool ProblemDealer::WeakFactFits(const Problem& fact) const {
         // Shown larger first, so either operand may have come from the left range.
         return a >= b && (InLevelRanges(a, b) || InLevelRanges(b, a));
     case OpDivide: return IsLevelDividend(a) && IsPickableDivisor(a, b);
+    default: return false;
+    }
+}
+
+// Tables cover x and /, a band + and -; a choice no screen could set covers nothing.
+bool ProblemDealer::ChoiceCovers(std::uint8_t operation) const {
+    if (!facts.Valid()) {
+        return false;
+    }
+    if (IsTableOperation(operation)) {
+        return facts.TablesChosen();
+    }
+    return (operation == OpAdd || operation == OpSubtract) && facts.band != SumBand::Levels;
+}
+
+// The fact as shown is one of the choice's for its operation.
+bool ProblemDealer::ChoiceHolds(const Problem& fact) const {
+    const int a = fact.operandA;
+    const int b = fact.operandB;
+    const int limit = facts.BandLimit();
+    const auto tableFact = [this](int table, int other) {
+        return facts.HasTable(table) && InRange(other, 1, facts.otherFactorMax);
+    };
+    switch (fact.operation) {
+    case OpAdd: return a >= 1 && b >= 1 && a + b <= limit;
+    case OpSubtract: return b >= 1 && b <= a && a <= limit;
+    case OpMultiply: return a >= b && (tableFact(a, b) || tableFact(b, a));
+    case OpDivide: return b >= 1 && a % b == 0 && tableFact(b, a / b);
     default: return false;
     }
 }
@@ -231,6 +368,10 @@ void ProblemDealer::DrawOperands(Problem& problem) {
 
 void ProblemDealer::DealChallenge(Problem& problem) {
     problem.operation = ChallengeOperation();
+    if (ChoiceCovers(problem.operation)) {
+        problem = DealFact(ChosenFacts(facts, problem.operation, true), currentProblem);
+        return;
+    }
     if (problem.operation == OpDivide) {
         // Larger dividends than the level's; they replace the ones still left.
         BuildDividends(maxOperandA + ChallengeDividendOffset);

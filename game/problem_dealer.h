@@ -1,13 +1,15 @@
 // ProblemDealer: the problem state of one game and the rules that deal it: per-difficulty
 // settings, the current problem and its preview, ten regular problems and one challenge per
-// level, the operand ranges that widen from level to level, and, when asked, weak facts
-// from the player's history among the regular problems. Plain C++; every random number
-// comes from the shared sequence, in a fixed order, so a seed replays a whole game.
+// level, the operand ranges that widen from level to level, the facts a player has chosen
+// (times tables for x and /, a band for + and -) in place of the levels' ranges, and, when
+// asked, weak facts from the player's history among the regular problems. Plain C++; every
+// random number comes from the shared sequence, in a fixed order, so a seed replays a game.
 #pragma once
 
 #include <functional>
 
 #include "game/value_pool.h"
+#include "progress/fact_choice.h"
 #include "progress/problem.h"
 
 // The clock a game starts with and the most it can hold, in seconds.
@@ -40,9 +42,11 @@ class ProblemDealer {
     // Starts a game at difficulty 0..2: the difficulty's bonus, penalty, range step, bounds
     // and operand pools, 11 problems per level, the operation pool (and the dividends when
     // dividing), then the first problem and its preview. A difficulty outside 0..2 leaves
-    // the difficulty settings and operand pools as they were. Score, level, the typed answer,
-    // the clock and the sounds belong to the caller.
-    void NewGame(int difficulty, const OperationChoice& choice);
+    // the difficulty settings and operand pools as they were. The chosen facts replace the
+    // levels' ranges for the operations they cover; the defaults cover none. Score, level,
+    // the typed answer, the clock and the sounds belong to the caller.
+    void NewGame(int difficulty, const OperationChoice& choice,
+                 const FactChoice& chosenFacts = FactChoice());
     // Makes the preview current (or deals a fresh current problem when needFreshCurrent is
     // set), deals the next preview and counts the problem. Returns true when the challenge
     // has just become current, so the caller can play the challenge sound.
@@ -86,22 +90,32 @@ class ProblemDealer {
     ValuePool dividendPool;
     int difficulty = DifficultyNormal;
     OperationChoice ops;
+    // The facts chosen for the game. An operation they cover deals one of them with a single
+    // draw, never the problem shown just before, and its challenge from the largest of them;
+    // levels do not widen them.
+    FactChoice facts;
     // Where weak facts come from; empty = the option is off, and then dealing spends no
     // draw on it. When set, each regular problem (not the challenge) is, one time in three,
-    // a weak fact of the chosen operations that the level's ranges could deal. Weak facts
-    // leave the operand pools and dividends alone.
+    // a weak fact of the chosen operations that the level's ranges (or the chosen facts)
+    // could deal. Weak facts leave the operand pools and dividends alone.
     WeakFactSource weakFacts;
 
   private:
     void ApplyDifficulty(int newDifficulty);
     void FillOperationPool();
-    void DealRegular(Problem& problem);
+    void DealRegular(Problem& problem, const Problem& before);
     bool DealWeakFact(Problem& problem) const;
     bool WeakFactFits(const Problem& fact) const;
+    bool ChoiceCovers(std::uint8_t operation) const;
+    bool ChoiceHolds(const Problem& fact) const;
     bool InLevelRanges(int left, int right) const;
     bool IsLevelDividend(int value) const;
     void DrawOperands(Problem& problem);
     void DealChallenge(Problem& problem);
     std::uint8_t ChallengeOperation() const;
     void WidenBounds();
+
+    // The problem current before the latest promotion: the one a fresh current problem
+    // follows (the challenge, when a level has just begun).
+    Problem shownBefore;
 };
