@@ -1,8 +1,11 @@
-// The progress file's format: the file header, the two practice switches, the number of
-// games played, then the facts (each ten numbers) and the games (each eight values), each
-// list after its count. Nothing here may throw out of a load or save.
+// The progress file's format: the file header, the two practice switches, the chosen facts
+// (six numbers), the number of games played, then the facts (each ten numbers) and the
+// games (each ten values), each list after its count. The first version lacks the chosen
+// facts and each game's last two values, its facts and whether it was calm. Nothing here
+// may throw out of a load or save.
 #include "progress/progress_file.h"
 
+#include <algorithm>
 #include <set>
 #include <tuple>
 
@@ -14,6 +17,7 @@ namespace {
 
 constexpr char ProgressFileName[] = "progress.dat";
 constexpr char CsvFileName[] = "progress.csv";
+constexpr char OlderVersionSuffix[] = ".v1";
 
 void TransferUnsigned(DataArchive& archive, std::uint32_t& value) {
     // Travels as the int with the same bits, like the high-score table's scores.
@@ -35,13 +39,34 @@ void TransferFact(DataArchive& archive, FactRecord& fact) {
     }
 }
 
-void TransferGame(DataArchive& archive, GameRecord& game) {
+// A number kept in a narrower type; one out of its range reads back as another number,
+// which the exact-bytes check then refuses.
+template <typename T> void TransferNarrow(DataArchive& archive, T& value) {
+    int number = static_cast<int>(value);
+    archive.TransferInt(number);
+    value = static_cast<T>(number);
+}
+
+void TransferFactChoice(DataArchive& archive, FactChoice& choice) {
+    TransferNarrow(archive, choice.tables);
+    archive.TransferInt(choice.typedTable);
+    archive.TransferInt(choice.otherFactorMax);
+    TransferNarrow(archive, choice.band);
+    TransferNarrow(archive, choice.pace);
+    archive.TransferInt(choice.calmRound);
+}
+
+void TransferGame(DataArchive& archive, GameRecord& game, int version) {
     archive.TransferString(game.when);
     archive.TransferInt(game.difficulty);
     archive.TransferString(game.operations);
     TransferUnsigned(archive, game.score);
     for (int* field : {&game.level, &game.right, &game.wrong, &game.medianMs}) {
         archive.TransferInt(*field);
+    }
+    if (version != FirstProgressVersion) {
+        archive.TransferString(game.facts);
+        archive.TransferBool(game.calm);
     }
 }
 
@@ -63,20 +88,32 @@ bool FactHolds(const FactRecord& fact, int gamesPlayed) {
            fact.lastGame >= 0 && fact.lastGame <= gamesPlayed;
 }
 
+// A few words of printable text, as DescribeFacts writes them.
+bool FactsTextHolds(const std::string& facts) {
+    return facts.size() <= MaxGameFactsBytes &&
+           std::all_of(facts.begin(), facts.end(), [](char c) { return c >= ' ' && c <= '~'; });
+}
+
 bool GameHolds(const GameRecord& game) {
     return game.difficulty >= 0 && game.difficulty < DifficultyCount && game.level >= 0 &&
-           game.right >= 0 && game.wrong >= 0 && game.medianMs >= 0 && game.medianMs <= MaxAnswerMs;
+           game.right >= 0 && game.wrong >= 0 && game.medianMs >= 0 &&
+           game.medianMs <= MaxAnswerMs && FactsTextHolds(game.facts);
 }
 
 template <typename T> bool AnyValue(const T&) {
     return true;
 }
 
-// The file's parts in their order, each with the check a read one must pass. Parts is a
-// PartWriter or a PartReader.
-template <typename Parts> void TransferHistory(Parts& parts, ProgressHistory& history) {
+// The file's parts in their order for a version, each with the check a read one must
+// pass. Parts is a PartWriter or a PartReader.
+template <typename Parts>
+void TransferHistory(Parts& parts, ProgressHistory& history, int version) {
     parts.Field(history.options.weakFacts, TransferBool, AnyValue<bool>);
     parts.Field(history.options.showAnswer, TransferBool, AnyValue<bool>);
+    if (version != FirstProgressVersion) {
+        parts.Field(history.options.facts, TransferFactChoice,
+                    [](const FactChoice& choice) { return choice.Valid(); });
+    }
     parts.Field(history.gamesPlayed, TransferInt, [](int played) { return played >= 0; });
     std::set<std::tuple<int, int, int>> seen;
     const int played = history.gamesPlayed;
@@ -85,7 +122,10 @@ template <typename Parts> void TransferHistory(Parts& parts, ProgressHistory& hi
         return FactHolds(fact, played) &&
                seen.insert({fact.operation, fact.operandA, fact.operandB}).second;
     });
-    parts.List(history.games, MaxProgressGames, TransferGame, GameHolds);
+    const auto transferGame = [version](DataArchive& archive, GameRecord& game) {
+        TransferGame(archive, game, version);
+    };
+    parts.List(history.games, MaxProgressGames, transferGame, GameHolds);
 }
 
 // Writes each part in turn.
@@ -111,10 +151,9 @@ class PartWriter {
     DataArchive& archive;
 };
 
-// The file header as a save writes it.
-std::string HeaderBytes() {
+// The file header of a version as a save writes it.
+std::string HeaderBytes(int version) {
     std::string header = ProgressHeader;
-    int version = ProgressVersion;
     DataArchive archive;
     archive.OpenArchive(std::string(), header, version, ArchiveWrite);
     return archive.CloseArchive();
@@ -133,17 +172,20 @@ template <typename T, typename Transfer> std::string PartBytes(T value, Transfer
 
 // Reads the parts of a file in turn while each is whole and valid: it passes its check
 // and is exactly the bytes a save writes for it. From the first that is not, nothing more
-// is taken: what follows damage cannot be trusted to be what it seems.
+// is taken: what follows damage cannot be trusted to be what it seems. A file of either
+// version is read in its own layout.
 class PartReader {
   public:
     explicit PartReader(const std::string& file) : bytes(file) {
         std::string header;
-        int version = 0;
         archive.OpenArchive(bytes, header, version, ArchiveRead);
-        const std::string opening = HeaderBytes();
-        intact = bytes.compare(0, opening.size(), opening) == 0;
+        const std::string opening = HeaderBytes(version);
+        intact = (version == FirstProgressVersion || version == ProgressVersion) &&
+                 bytes.compare(0, opening.size(), opening) == 0;
         position = opening.size();
     }
+
+    int Version() const { return version; }
 
     template <typename T, typename Transfer, typename Check>
     void Field(T& value, Transfer transfer, Check check) {
@@ -185,6 +227,7 @@ class PartReader {
 
     const std::string& bytes;
     DataArchive archive;
+    int version = 0;
     std::size_t position = 0;
     bool intact = false;
 };
@@ -216,6 +259,10 @@ void LoadFrom(FileStore& store, const DataFolders& folders, ProgressHistory& his
             state.damagedFileKept = ProgressFilePath(state.fallbackFolder); // left alone there
         }
     } else if (whole) {
+        // Kept until the save that upgrades it has succeeded.
+        if (PartReader(file.bytes).Version() == FirstProgressVersion) {
+            state.olderBytes = file.bytes;
+        }
         state.savedBytes = std::move(file.bytes);
     } else if (read || file.status == ReadStatus::TooLarge) {
         SetAside(store, ProgressFilePath(state.folder), history, state);
@@ -233,14 +280,14 @@ std::string ProgressFileBytes(const ProgressHistory& history) {
     // a copy: the history may be a const object.
     ProgressHistory written = history;
     PartWriter parts(archive);
-    TransferHistory(parts, written);
+    TransferHistory(parts, written, version);
     return archive.CloseArchive();
 }
 
 bool RecoverProgressBytes(const std::string& bytes, ProgressHistory& history) {
     ProgressHistory read;
     PartReader parts(bytes);
-    TransferHistory(parts, read);
+    TransferHistory(parts, read, parts.Version());
     history = std::move(read);
     return parts.Whole();
 }
@@ -262,6 +309,10 @@ std::string ProgressCsvPath(const std::string& folder) {
     return folder + CsvFileName;
 }
 
+std::string OlderProgressPath(const std::string& folder) {
+    return ProgressFilePath(folder) + OlderVersionSuffix;
+}
+
 void LoadProgressFile(FileStore& store, const std::string& folder, const std::string& fallback,
                       bool createFolder, ProgressHistory& history, ProgressFileState& state) {
     state = ProgressFileState();
@@ -279,9 +330,16 @@ bool SaveProgressFile(FileStore& store, const ProgressHistory& history, Progress
                if (bytes == state.savedBytes) {
                    return true;
                }
+               const bool upgrading = !state.olderBytes.empty();
+               const std::string older = OlderProgressPath(state.folder);
                if (!ReadyToSave(store, state) ||
+                   (upgrading && !ReplaceKeptFile(store, older, state.olderBytes)) ||
                    !ReplaceKeptFile(store, ProgressFilePath(state.folder), bytes)) {
                    return false;
+               }
+               if (upgrading) {
+                   store.Remove(older);
+                   state.olderBytes.clear();
                }
                state.savedBytes = std::move(bytes);
                return true;

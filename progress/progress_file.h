@@ -4,7 +4,9 @@
 // holds (damaged, cut short, oversized, from a newer version) gives the facts and games
 // that read whole and valid before the damage, and is kept aside as progress.dat.bad (or
 // .bad2, .bad3, ..., never over an earlier copy). Saves replace it in one step through a
-// temporary file, so a crash leaves the old file or the new one.
+// temporary file, so a crash leaves the old file or the new one. A file of the first
+// version, before the chosen facts, is read in full and upgraded at the next save, its
+// bytes kept as progress.dat.v1 until that save has succeeded.
 #pragma once
 
 #include <string>
@@ -16,7 +18,11 @@
 constexpr std::size_t MaxProgressFileBytes = 1024 * 1024;
 
 constexpr char ProgressHeader[] = "Quickfigure progress";
-constexpr int ProgressVersion = 1;
+constexpr int ProgressVersion = 2;
+// The version without the chosen facts and the games' facts and pace.
+constexpr int FirstProgressVersion = 1;
+// Longest facts text a game may hold: DescribeFacts gives well under half of it.
+constexpr std::size_t MaxGameFactsBytes = 80;
 
 // What the load learned about progress.dat; the saves rely on it.
 struct ProgressFileState : KeptFileState {
@@ -25,12 +31,16 @@ struct ProgressFileState : KeptFileState {
     // Where a file that could not be read whole is kept (set aside, or left where it was);
     // empty when none was found.
     std::string damagedFileKept;
+    // A whole first-version file's bytes, kept as progress.dat.v1 by the save that first
+    // replaces it; empty when there is none to keep.
+    std::string olderBytes;
 };
 
 // The file's bytes for a history.
 std::string ProgressFileBytes(const ProgressHistory& history);
 // Reads bytes into history; false (history left as it was) for anything but the bytes
-// ProgressFileBytes writes for some history.
+// ProgressFileBytes writes for some history, or a whole first-version file (its games
+// without facts and not calm, the facts choice at its defaults).
 bool ReadProgressBytes(const std::string& bytes, ProgressHistory& history);
 // Sets history to what bytes hold up to their first damage: the switches and the games
 // played when they come before it, and every fact and game that reads whole and valid
@@ -40,6 +50,8 @@ bool RecoverProgressBytes(const std::string& bytes, ProgressHistory& history);
 // Paths in a folder that ends in a separator.
 std::string ProgressFilePath(const std::string& folder);
 std::string ProgressCsvPath(const std::string& folder);
+// Where a first-version file's bytes wait while the save that upgrades it runs.
+std::string OlderProgressPath(const std::string& folder);
 
 // Reads progress.dat from folder into history, or, when folder has none, from fallback
 // (empty for none). A leftover temporary file of a cut-short save is removed first. A
@@ -48,7 +60,9 @@ std::string ProgressCsvPath(const std::string& folder);
 void LoadProgressFile(FileStore& store, const std::string& folder, const std::string& fallback,
                       bool createFolder, ProgressHistory& history, ProgressFileState& state);
 // Writes the history when it differs from the file's last known bytes; false when a
-// needed write failed (the file on disk is then as it was).
+// needed write failed (the file on disk is then as it was). Over a first-version file it
+// first keeps the old bytes as progress.dat.v1, then replaces progress.dat, then removes
+// the copy; a failure keeping them fails the save before progress.dat is touched.
 bool SaveProgressFile(FileStore& store, const ProgressHistory& history, ProgressFileState& state);
 // Writes text to progress.csv beside progress.dat; false when it could not.
 bool ExportProgressCsv(FileStore& store, const ProgressFileState& state, const std::string& text);

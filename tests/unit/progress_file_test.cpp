@@ -5,7 +5,8 @@
 // scores, a locked file never overwritten, the fallback folder, saves cut short by a
 // failure or a power cut at each of their steps, saves that write nothing when nothing
 // changed, a game saved when the clock ends it, and the progress screen's one word on
-// damage.
+// damage. A first-version file read in full or recovered, and upgraded by a save that keeps
+// its bytes in progress.dat.v1 until it has succeeded, whatever step fails.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,6 +34,7 @@ const std::string ProgramFolder = "D:\\games\\quickfigure\\";
 const std::string Progress = SaveFolder + "progress.dat";
 const std::string SetAside = Progress + ".bad";
 const std::string Temporary = Progress + ".tmp";
+const std::string Older = Progress + ".v1";
 const std::string Settings = SaveFolder + "settings.dat";
 const std::string HighScores = SaveFolder + "highscores.dat";
 
@@ -63,8 +65,60 @@ ProgressHistory Filled() {
     history.RecordFact(Problem{6, OpMultiply, 7}, FactOutcome::Right, 0, game);
     history.RecordFact(Problem{8, OpAdd, 5}, FactOutcome::Right, 950, game);
     history.RecordGame(Game("", 2, " +  -  x  \x89 ", 40));
+    history.games.back().facts = "7, 12 to 12; within 20";
+    history.games.back().calm = true;
     history.options.showAnswer = true;
+    history.options.facts.SetTable(7, true);
+    history.options.facts.typedTable = 13;
+    history.options.facts.band = SumBand::Within100;
+    history.options.facts.pace = Pace::Calm;
+    history.options.facts.calmRound = 50;
     return history;
+}
+
+// What a first-version file keeps of a history: no chosen facts, no game's facts or pace.
+ProgressHistory FirstVersionPart(ProgressHistory history) {
+    history.options.facts = FactChoice();
+    for (GameRecord& game : history.games) {
+        game.facts.clear();
+        game.calm = false;
+    }
+    return history;
+}
+
+// The bytes of a first-version file of a history, in that version's layout.
+std::string FirstVersionBytes(const ProgressHistory& history) {
+    std::string header = ProgressHeader;
+    int version = FirstProgressVersion;
+    DataArchive archive;
+    archive.OpenArchive(std::string(), header, version, ArchiveWrite);
+    ProgressHistory copy = history;
+    archive.TransferBool(copy.options.weakFacts);
+    archive.TransferBool(copy.options.showAnswer);
+    int count = static_cast<int>(copy.facts.size());
+    for (int* number : {&copy.gamesPlayed, &count}) {
+        archive.TransferInt(*number);
+    }
+    for (FactRecord& fact : copy.facts) {
+        int operation = fact.operation;
+        for (int* field :
+             {&operation, &fact.operandA, &fact.operandB, &fact.asked, &fact.right, &fact.wrong,
+              &fact.skipped, &fact.totalMs, &fact.bestMs, &fact.lastGame}) {
+            archive.TransferInt(*field);
+        }
+    }
+    count = static_cast<int>(copy.games.size());
+    archive.TransferInt(count);
+    for (GameRecord& game : copy.games) {
+        int score = static_cast<int>(game.score);
+        archive.TransferString(game.when);
+        archive.TransferInt(game.difficulty);
+        archive.TransferString(game.operations);
+        for (int* field : {&score, &game.level, &game.right, &game.wrong, &game.medianMs}) {
+            archive.TransferInt(*field);
+        }
+    }
+    return archive.CloseArchive();
 }
 
 auto FactFields(const FactRecord& f) {
@@ -74,12 +128,13 @@ auto FactFields(const FactRecord& f) {
 
 auto GameFields(const GameRecord& g) {
     return std::make_tuple(g.when, g.difficulty, g.operations, g.score, g.level, g.right, g.wrong,
-                           g.medianMs);
+                           g.medianMs, g.facts, g.calm);
 }
 
 void ExpectSameHistory(const ProgressHistory& actual, const ProgressHistory& expected) {
     EXPECT_EQ(actual.options.weakFacts, expected.options.weakFacts);
     EXPECT_EQ(actual.options.showAnswer, expected.options.showAnswer);
+    EXPECT_TRUE(actual.options.facts == expected.options.facts);
     EXPECT_EQ(actual.gamesPlayed, expected.gamesPlayed);
     ASSERT_EQ(actual.facts.size(), expected.facts.size());
     for (std::size_t i = 0; i < actual.facts.size(); ++i) {
@@ -109,10 +164,11 @@ std::string Joined(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-// Line numbers in a file: four of the header, the two switches, the games played, then
-// each list after its count.
-constexpr std::size_t GamesPlayedLine = 6;
-constexpr std::size_t FactCountLine = 7;
+// Line numbers in a file: four of the header, the two switches, the six of the chosen facts,
+// the games played, then each list after its count.
+constexpr std::size_t ChoiceLine = 6;
+constexpr std::size_t GamesPlayedLine = 12;
+constexpr std::size_t FactCountLine = 13;
 enum FactField { Operation, OperandA, OperandB, Asked, Right, Wrong, Skipped, TotalMs, BestMs };
 
 std::size_t FactLine(std::size_t fact, FactField field) {
@@ -144,7 +200,10 @@ bool Accepts(const std::string& bytes) {
 
 } // namespace
 
-TEST(ProgressFileFormat, ASmallHistoryWritesExactlyTheseBytes) {
+namespace {
+
+// One game of one fact, as the smallest files below hold it.
+ProgressHistory Small() {
     ProgressHistory history;
     history.options.weakFacts = true;
     history.RecordFact(Problem{6, OpMultiply, 7}, FactOutcome::Right, 1500, history.BeginGame());
@@ -153,13 +212,47 @@ TEST(ProgressFileFormat, ASmallHistoryWritesExactlyTheseBytes) {
     game.wrong = 0;
     game.medianMs = 1500;
     history.RecordGame(game);
+    return history;
+}
+
+// A first-version file of Small() as that version's program saved it.
+const char SmallFirstVersionFile[] = "20\nQuickfigure progress\n1\n0\n"
+                                     "1\n0\n1\n"
+                                     "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n"
+                                     "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n";
+
+} // namespace
+
+TEST(ProgressFileFormat, ASmallHistoryWritesExactlyTheseBytes) {
+    ProgressHistory history = Small();
+    history.options.facts.SetTable(3, true);
+    history.options.facts.SetTable(12, true);
+    history.options.facts.typedTable = 99;
+    history.options.facts.otherFactorMax = LongOtherFactor;
+    history.options.facts.band = SumBand::Within20;
+    history.options.facts.pace = Pace::Calm;
+    history.options.facts.calmRound = 10;
+    history.games[0].facts = "7";
+    history.games[0].calm = true;
     EXPECT_EQ(ProgressFileBytes(history),
-              "20\nQuickfigure progress\n1\n0\n"
-              "1\n0\n1\n"
+              "20\nQuickfigure progress\n2\n0\n"
+              "1\n0\n2052\n99\n12\n2\n1\n10\n1\n"
               "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n"
-              "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n");
+              "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n1\n7\n1\n");
     EXPECT_EQ(ProgressFileBytes(ProgressHistory()),
-              "20\nQuickfigure progress\n1\n0\n0\n0\n0\n0\n0\n");
+              "20\nQuickfigure progress\n2\n0\n0\n0\n0\n0\n10\n0\n0\n20\n0\n0\n0\n");
+}
+
+TEST(ProgressFileFormat, AFirstVersionFileReadsInFullWithTheDefaultsOfWhatItLacks) {
+    ASSERT_EQ(FirstVersionBytes(Small()), SmallFirstVersionFile) << "the test's own writer";
+    for (const ProgressHistory& history : {Small(), Filled(), ProgressHistory()}) {
+        ProgressHistory read = Filled();
+        ASSERT_TRUE(ReadProgressBytes(FirstVersionBytes(history), read));
+        ExpectSameHistory(read, FirstVersionPart(history));
+        ProgressHistory again;
+        ASSERT_TRUE(ReadProgressBytes(ProgressFileBytes(read), again)) << "saved as version 2";
+        ExpectSameHistory(again, read);
+    }
 }
 
 TEST(ProgressFileFormat, ARoundTripKeepsEveryFieldAndEveryByte) {
@@ -220,7 +313,8 @@ TEST(ProgressFileReader, RefusesAFileCutShortAnywhereOrWithAnythingAfterIt) {
 TEST(ProgressFileReader, RefusesAnotherHeaderOrVersion) {
     EXPECT_FALSE(Accepts(WithLine(0, "11")));
     EXPECT_FALSE(Accepts(WithLine(1, "Quickfigure progresz")));
-    EXPECT_FALSE(Accepts(WithLine(2, "2")));
+    EXPECT_FALSE(Accepts(WithLine(2, "3"))) << "a newer version";
+    EXPECT_FALSE(Accepts(WithLine(2, "1"))) << "the first version's layout";
     EXPECT_FALSE(Accepts(WithLine(2, "0")));
     EXPECT_FALSE(Accepts(WithLine(3, "1")));
     std::vector<std::string> settings = Lines(WithLine(1, "Quickfigure"));
@@ -304,6 +398,28 @@ TEST(ProgressFileReader, RefusesNumbersNotWrittenAsASaveWritesThem) {
     EXPECT_FALSE(Accepts(WithLine(FactLine(2, OperandA), "-07")));
     EXPECT_FALSE(Accepts(WithLine(FactLine(2, TotalMs), "-0")));
     EXPECT_FALSE(Accepts(WithLine(FactLine(2, OperandB), "99999999999"))) << "beyond an int";
+}
+
+TEST(ProgressFileReader, RefusesAChoiceTheScreenCannotSetOrAGameFactsTextOutOfReason) {
+    // Each line of the chosen facts in turn: tables, typed table, other factor, band, pace
+    // and calm round.
+    const std::pair<std::size_t, const char*> choices[] = {
+        {0, "4096"}, {0, "65600"}, {1, "12"}, {1, "100"}, {2, "11"},
+        {3, "4"},    {3, "259"},   {4, "2"},  {5, "30"},  {5, "0"}};
+    for (const auto& [line, text] : choices) {
+        EXPECT_FALSE(Accepts(WithLine(ChoiceLine + line, text))) << line << ": " << text;
+    }
+    EXPECT_TRUE(Accepts(WithLine(ChoiceLine + 1, "0"))) << "no typed table";
+    EXPECT_TRUE(Accepts(WithLine(ChoiceLine + 5, "10"))) << "the shortest round";
+
+    ProgressHistory history = Filled();
+    for (const std::string& facts : {std::string(MaxGameFactsBytes + 1, '7'), std::string("7\t8"),
+                                     std::string("\x89"), std::string(1, '\x7F')}) {
+        history.games[0].facts = facts;
+        EXPECT_FALSE(Accepts(ProgressFileBytes(history))) << "\"" << facts << "\"";
+    }
+    history.games[0].facts = " " + std::string(MaxGameFactsBytes - 1, '~');
+    EXPECT_TRUE(Accepts(ProgressFileBytes(history)));
 }
 
 namespace {
@@ -476,6 +592,54 @@ TEST_F(ProgressStore, ALeftoverTemporaryFileIsRemovedAndTheFileStands) {
     EXPECT_FALSE(store.Has(SetAside));
 }
 
+TEST_F(ProgressStore, AFirstVersionFileIsUpgradedAtTheNextSaveAndItsCopyThenRemoved) {
+    const std::string older = FirstVersionBytes(Filled());
+    store.files[Progress].bytes = older;
+    ProgressFileState state;
+    ProgressHistory history = Load(state);
+    ExpectSameHistory(history, FirstVersionPart(Filled()));
+    EXPECT_EQ(store.Bytes(Progress), older) << "the load does not write";
+    store.locked.insert(Older);
+    EXPECT_FALSE(SaveProgressFile(store, history, state)) << "the old bytes could not be kept";
+    EXPECT_EQ(store.Bytes(Progress), older);
+    store.locked.clear();
+    EXPECT_TRUE(SaveProgressFile(store, history, state)) << "unchanged, yet upgraded";
+    EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(history));
+    EXPECT_FALSE(store.Has(Older));
+    const int steps = store.steps;
+    history.BeginGame();
+    EXPECT_TRUE(SaveProgressFile(store, history, state));
+    EXPECT_EQ(store.steps, steps + 3) << "written, flushed and moved, no copy kept";
+    ExpectOtherFilesUntouched();
+}
+
+TEST_F(ProgressStore, AFirstVersionFileInTheFallbackFolderIsLeftAsItIsWithoutACopy) {
+    store.folders.erase(SaveFolder);
+    store.files.clear();
+    const std::string programFile = ProgramFolder + "progress.dat";
+    store.files[programFile].bytes = FirstVersionBytes(Filled());
+    ProgressFileState state;
+    ProgressHistory history = Load(state, ProgramFolder);
+    EXPECT_TRUE(SaveProgressFile(store, history, state));
+    EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(FirstVersionPart(Filled())));
+    EXPECT_EQ(store.Bytes(programFile), FirstVersionBytes(Filled()));
+    EXPECT_FALSE(store.Has(Older) || store.Has(programFile + ".v1"));
+}
+
+TEST_F(ProgressStore, ADamagedFirstVersionFileIsSetAsideAndItsWholePartSavedUpgraded) {
+    const std::string bytes = FirstVersionBytes(Filled());
+    ProgressHistory kept = FirstVersionPart(Filled());
+    kept.games.pop_back(); // its last line is cut short
+    CheckSetAside(bytes.substr(0, bytes.size() - 1), kept);
+    EXPECT_FALSE(store.Has(Older)) << "the damaged file's copy is the set-aside one";
+}
+
+TEST_F(ProgressStore, AFileOfANewerVersionIsSetAsideUnread) {
+    std::vector<std::string> lines = Lines(ProgressFileBytes(Filled()));
+    lines[2] = std::to_string(ProgressVersion + 1);
+    CheckSetAside(Joined(lines), ProgressHistory());
+}
+
 TEST_F(ProgressStore, AnUnchangedHistoryIsNotRewritten) {
     store.files[Progress].bytes = ProgressFileBytes(Filled());
     ProgressFileState state;
@@ -536,12 +700,19 @@ class FaultedProgressSave : public ProgressStore {
         ProgressFileState state;
         Load(state, fallback);
         plan.Arm(store);
-        SaveProgressFile(store, after, state);
+        const bool saved = SaveProgressFile(store, after, state);
         store.Restart();
         const bool oldFile = store.Bytes(Progress) == initial.Bytes(Progress) &&
                              store.Has(Progress) == initial.Has(Progress);
         EXPECT_TRUE(oldFile || store.Bytes(Progress) == ProgressFileBytes(after))
             << "progress.dat is neither the old nor the new file";
+
+        // An upgrade's old bytes are in one file or the other until it has succeeded.
+        const std::string older = upgrading ? initial.Bytes(Progress) : std::string();
+        EXPECT_TRUE(saved || older.empty() || store.Bytes(Progress) == older ||
+                    store.Bytes(Older) == older)
+            << "the first version's bytes are lost";
+        EXPECT_TRUE(!store.Has(Older) || store.Bytes(Older) == older);
 
         const ProgressHistory next = Load(state, fallback);
         EXPECT_FALSE(store.Has(SetAside)) << "a cut-short save damaged the file";
@@ -550,6 +721,8 @@ class FaultedProgressSave : public ProgressStore {
         ExpectOtherFilesUntouched();
         EXPECT_TRUE(SaveProgressFile(store, after, state));
         ExpectSameHistory(Load(state, fallback), after);
+        EXPECT_FALSE(oldFile && store.Has(Older)) << "the copy outlived a finished upgrade";
+        EXPECT_FALSE(store.Has(Older + ".tmp"));
     }
 
     void CheckEveryStep(const std::string& fallback, int expectedSteps) {
@@ -561,6 +734,7 @@ class FaultedProgressSave : public ProgressStore {
 
     ProgressHistory before = Filled();
     ProgressHistory after = Later(Filled());
+    bool upgrading = false;
 
   private:
     static ProgressHistory Later(ProgressHistory history) {
@@ -575,6 +749,35 @@ class FaultedProgressSave : public ProgressStore {
 
 TEST_F(FaultedProgressSave, EachStepLeavesTheOldFileOrTheNewOne) {
     CheckEveryStep(std::string(), 3);
+}
+
+TEST_F(FaultedProgressSave, EachStepOfAnUpgradeLeavesTheOldFileOrTheNewOneAndTheOldBytes) {
+    store.files[Progress].bytes = FirstVersionBytes(before);
+    before = FirstVersionPart(before);
+    upgrading = true;
+    const MemoryFileStore initial = store;
+    // The old bytes kept, the new ones moved in, the copy removed.
+    ASSERT_EQ(StepsOfSave(initial, std::string()), 7);
+    SweepFaults(7, [&](const FaultPlan& plan) { Check(initial, std::string(), plan); });
+}
+
+TEST_F(FaultedProgressSave, AnUpgradeThatFailedIsTriedAgainByTheNextSave) {
+    const std::string older = FirstVersionBytes(before);
+    store.files[Progress].bytes = older;
+    const MemoryFileStore initial = store;
+    for (int step = 0; step < 6; ++step) { // each write, flush and move
+        SCOPED_TRACE("failure at step " + std::to_string(step));
+        store = initial;
+        ProgressFileState state;
+        Load(state);
+        FaultPlan{step, -1}.Arm(store);
+        EXPECT_FALSE(SaveProgressFile(store, after, state));
+        EXPECT_EQ(store.Bytes(Progress), older);
+        EXPECT_FALSE(store.Has(Older + ".tmp"));
+        EXPECT_TRUE(SaveProgressFile(store, after, state));
+        EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(after));
+        EXPECT_FALSE(store.Has(Older));
+    }
 }
 
 TEST_F(FaultedProgressSave, AFirstSaveLeavesNoFileOrTheNewOne) {
@@ -639,29 +842,54 @@ TEST(ProgressSystemStore, AFileIsSavedSetAsideAndReadOnTheDisk) {
 
 namespace {
 
-// A sample history with both switches on: three games, every fact and game ten lines.
+// A sample history with both switches on and facts chosen: three games, the second calm,
+// every fact ten lines and every game ten, twelve in the second version.
 ProgressHistory Sample() {
     ProgressHistory history;
     SampleHistoryMaker(11).Fill(history, 3);
     history.options.weakFacts = true;
     history.options.showAnswer = true;
+    history.options.facts.SetTable(9, true);
+    history.options.facts.pace = Pace::Calm;
+    history.games[1].calm = true;
     return history;
 }
 
-// What a reader may keep of history's file when the first n lines are whole and the
-// damage is in the next: every part that ends before it, nothing after. Header 4 lines,
-// the switches and the games played 3, each list a count line and 10 lines a record.
-ProgressHistory KeptBefore(const ProgressHistory& history, std::size_t n) {
+// A file of each version: the history as that version keeps it and the file's bytes.
+struct VersionFile {
+    int version;
+    ProgressHistory history;
+    std::string bytes;
+};
+
+std::vector<VersionFile> SampleFiles() {
+    const ProgressHistory history = Sample();
+    return {{ProgressVersion, history, ProgressFileBytes(history)},
+            {FirstProgressVersion, FirstVersionPart(history), FirstVersionBytes(history)}};
+}
+
+// What a reader may keep of a file when the first n lines are whole and the damage is in
+// the next: every part that ends before it, nothing after. Header 4 lines, the switches 2,
+// the chosen facts 6 (none in the first version), the games played 1, each list a count
+// line and 10 lines a fact, 10 a game (12 in the second version).
+ProgressHistory KeptBefore(const VersionFile& file, std::size_t n) {
+    const ProgressHistory& history = file.history;
+    const bool second = file.version != FirstProgressVersion;
+    const std::size_t choice = second ? 6 : 0;
+    const std::size_t gameSize = second ? 12 : 10;
     ProgressHistory kept;
     const auto whole = [n](std::size_t lines) { return n >= lines; };
     kept.options.weakFacts = whole(5) && history.options.weakFacts;
     kept.options.showAnswer = whole(6) && history.options.showAnswer;
-    kept.gamesPlayed = whole(7) ? history.gamesPlayed : 0;
-    const std::size_t facts = whole(8) ? std::min(history.facts.size(), (n - 8) / 10) : 0;
+    kept.options.facts = whole(6 + choice) ? history.options.facts : FactChoice();
+    kept.gamesPlayed = whole(7 + choice) ? history.gamesPlayed : 0;
+    const std::size_t factLines = 8 + choice;
+    const std::size_t facts =
+        whole(factLines) ? std::min(history.facts.size(), (n - factLines) / 10) : 0;
     kept.facts.assign(history.facts.begin(), history.facts.begin() + facts);
-    const std::size_t gameLines = 9 + 10 * history.facts.size();
+    const std::size_t gameLines = factLines + 1 + 10 * history.facts.size();
     const std::size_t games =
-        whole(gameLines) ? std::min(history.games.size(), (n - gameLines) / 10) : 0;
+        whole(gameLines) ? std::min(history.games.size(), (n - gameLines) / gameSize) : 0;
     kept.games.assign(history.games.begin(), history.games.begin() + games);
     return kept;
 }
@@ -683,32 +911,36 @@ const Damage LineDamages[] = {
 } // namespace
 
 TEST(ProgressFileRecovery, ACutAtAnyByteKeepsExactlyThePartsBeforeIt) {
-    const ProgressHistory history = Sample();
-    ASSERT_GT(history.facts.size(), 10u);
-    const std::string bytes = ProgressFileBytes(history);
-    for (std::size_t length = 0; length < bytes.size(); ++length) {
-        const std::string cut = bytes.substr(0, length);
-        const auto lines = static_cast<std::size_t>(std::count(cut.begin(), cut.end(), '\n'));
-        ProgressHistory read = Filled();
-        EXPECT_FALSE(RecoverProgressBytes(cut, read)) << "cut to " << length << " bytes";
-        SCOPED_TRACE("cut to " + std::to_string(length) + " bytes");
-        ExpectSameHistory(read, KeptBefore(history, lines));
+    for (const VersionFile& file : SampleFiles()) {
+        SCOPED_TRACE("version " + std::to_string(file.version));
+        ASSERT_GT(file.history.facts.size(), 10u);
+        const std::string& bytes = file.bytes;
+        for (std::size_t length = 0; length < bytes.size(); ++length) {
+            const std::string cut = bytes.substr(0, length);
+            const auto lines = static_cast<std::size_t>(std::count(cut.begin(), cut.end(), '\n'));
+            ProgressHistory read = Filled();
+            EXPECT_FALSE(RecoverProgressBytes(cut, read)) << "cut to " << length << " bytes";
+            SCOPED_TRACE("cut to " + std::to_string(length) + " bytes");
+            ExpectSameHistory(read, KeptBefore(file, lines));
+        }
+        ProgressHistory read;
+        EXPECT_TRUE(RecoverProgressBytes(bytes, read));
+        ExpectSameHistory(read, file.history);
     }
-    ProgressHistory read;
-    EXPECT_TRUE(RecoverProgressBytes(bytes, read));
-    ExpectSameHistory(read, history);
 }
 
 TEST(ProgressFileRecovery, AChangedByteOnAnyLineKeepsExactlyThePartsBeforeIt) {
-    const ProgressHistory history = Sample();
-    const std::string bytes = ProgressFileBytes(history);
-    for (const Damage& damage : LineDamages) {
-        std::size_t line = 0;
-        for (std::size_t start = 0; start < bytes.size(); start = bytes.find('\n', start) + 1) {
-            SCOPED_TRACE(std::string(damage.what) + " on line " + std::to_string(line));
-            ProgressHistory read;
-            EXPECT_FALSE(RecoverProgressBytes(damage.apply(bytes, start), read));
-            ExpectSameHistory(read, KeptBefore(history, line++));
+    for (const VersionFile& file : SampleFiles()) {
+        const std::string& bytes = file.bytes;
+        for (const Damage& damage : LineDamages) {
+            std::size_t line = 0;
+            for (std::size_t start = 0; start < bytes.size(); start = bytes.find('\n', start) + 1) {
+                SCOPED_TRACE(std::string(damage.what) + " on line " + std::to_string(line) +
+                             " of version " + std::to_string(file.version));
+                ProgressHistory read;
+                EXPECT_FALSE(RecoverProgressBytes(damage.apply(bytes, start), read));
+                ExpectSameHistory(read, KeptBefore(file, line++));
+            }
         }
     }
 }

@@ -9,11 +9,11 @@ several long runs of the grey lie, which text (antialiased grey at most in short
 does not make, grouped into bands of the cells' height and width.
 
 progress.dat is lines as the other data files are (harness/data_files.py): the header
-string "Quickfigure progress", the version 1 and a false bool; the two practice switches;
-the number of games played; the facts after their count (operation code, both operands,
-asked, right, wrong, skipped, total and best milliseconds, last game); the games after
-theirs (date text, difficulty index, operations text, score, level, right, wrong, median
-milliseconds). progress.csv is UTF-8 with a byte-order mark and CR LF line ends: a facts
+string "Quickfigure progress", the version 2 and a false bool; the two practice switches;
+the chosen facts (six numbers); the number of games played; the facts after their count
+(operation code, both operands, asked, right, wrong, skipped, total and best
+milliseconds, last game); the games after theirs (date text, difficulty index,
+operations text, score, level, right, wrong, median milliseconds, facts text, calm). progress.csv is UTF-8 with a byte-order mark and CR LF line ends: a facts
 section and a games section, each under its header row, with one empty line between.
 """
 
@@ -29,7 +29,10 @@ MIN_RUN = 6  # grey pixels in a row that only a cell gives
 MIN_RUNS = 3  # such runs in one line of pixels
 
 PROGRESS_TITLE = b"Quickfigure progress"
-PROGRESS_VERSION = 1
+PROGRESS_VERSION = 2
+# The chosen facts at their defaults: no table, other factor to 10, the levels' + and -,
+# the clock, a calm round of 20.
+DEFAULT_FACTS_CHOICE = (0, 0, 10, 0, 0, 20)
 
 FACT_HEADER = ["fact", "asked", "right", "wrong", "skipped", "average seconds", "best seconds",
                "last game"]
@@ -128,7 +131,8 @@ def grid_rect(grid):
 
 
 class ProgressFile:
-    """What progress.dat holds: the switches, the games played, facts and games."""
+    """What progress.dat holds: the switches, the chosen facts, the games played, facts and
+    games (eight values each) with each game's facts text and calm flag beside them."""
 
     def __init__(self, data):
         reader = _Reader(data, "progress.dat")
@@ -137,11 +141,14 @@ class ProgressFile:
             raise FormatError("progress.dat has the header %r" % (found,))
         self.weak_facts = reader.bool()
         self.show_answer = reader.bool()
+        self.facts_choice = tuple(reader.int() for _ in range(len(DEFAULT_FACTS_CHOICE)))
         self.games_played = reader.int()
         self.facts = [tuple(reader.int() for _ in range(10)) for _ in range(reader.int())]
-        self.games = [(reader.string(), reader.int(), reader.string(), reader.int(),
-                       reader.int(), reader.int(), reader.int(), reader.int())
-                      for _ in range(reader.int())]
+        self.games, self.games_kept_apart = [], []
+        for _ in range(reader.int()):
+            self.games.append((reader.string(), reader.int(), reader.string(), reader.int(),
+                               reader.int(), reader.int(), reader.int(), reader.int()))
+            self.games_kept_apart.append((reader.string(), reader.bool()))
         reader.end()
 
     def counts(self):
@@ -151,14 +158,18 @@ class ProgressFile:
 
 def progress_bytes(games_played, facts, games, weak_facts=False, show_answer=False):
     """progress.dat for facts (ten ints each) and games (date, difficulty, operations,
-    score, level, right, wrong, median ms), as the game writes it."""
+    score, level, right, wrong, median ms) played against the clock on the levels, as the
+    game writes it."""
     lines = [_string(PROGRESS_TITLE), _int(PROGRESS_VERSION), _int(0), _int(int(weak_facts)),
-             _int(int(show_answer)), _int(games_played), _int(len(facts))]
+             _int(int(show_answer))]
+    lines += [_int(value) for value in DEFAULT_FACTS_CHOICE]
+    lines += [_int(games_played), _int(len(facts))]
     lines += [_int(value) for fact in facts for value in fact]
     lines.append(_int(len(games)))
     for when, difficulty, operations, *numbers in games:
         lines += [_string(when), _int(difficulty), _string(operations)]
         lines += [_int(value) for value in numbers]
+        lines += [_string(b""), _int(0)]
     return b"".join(lines)
 
 
