@@ -28,6 +28,8 @@ constexpr ColorRef LineColours[] = {0x3C961E, 0xDC5A28, 0x2828C8};
 constexpr std::uint8_t GridOperations[2] = {OpMultiply, OpAdd};
 
 constexpr char EmptyHistoryText[] = "No games yet: play one and your progress shows here.";
+// Beside an open mark, under a chart that shows games kept apart.
+constexpr char KeptApartNote[] = "chosen facts or calm";
 
 int Right(const Box& box) {
     return box.x + box.width;
@@ -96,12 +98,32 @@ void DrawChartLegend(const Box& box, int y, const bool (&played)[3],
     }
 }
 
-// One difficulty's games joined in order, thickened with the font for large windows.
+int LineThickness() {
+    return std::max(1, FontHeight() / 12);
+}
+
+int DotRadius() {
+    return std::max(2, FontHeight() / 6);
+}
+
+// A game kept apart: an open dot.
+void DrawOpenDot(int x, int y, ColorRef colour) {
+    FillCircle(x, y, DotRadius(), colour);
+    FillCircle(x, y, DotRadius() - LineThickness(), ChartFill);
+}
+
+bool AnyKeptApart(const std::vector<GameRecord>& games) {
+    return std::any_of(games.begin(), games.end(),
+                       [](const GameRecord& game) { return game.KeptApart(); });
+}
+
+// One difficulty's games joined in order, thickened with the font for large windows. A
+// game kept apart is an open dot outside the line, which compares games played alike; a
+// calm one, never scored, sits on the chart's base line without pulling the line down.
 void DrawChartSeries(const std::vector<GameRecord>& games, int difficulty, const Box& plot,
                      std::uint32_t maxScore) {
     const int count = static_cast<int>(games.size());
-    const int thickness = std::max(1, FontHeight() / 12);
-    const int dot = std::max(2, FontHeight() / 6);
+    const int thickness = LineThickness();
     int lastX = 0;
     int lastY = 0;
     bool started = false;
@@ -111,10 +133,14 @@ void DrawChartSeries(const std::vector<GameRecord>& games, int difficulty, const
         }
         const int x = plot.x + (count > 1 ? i * (plot.width - 1) / (count - 1) : plot.width / 2);
         const int y = ScoreY(games[i].score, maxScore, plot.y, Bottom(plot) - 1);
+        if (games[i].KeptApart()) {
+            DrawOpenDot(x, y, LineColours[difficulty]);
+            continue;
+        }
         for (int t = 0; t < thickness && started; ++t) {
             ::DrawLine(lastX, lastY + t, x, y + t, LineColours[difficulty]);
         }
-        FillCircle(x, y, dot, LineColours[difficulty]);
+        FillCircle(x, y, DotRadius(), LineColours[difficulty]);
         lastX = x;
         lastY = y;
         started = true;
@@ -137,9 +163,26 @@ void DrawLegendInRoom(const Box& box, int y, const bool (&played)[3], ShrunkFont
     }
 }
 
+// What an open dot means, on the row at y below the plot, in noteFont where the current
+// font is too wide; left out where even that one is.
+void DrawKeptApartNote(const Box& plot, int y, ShrunkFont& noteFont) {
+    const int f = FontHeight();
+    const int textX = plot.x + 2 * DotRadius() + SpaceWidth();
+    const int room = Right(plot) - textX;
+    Font* font =
+        TextWidth(KeptApartNote) <= room ? CurrentFont() : noteFont.Fit(KeptApartNote, room, f);
+    if (font == nullptr || font->MeasureText(KeptApartNote) > room) {
+        return;
+    }
+    DrawOpenDot(plot.x + DotRadius(), y + f / 2, QuietColour);
+    DrawInFont(font, [&] { DrawPlainText(KeptApartNote, textX, y, QuietColour); });
+}
+
 // The score axis and a line per difficulty; the legend in legendFont where the current font
-// is too wide for the chart.
-void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, ShrunkFont& legendFont) {
+// is too wide for the chart. Under a chart with games kept apart, a row says what their
+// open dots mean.
+void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, ShrunkFont& legendFont,
+                    ShrunkFont& noteFont) {
     const int f = FontHeight();
     DrawBox(box.x, box.y, box.width, box.height, RuleColour, 1, ChartFill);
     DrawPlainText("Scores", box.x + f / 2, box.y + f / 4, CaptionColour);
@@ -161,9 +204,10 @@ void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, Shrunk
     DrawLegendInRoom(box, box.y + f / 4 + legendRows * f, played, legendFont);
     const std::string top = std::to_string(maxScore);
     const int labelWidth = TextWidth(top.c_str()) + f / 2;
+    const int noteRow = AnyKeptApart(games) ? f + f / 4 : 0;
     const Box plot = {box.x + f / 2 + labelWidth, box.y + (legendRows + 1) * f + f / 2 + f / 4,
                       box.width - f - labelWidth - f / 4,
-                      box.height - (legendRows + 2) * f - f / 4};
+                      box.height - (legendRows + 2) * f - f / 4 - noteRow};
     if (plot.width < 2 || plot.height < 2) {
         return;
     }
@@ -174,6 +218,9 @@ void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, Shrunk
                   QuietColour);
     for (int d = 0; d < 3; ++d) {
         DrawChartSeries(games, d, plot, maxScore);
+    }
+    if (noteRow != 0) {
+        DrawKeptApartNote(plot, Bottom(plot) + f / 2, noteFont);
     }
 }
 
@@ -489,7 +536,7 @@ void ProgressScreen::Draw(int width, int height) {
         return;
     }
     DrawButtons(layout);
-    DrawScoreChart(figures.charted, layout.chart, legendFont);
+    DrawScoreChart(figures.charted, layout.chart, legendFont, noteFont);
     DrawFactGrid(figures.grids[gridOperation == OpMultiply ? 0 : 1], gridOperation, layout.grid,
                  labelFont);
     DrawOperations(figures.operations, layout.operations);

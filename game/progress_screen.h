@@ -1,5 +1,6 @@
 // ProgressScreen: the player's history in pictures, over the whole window. A score chart
-// of the last games (a line per difficulty), a 10 x 10 grid of the multiplication or the
+// of the last games (a line per difficulty, games with chosen facts or calm as open dots
+// apart from it), a 10 x 10 grid of the multiplication or the
 // addition table coloured by how fast and sure each fact is, accuracy and median time per
 // operation, and the ten slowest and ten most missed facts. The layout is worked out from
 // the window size and the current font's height, so it fits at any size.
@@ -105,6 +106,7 @@ class ProgressScreen {
     ProgressLayout lastLayout;
     ProgressFigures figures;
     ShrunkFont legendFont;
+    ShrunkFont noteFont;
     ShrunkFont labelFont;
     ShrunkFont lineFont;
 };

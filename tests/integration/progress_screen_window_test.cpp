@@ -1,15 +1,20 @@
 // The progress screen in the real window with real fonts, opened from the setup screen by
 // its key: the grid's cells coloured by each fact's history where the layout puts them,
 // the switch to the addition grid, a chart line in each played difficulty's colour and
-// none in an unplayed one's, the empty history's single line, and the keys back to setup.
+// none in an unplayed one's, games kept apart as open dots off the line with a note under
+// the chart, the empty history's single line, and the keys back to setup.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "base/key_translation.h"
 #include "progress/progress_summary.h"
 #include "render/surface.h"
 #include "support/data_folder.h"
+#include "support/hook_guards.h"
 #include "support/scripted_game.h"
 #include "text/font.h"
 
@@ -17,6 +22,8 @@ namespace {
 
 constexpr Color565 White = 0xFFFF;
 constexpr int MixedCell = -1;
+// The chart's rules.
+constexpr ColorRef RuleGrey = 0xD8D8D8;
 
 Color565 PixelAt(int x, int y) {
     return SurfacePixels[y * SurfacePitch + x];
@@ -98,7 +105,137 @@ ProgressHistory CraftedHistory() {
     return history;
 }
 
+// The rightmost run of columns in box holding lines or dots (pixels neither white nor the
+// rules' grey), and the rows it spans: one dot alone, or a line with the dots it joins.
+struct Mark {
+    int left = -1;
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+};
+
+bool Inked(int x, int y) {
+    return PixelAt(x, y) != White && PixelAt(x, y) != ToColor565(RuleGrey);
+}
+
+bool ColumnInked(const Box& box, int x) {
+    for (int y = box.y; y < box.y + box.height; ++y) {
+        if (Inked(x, y)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Mark RightmostMark(const Box& box) {
+    Mark mark;
+    int x = box.x + box.width - 1;
+    while (x >= box.x && !ColumnInked(box, x)) {
+        --x;
+    }
+    mark.right = x;
+    while (x >= box.x && ColumnInked(box, x)) {
+        --x;
+    }
+    mark.left = x + 1;
+    for (int y = box.y; y < box.y + box.height; ++y) {
+        for (int column = mark.left; column <= mark.right; ++column) {
+            if (Inked(column, y)) {
+                mark.top = mark.top < 0 ? y : mark.top;
+                mark.bottom = y;
+            }
+        }
+    }
+    return mark;
+}
+
+// The lowest row in box holding colour.
+int LowestRow(const Box& box, Color565 colour) {
+    for (int y = box.y + box.height - 1; y >= box.y; --y) {
+        for (int x = box.x; x < box.x + box.width; ++x) {
+            if (PixelAt(x, y) == colour) {
+                return y;
+            }
+        }
+    }
+    return -1;
+}
+
+// Easy games scoring 400, 800 and 0, the last one as made.
+ProgressHistory EasyGamesEndingWith(const GameRecord& last) {
+    ProgressHistory history;
+    for (std::uint32_t score : {400u, 800u}) {
+        GameRecord game;
+        game.score = score;
+        history.RecordGame(game);
+    }
+    history.RecordGame(last);
+    history.RecordFact(Problem{3, OpMultiply, 4}, FactOutcome::Right, 700, history.BeginGame());
+    return history;
+}
+
+bool noteDrawn = false;
+
 } // namespace
+
+TEST(WindowProgress, GamesKeptApartAreOpenDotsOffTheLineWithANote) {
+    TemporaryDataFolder folder("progress-kept-apart");
+    ScriptedGame game;
+    GameRecord calm;
+    calm.calm = true;
+    GameRecord chosen;
+    chosen.facts = "7";
+    const std::vector<GameRecord> lasts = {GameRecord(), calm, chosen};
+    std::vector<Mark> marks(lasts.size());
+    std::vector<int> centres(lasts.size(), -1);
+    std::vector<int> lowest(lasts.size(), -1);
+    std::vector<bool> notes(lasts.size(), false);
+    const Color565 easy = ToColor565(ChartLineColour(0));
+    game.script = [&] {
+        const int f = game.shellFont != nullptr ? game.shellFont->Height() : 18;
+        const int k = (game.frames - 3) / 4;
+        if (game.frames == 1) {
+            PostKey(game, '1');
+        } else if (game.frames >= 3 && (game.frames - 3) % 4 == 0) {
+            game.progress.history = EasyGamesEndingWith(lasts[static_cast<std::size_t>(k)]);
+            noteDrawn = false;
+            PostKey(game, '9');
+        } else if (game.frames >= 5 && (game.frames - 5) % 4 == 0) {
+            const auto i = static_cast<std::size_t>(k);
+            const Box lines = LinesOnly(game.progress.screen.LastLayout().chart, f);
+            lowest[i] = LowestRow(lines, easy);
+            // Inside the chart's frame, down to its lowest dot: clear of the note below.
+            const Box plot = {lines.x + 1, lines.y, lines.width - 2, lowest[i] + 1 - lines.y};
+            const Mark mark = RightmostMark(plot);
+            marks[i] = mark;
+            centres[i] = PixelAt((mark.left + mark.right) / 2, (mark.top + mark.bottom) / 2);
+            notes[i] = noteDrawn;
+            if (i + 1 == lasts.size()) {
+                game.RequestQuit();
+            } else {
+                PostKey(game, '0');
+            }
+        }
+    };
+    {
+        const TextObserverGuard observing([](const TextRun& run) {
+            noteDrawn = noteDrawn || std::strstr(run.text, "chosen facts or calm") != nullptr;
+        });
+        game.Run();
+    }
+    const Mark& joined = marks[0];
+    ASSERT_GT(joined.right - joined.left, 20) << "a game played alike is joined to the line";
+    EXPECT_FALSE(notes[0]) << "no note without a game kept apart";
+    for (std::size_t i = 1; i < lasts.size(); ++i) {
+        SCOPED_TRACE(i == 1 ? "a calm game" : "a game of chosen facts");
+        const Mark& apart = marks[i];
+        EXPECT_LT(apart.right - apart.left, 20) << "a dot alone, not joined to the line";
+        EXPECT_EQ(apart.right, joined.right) << "in the game's place in time";
+        EXPECT_EQ(apart.bottom, lowest[i]) << "on the base line, where its score of 0 sits";
+        EXPECT_EQ(centres[i], White) << "open, not filled";
+        EXPECT_TRUE(notes[i]) << "the note says what the open dot means";
+    }
+}
 
 TEST(WindowProgress, GridAndChartShowTheHistoryWhereTheLayoutPutsThem) {
     TemporaryDataFolder folder("progress-screen");
