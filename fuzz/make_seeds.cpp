@@ -2,7 +2,8 @@
 // state below is saved into a temporary folder with the portable file store, loaded back
 // (the run fails if anything differs), and its files are packed into one seed. Further
 // seeds add the temporary files of a cut-short save and faults injected into the next;
-// the progress seeds also a damaged file, a fallback folder, a held file and a full history;
+// the progress seeds also a damaged file, a fallback folder, a held file, a full history and
+// a first-version file, whole, cut short and upgraded with a fault;
 // the players seeds the tests' rosters, damaged, in the fallback folder, held, and beside
 // player folders and a cut-short save.
 // Usage: data_files_seeds <data files output folder> <progress output folder>
@@ -112,12 +113,29 @@ ProgressHistory PlayedHistory() {
         record.right = 2;
         record.wrong = 1;
         record.medianMs = 1600;
+        // The last game of chosen facts and calm.
+        record.facts = round == 2 ? "7, 13 to 12; within 20" : "";
+        record.calm = round == 2;
         history.RecordGame(record);
     }
     history.options.weakFacts = true;
     history.options.showAnswer = true;
+    history.options.facts.SetTable(7, true);
+    history.options.facts.typedTable = 13;
+    history.options.facts.otherFactorMax = LongOtherFactor;
+    history.options.facts.band = SumBand::Within20;
+    history.options.facts.pace = Pace::Calm;
     return history;
 }
+
+// A first-version progress.dat as that version saved it: two facts, one skipped, and two
+// games.
+const char FirstVersionFile[] = "20\nQuickfigure progress\n1\n0\n"
+                                "1\n0\n2\n"
+                                "2\n120\n6\n7\n2\n1\n1\n0\n3000\n1400\n2\n"
+                                "137\n12\n4\n1\n0\n0\n1\n0\n0\n1\n"
+                                "2\n16\n2026-12-01 17:10\n1\n6\n x  \x89 \n40\n1\n1\n1\n1400\n"
+                                "16\n2026-12-02 17:25\n2\n3\n x \n12\n2\n1\n0\n1600\n";
 
 // As many games as are kept, so that the next one drops the oldest.
 ProgressHistory FullGames() {
@@ -201,6 +219,23 @@ bool WriteProgressSeeds(const fs::path& output, const fs::path& work) {
     full.fill = true;
     full.faultStep = 1;
     seeds.push_back(full);
+    // A first-version file: whole, its upgrade cut by a power cut once the old bytes are
+    // kept; whole, its upgrade's copy failing; and cut short.
+    ProgressFuzzInput first = played;
+    first.progressBytes = FirstVersionFile;
+    ProgressHistory read;
+    if (!ReadProgressBytes(first.progressBytes, read) || read.games.size() != 2) {
+        std::fprintf(stderr, "the first-version file did not read whole\n");
+        return false;
+    }
+    first.faultStep = 4;
+    first.crash = true;
+    seeds.push_back(first);
+    first.faultStep = 2;
+    first.crash = false;
+    seeds.push_back(first);
+    first.progressBytes.resize(first.progressBytes.size() - 3);
+    seeds.push_back(first);
     return WriteSeeds(output, "progress", seeds, EncodeProgressFuzzInput);
 }
 

@@ -6,7 +6,9 @@
 // damaged, and then under a name not used before; that what the recovering reader takes
 // of it saves and reads back unchanged; that every record keeps the history's counts and
 // bounds; that a clean save reads back byte for byte and unchanged histories are not
-// written again; and that a faulted save leaves the old history or the new one.
+// written again; and that a faulted save leaves the old history or the new one. A whole
+// first-version file is kept for its upgrade, whose copy a clean save removes and a
+// faulted one leaves the old bytes in, in progress.dat or progress.dat.v1.
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -26,8 +28,8 @@ const char FallbackFolder[] = "D:\\games\\quickfigure\\";
 const char OtherFiles[][16] = {"settings.dat", "highscores.dat"};
 const char* const OperationTexts[] = {"Add", " +  - ", " +  -  x  \x89 ", ""};
 const std::uint8_t Operations[] = {OpAdd, OpSubtract, OpMultiply, OpDivide};
-// Fault steps are taken modulo this, a little beyond the longest save.
-constexpr int FaultSteps = 6;
+// Fault steps are taken modulo this, a little beyond the longest save (an upgrade's seven).
+constexpr int FaultSteps = 9;
 
 void Fail(const char* what) {
     std::fprintf(stderr, "progress file fuzzer: %s\n", what);
@@ -47,10 +49,11 @@ bool SameHistory(const ProgressHistory& a, const ProgressHistory& b) {
     };
     const auto game = [](const GameRecord& g) {
         return std::tie(g.when, g.difficulty, g.operations, g.score, g.level, g.right, g.wrong,
-                        g.medianMs);
+                        g.medianMs, g.facts, g.calm);
     };
     return a.options.weakFacts == b.options.weakFacts &&
-           a.options.showAnswer == b.options.showAnswer && a.gamesPlayed == b.gamesPlayed &&
+           a.options.showAnswer == b.options.showAnswer && a.options.facts == b.options.facts &&
+           a.gamesPlayed == b.gamesPlayed &&
            std::equal(
                a.facts.begin(), a.facts.end(), b.facts.begin(), b.facts.end(),
                [&](const FactRecord& x, const FactRecord& y) { return fact(x) == fact(y); }) &&
@@ -113,7 +116,12 @@ void CheckLoad(const MemoryFileStore& before, const MemoryFileStore& store,
     const bool whole = RecoverProgressBytes(input.progressBytes, expected);
     const bool readable = input.present && !input.locked;
     const bool setAside = readable && !input.inFallback && !whole;
+    // A whole file that is not what a save writes now is of the first version.
+    const bool upgrade = readable && !input.inFallback && whole &&
+                         ProgressFileBytes(expected) != input.progressBytes;
     const std::string saved = Path(SaveFolder, "progress.dat");
+    Require(state.olderBytes == (upgrade ? input.progressBytes : std::string()),
+            "a first-version file is not kept for its upgrade, or another file is");
     Require(state.loaded, "the load failed");
     Require(store.Has(saved + ".bad") == setAside,
             setAside ? "a damaged file was not set aside" : "a file was set aside for nothing");
@@ -244,6 +252,18 @@ void PlayFact(ProgressHistory& history, const ProgressPlay& play, FactOutcome ou
     }
 }
 
+// Facts chosen from a play's bytes, valid or not as they fall.
+FactChoice ChoiceOf(const ProgressPlay& play) {
+    FactChoice choice;
+    choice.tables = static_cast<std::uint16_t>(play.a * 257u + play.b);
+    choice.typedTable = play.time % 2 != 0 ? play.time / 2 : 0;
+    choice.otherFactorMax = play.b % 2 != 0 ? LongOtherFactor : ShortOtherFactor;
+    choice.band = static_cast<SumBand>(play.a % 5);
+    choice.pace = (play.kind & 0x80) != 0 ? Pace::Calm : Pace::Clock;
+    choice.calmRound = CalmRoundLengths[play.b % 3];
+    return choice;
+}
+
 GameRecord GameOf(const ProgressPlay& play, const std::vector<int>& times) {
     GameRecord game;
     game.when = play.a == 0xFF ? std::string(reinterpret_cast<const char*>(&play), sizeof play)
@@ -255,6 +275,9 @@ GameRecord GameOf(const ProgressPlay& play, const std::vector<int>& times) {
     game.right = play.b;
     game.wrong = play.a - 64;
     game.medianMs = MedianMs(times);
+    // As a game of chosen facts records them.
+    game.facts = (play.kind & 0x40) != 0 ? DescribeFacts(ChoiceOf(play)) : std::string();
+    game.calm = (play.kind & 0x80) != 0;
     return game;
 }
 
@@ -280,6 +303,10 @@ void Play(ProgressHistory& history, const ProgressFuzzInput& input) {
     for (const ProgressPlay& play : input.plays) {
         const int verdict = (play.kind >> 2) & 3;
         if (verdict == 3) {
+            // The next game's facts chosen, when the screen could have set them.
+            if ((play.kind & 0x40) != 0 && ChoiceOf(play).Valid()) {
+                history.options.facts = ChoiceOf(play);
+            }
             PlayGameEnd(history, play, times);
             game = history.BeginGame();
         } else {
@@ -310,6 +337,9 @@ void CheckCleanSave(MemoryFileStore store, ProgressFileState state,
                 "a history's file does not read back as the same history");
         return;
     }
+    Require(!store.Has(Path(SaveFolder, "progress.dat.v1")) &&
+                !store.Has(Path(SaveFolder, "progress.dat.v1.tmp")),
+            "an upgrade left its copy of the first version");
     ProgressFileState next;
     Require(SameHistory(Load(store, next), history), "a save did not load back as saved");
     Require(next.savedBytes == store.Bytes(Path(SaveFolder, "progress.dat")),
@@ -328,8 +358,12 @@ void CheckFaultedSave(MemoryFileStore& store, ProgressFileState& state,
         (input.crash ? store.crashStep : store.failStep) = step;
     }
     const std::string setAside = store.Bytes(Path(SaveFolder, "progress.dat.bad"));
+    const std::string older = state.olderBytes;
     SaveProgressFile(store, history, state);
     store.Restart();
+    Require(older.empty() || store.Bytes(Path(SaveFolder, "progress.dat")) == older ||
+                store.Bytes(Path(SaveFolder, "progress.dat.v1")) == older,
+            "a faulted upgrade lost the first version's bytes");
     ProgressFileState next;
     const ProgressHistory reloaded = Load(store, next);
     Require(SameHistory(reloaded, loaded) || SameHistory(reloaded, history),
