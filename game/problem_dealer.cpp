@@ -112,10 +112,6 @@ Problem Shown(Problem problem) {
     return problem;
 }
 
-bool SameProblem(const Problem& a, const Problem& b) {
-    return a.operation == b.operation && a.operandA == b.operandA && a.operandB == b.operandB;
-}
-
 bool IsTableOperation(std::uint8_t operation) {
     return operation == OpMultiply || operation == OpDivide;
 }
@@ -192,7 +188,7 @@ Problem DealFact(const FactSet& set, const Problem& before) {
     const int first = RandomInRange(0, count - 1);
     const Problem shownBefore = Shown(before);
     Problem fact = set.At(first);
-    for (int step = 1; step < count && SameProblem(fact, shownBefore); ++step) {
+    for (int step = 1; step < count && fact == shownBefore; ++step) {
         fact = set.At((first + step) % count);
     }
     return fact;

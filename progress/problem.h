@@ -16,6 +16,14 @@ struct Problem {
     std::int32_t operandB = 0;
 };
 
+// The same problem as shown: both operands in the same places and the same operation.
+inline bool operator==(const Problem& a, const Problem& b) {
+    return a.operandA == b.operandA && a.operation == b.operation && a.operandB == b.operandB;
+}
+inline bool operator!=(const Problem& a, const Problem& b) {
+    return !(a == b);
+}
+
 // A+B, A-B, A*B or A/B; 0 for any other code, and 0 for a division by zero rather than a
 // crash (the dealer never deals one, but the function must not fault on any problem).
 inline int ProblemResult(const Problem& p) {

@@ -7,10 +7,6 @@
 
 namespace {
 
-bool SameProblem(const Problem& a, const Problem& b) {
-    return a.operation == b.operation && a.operandA == b.operandA && a.operandB == b.operandB;
-}
-
 // The slowest right answer of each fact, slowest first (the earlier one on a tie); a
 // missed fact is named among the misses instead.
 std::vector<TimedAnswer> SlowestAnswers(const std::vector<TimedAnswer>& timed) {
@@ -20,7 +16,7 @@ std::vector<TimedAnswer> SlowestAnswers(const std::vector<TimedAnswer>& timed) {
             continue;
         }
         const auto same = std::find_if(slowest.begin(), slowest.end(), [&](const TimedAnswer& a) {
-            return SameProblem(a.problem, answer.problem);
+            return a.problem == answer.problem;
         });
         if (same == slowest.end()) {
             slowest.push_back(answer);

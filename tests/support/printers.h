@@ -1,5 +1,6 @@
-// Equality and printing for the program's small value types, so a failed EXPECT_EQ shows
-// the problem or rectangle it got beside the one it expected instead of their bytes.
+// Equality and printing for the program's small value types (a problem's equality is the
+// program's own), so a failed EXPECT_EQ shows the problem or rectangle it got beside the
+// one it expected instead of their bytes.
 #pragma once
 
 #include <ostream>
@@ -8,12 +9,6 @@
 #include "progress/operations.h"
 #include "progress/problem.h"
 
-inline bool operator==(const Problem& a, const Problem& b) {
-    return a.operandA == b.operandA && a.operation == b.operation && a.operandB == b.operandB;
-}
-inline bool operator!=(const Problem& a, const Problem& b) {
-    return !(a == b);
-}
 inline void PrintTo(const Problem& p, std::ostream* out) {
     const OperationInfo* operation = FindOperation(p.operation);
     *out << p.operandA << ' ';

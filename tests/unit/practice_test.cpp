@@ -25,10 +25,6 @@ std::string FileBytes(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool SameProblem(const Problem& a, const Problem& b) {
-    return a.operation == b.operation && a.operandA == b.operandA && a.operandB == b.operandB;
-}
-
 bool Registered(const Widget& widget) {
     for (int i = 0; i < RegisteredWidgetCount(); ++i) {
         if (RegisteredWidget(i) == &widget) {
@@ -205,7 +201,7 @@ TEST_F(Practice, PractiseMissesRecordsTheScoreThenAsksTheMissesInOrder) {
     EXPECT_FALSE(game.gameOver);
     EXPECT_EQ(game.highScores[0].score, score) << "the game's score went into the table first";
     ASSERT_EQ(game.shownScreen, GameScreen::Review);
-    EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), missed[0]));
+    EXPECT_EQ(game.practice.review.round.Current(), missed[0]);
     Frame();
     clock.Advance(120000);
     Frame();
@@ -213,11 +209,10 @@ TEST_F(Practice, PractiseMissesRecordsTheScoreThenAsksTheMissesInOrder) {
 
     const std::string wrong = WrongAnswerText(missed[0]);
     Keys(std::vector<int>(wrong.begin(), wrong.end()));
-    EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), missed[0]))
-        << "a wrong answer stays";
+    EXPECT_EQ(game.practice.review.round.Current(), missed[0]) << "a wrong answer stays";
     for (const Problem& problem : missed) {
         ASSERT_EQ(game.shownScreen, GameScreen::Review);
-        EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), problem));
+        EXPECT_EQ(game.practice.review.round.Current(), problem);
         const std::string right = RightAnswerText(problem);
         Keys(std::vector<int>(right.begin(), right.end()));
         Frame();
@@ -259,7 +254,7 @@ TEST_F(Practice, EscapeEndsAReviewAndTheProblemLeftWhenTimeRanOutIsOffered) {
     Key('P');
     ASSERT_EQ(game.shownScreen, GameScreen::Review);
     EXPECT_EQ(game.practice.review.round.Count(), 1);
-    EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), left[0]));
+    EXPECT_EQ(game.practice.review.round.Current(), left[0]);
 }
 
 TEST_F(Practice, AReviewShowsTheResultAfterTwoWrongTriesAndSkipMovesOn) {
@@ -290,7 +285,7 @@ TEST_F(Practice, AReviewShowsTheResultAfterTwoWrongTriesAndSkipMovesOn) {
         const Way& way = ways[i % 2];
         SCOPED_TRACE(way.name);
         ASSERT_EQ(game.shownScreen, GameScreen::Review);
-        EXPECT_TRUE(SameProblem(game.practice.review.round.Current(), missed[i]));
+        EXPECT_EQ(game.practice.review.round.Current(), missed[i]);
         Frame();
         way.skip();
         Frame();
@@ -329,7 +324,7 @@ TEST_F(Practice, WithWeakFactsOffAHistoryChangesNoProblemDealt) {
     const std::vector<Problem> beside = deal(true);
     ASSERT_EQ(plain.size(), beside.size());
     for (std::size_t i = 0; i < plain.size(); ++i) {
-        EXPECT_TRUE(SameProblem(plain[i], beside[i])) << "problem " << i;
+        EXPECT_EQ(plain[i], beside[i]) << "problem " << i;
     }
 }
 
@@ -346,7 +341,7 @@ TEST_F(Practice, WithWeakFactsOnAMissedFactComesBackOften) {
     Key('1');
     int seen = 0;
     while (!game.dealer.ChallengeActive()) { // the level's ten regular problems
-        seen += SameProblem(game.dealer.currentProblem, weak);
+        seen += game.dealer.currentProblem == weak;
         Answer();
     }
     // Dealt plainly, one pair of a hundred; as the only weak fact, about one in three.
