@@ -10,6 +10,7 @@
 
 #include "game/button_grid.h"
 #include "game/countdown_clock.h"
+#include "game/facts_screen.h"
 #include "game/game_layout.h"
 #include "game/players_screen.h"
 #include "game/practice_feature.h"
@@ -21,9 +22,9 @@
 #include "ui/choice_group.h"
 
 // The screens the game shows beyond its setup and play screens, one at a time: the
-// progress screen or "Who is playing?" over the setup screen, or the review round in place
-// of play.
-enum class GameScreen { SetupOrPlay, Progress, Review, Players };
+// progress screen, "Who is playing?" or the facts screen over the setup screen, or the
+// review round in place of play.
+enum class GameScreen { SetupOrPlay, Progress, Review, Players, Facts };
 
 class ArithmeticGame : public GameShell {
   public:
@@ -108,6 +109,8 @@ class ArithmeticGame : public GameShell {
     PracticeFeature practice;
     // "Who is playing?" with its name entry, and the setup screen's control that opens it.
     PlayersScreen players;
+    // The facts to practise and the pace, with the setup screen's button that opens it.
+    FactsScreen facts;
     // Which screen is up besides the setup or play screen that setupMode names.
     GameScreen shownScreen = GameScreen::SetupOrPlay;
 
@@ -160,9 +163,21 @@ class ArithmeticGame : public GameShell {
     void LeavePlayers(bool toMenu);
     void ReadPlayersLatches();
     void DrawPlayersFrame();
+    // The facts screen over the setup screen (game_facts.cpp).
+    void OpenFacts();
+    void ReadFactsLatches();
+    void DrawFactsFrame();
     // The current player's name between left and right on the "Difficulty" caption's row
     // (setup_screen.cpp).
     void DrawPlayerControl(int left, int captionY, int right);
+    // "Facts" at the right end of the "Options" caption's row, as the name on the row above.
+    void DrawFactsControl(int left, int captionY, int right);
+    // Under "Start Game" in place of the no-operation hint: the chosen facts and pace, or why
+    // they are not in use (only while they differ from the levels against the clock).
+    void DrawFactsSummary(int area);
+    // The line under "Start Game" holds the hint or the facts' summary, and where it goes.
+    bool StartLineUsed();
+    int StartLineTop();
     // Below the operation switches: "Start Game", the hint's line, the practice options, then
     // "Progress" (beside "Start Game" instead where there is room), in the roomiest
     // arrangement that holds them all; where none does, each only where it fits.

@@ -182,6 +182,7 @@ void ArithmeticGame::DrawGame() {
         }
         ReadProgressLatches();
         ReadPlayersLatches();
+        ReadFactsLatches();
         progress.SaveOptionsIfChanged();
     } else {
         int key = 0;
@@ -221,6 +222,8 @@ void ArithmeticGame::DrawShownScreen() {
         DrawProgressFrame();
     } else if (setupMode && shownScreen == GameScreen::Players) {
         DrawPlayersFrame();
+    } else if (setupMode && shownScreen == GameScreen::Facts) {
+        DrawFactsFrame();
     } else if (setupMode) {
         DrawSetupFrame();
     } else if (shownScreen == GameScreen::Review) {
@@ -246,6 +249,10 @@ bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {
         }
     } else if (setupMode && shownScreen == GameScreen::Players) {
         CarryOut(players.OnKey(key, roster));
+    } else if (setupMode && shownScreen == GameScreen::Facts) {
+        if (facts.OnKey(key, progress.history.options.facts)) {
+            shownScreen = GameScreen::SetupOrPlay;
+        }
     } else if (setupMode) {
         OnSetupKey(key);
     } else {
@@ -266,6 +273,8 @@ bool ArithmeticGame::OnSetupKey(int key) {
     case '8': divideToggle.Toggle(); return true;
     case '9': OpenProgress(); return true;
     case 'P': OpenPlayers(false); return true;
+    case 'F': OpenFacts(); return true;
+    case 'K': SwitchPace(progress.history.options.facts); return true;
     case 'W': practice.weakFactsToggle.Toggle(); return true;
     case 'A': practice.showAnswerToggle.Toggle(); return true;
     case '0':

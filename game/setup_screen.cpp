@@ -1,7 +1,8 @@
 // The setup screen: the difficulty row, the operation switches, "Start Game" with the hint
-// under it while no operation is on, the practice switches and "Progress" below, the
-// current player's name at the end of the difficulty caption's row, and the title where
-// the window leaves room for it. Every place is worked out from the window's
+// under it while no operation is on (else the chosen facts' summary, when there is one), the
+// practice switches and "Progress" below, the current player's name at the end of the
+// difficulty caption's row, "Facts" at the end of the options caption's row, and the title
+// where the window leaves room for it. Every place is worked out from the window's
 // size and the shell font each frame.
 #include <algorithm>
 
@@ -181,7 +182,7 @@ Box ArithmeticGame::SetupTitleBox() {
     // "Start Game" (and the hint under it, when shown) and the keypad, no taller than the
     // score box of a wide window, and only where it has two lines of room.
     const int f = FontHeight();
-    const int hintLines = operations.Any() ? 0 : 2 * f;
+    const int hintLines = StartLineUsed() ? 2 * f : 0;
     const int top = std::max(startGameButton.y + startGameButton.GetHeight() + f + hintLines,
                              setupControlsBottom + f);
     const int roomHeight = std::min(keypad.y - f - top, 7 * f + 1);
@@ -205,6 +206,8 @@ void ArithmeticGame::DrawSetupScreen() {
     }
     DrawPlayerControl(captionX + TextWidth(captions[0]) + 2 * SpaceWidth(), captionRows[0],
                       rowRight);
+    DrawFactsControl(captionX + TextWidth(captions[1]) + 2 * SpaceWidth(), captionRows[1],
+                     rowRight);
     difficultyChoice.Draw();
     addToggle.Draw();
     subtractToggle.Draw();
@@ -220,6 +223,8 @@ void ArithmeticGame::DrawSetupScreen() {
     }
     if (!operations.Any()) {
         DrawNoOperationHint(SetupArea());
+    } else {
+        DrawFactsSummary(SetupArea());
     }
 }
 
@@ -233,8 +238,36 @@ void ArithmeticGame::DrawPlayerControl(int left, int captionY, int right) {
     players.DrawSetupControl(roster.Current().name, Box{left, top, right - left, bottom - top});
 }
 
+void ArithmeticGame::DrawFactsControl(int left, int captionY, int right) {
+    const int f = FontHeight();
+    const int bottom = captionY + f;
+    facts.DrawSetupButton(Box{left, bottom - f - f / 2, right - left, f + f / 2});
+}
+
+bool ArithmeticGame::StartLineUsed() {
+    return !operations.Any() || !FactsSummary(progress.history.options.facts, operations).empty();
+}
+
+int ArithmeticGame::StartLineTop() {
+    return startGameButton.y + startGameButton.GetHeight() + FontHeight();
+}
+
+void ArithmeticGame::DrawFactsSummary(int area) {
+    const std::string summary = FactsSummary(progress.history.options.facts, operations);
+    const int y = StartLineTop();
+    const int summaryWidth = TextWidth(summary.c_str());
+    if (summary.empty() || y + FontHeight() > SetupBottom() || summaryWidth > area) {
+        return;
+    }
+    // Styled, for the division sign a warning may hold.
+    TextStyle style;
+    const bool warning = !FactsWarning(progress.history.options.facts, operations).empty();
+    style.colour = warning ? HintColour : CaptionColour;
+    DrawText(summary.c_str(), CenterOffset(area, summaryWidth), y, style);
+}
+
 void ArithmeticGame::DrawNoOperationHint(int area) {
-    const int y = startGameButton.y + startGameButton.GetHeight() + FontHeight();
+    const int y = StartLineTop();
     if (y + FontHeight() <= SetupBottom() && TextWidth(NoOperationHint) <= area) {
         DrawPlainText(NoOperationHint, CenterOffset(area, TextWidth(NoOperationHint)), y,
                       HintColour);

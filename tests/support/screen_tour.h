@@ -78,7 +78,8 @@ class ScreenTour {
 // the finished game, the progress screen with both of its grids, the setup screen with
 // the practice options on, a miss with its right result shown, the game-over screen that
 // offers the misses again and their review round, the name entry of a second player and
-// "Who is playing?" with both. Stop names are file-name friendly.
+// "Who is playing?" with both, then her facts screen with a few tables chosen and the setup
+// screen that sums them up. Stop names are file-name friendly.
 inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
     ScriptedGame* g = &game;
     FakeClock* c = &clock;
@@ -176,6 +177,21 @@ inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
          [g] {
              return g->shownScreen == GameScreen::Players && g->roster.players.size() == 2 &&
                     g->players.chosen == 1;
+         }},
+        // Enter takes her, F opens the facts screen: the tables 3 and 7, 13 typed, calm.
+        {"facts",
+         [g] {
+             PressKeys(*g, {KeyCode::Return, 'F', '3', '7', 'T', '1', '3', KeyCode::Return, 'K'});
+         },
+         2,
+         [g] {
+             return g->shownScreen == GameScreen::Facts &&
+                    g->progress.history.options.facts.Tables() == std::vector<int>{3, 7, 13};
+         }},
+        {"setup_facts", [g] { PressKey(*g, KeyCode::Escape); }, 3,
+         [g] {
+             return g->setupMode && g->shownScreen == GameScreen::SetupOrPlay &&
+                    g->progress.history.options.facts.Calm();
          }},
     };
 }
