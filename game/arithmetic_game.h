@@ -16,6 +16,7 @@
 #include "game/practice_feature.h"
 #include "game/problem_dealer.h"
 #include "game/progress_feature.h"
+#include "game/round_summary_screen.h"
 #include "shell/game_shell.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -23,8 +24,8 @@
 
 // The screens the game shows beyond its setup and play screens, one at a time: the
 // progress screen, "Who is playing?" or the facts screen over the setup screen, or the
-// review round in place of play.
-enum class GameScreen { SetupOrPlay, Progress, Review, Players, Facts };
+// review round or a calm round's summary in place of play.
+enum class GameScreen { SetupOrPlay, Progress, Review, Players, Facts, RoundSummary };
 
 class ArithmeticGame : public GameShell {
   public:
@@ -111,6 +112,10 @@ class ArithmeticGame : public GameShell {
     PlayersScreen players;
     // The facts to practise and the pace, with the setup screen's button that opens it.
     FactsScreen facts;
+    // Where a calm round ends.
+    RoundSummaryScreen roundSummary;
+    // The problems answered or skipped this game; a calm round ends at its length.
+    int problemsFinished = 0;
     // Which screen is up besides the setup or play screen that setupMode names.
     GameScreen shownScreen = GameScreen::SetupOrPlay;
 
@@ -163,6 +168,18 @@ class ArithmeticGame : public GameShell {
     void LeavePlayers(bool toMenu);
     void ReadPlayersLatches();
     void DrawPlayersFrame();
+    // The chosen facts and the calm pace in play (game_calm.cpp). The game deals from the
+    // facts chosen when it started, as far as its operations use them.
+    bool CalmRound() const;
+    // Says on the game-over screen, and to the table, that a game of chosen facts or a calm
+    // round stays out of the high scores.
+    void KeepApartIfChosen();
+    // A problem done: true when it ended a calm round, which then shows its summary.
+    bool CalmRoundFinished();
+    void LeaveRoundSummary(RoundSummaryRequest request);
+    void DrawRoundSummaryFrame();
+    // A panel in the clock's place that counts: "3 of 20" under its caption.
+    void DrawCountPanel(const Box& panel, const char* caption, int number, int count);
     // The facts screen over the setup screen (game_facts.cpp).
     void OpenFacts();
     void ReadFactsLatches();
@@ -202,6 +219,8 @@ class ArithmeticGame : public GameShell {
     void EndMissShown();
     // Records the score as OK does, then asks the game's misses again, untimed.
     void StartReview();
+    // Asks the misses again, untimed, in place of play.
+    void BeginReview(const std::vector<Problem>& missed);
     // The right-answer sound, and the typed answer fading out where it was typed.
     void ShowAnswerRight();
     // Draws the problem with the typed answer and the keypad beside it (play and review).

@@ -156,11 +156,24 @@ void SwitchPace(FactChoice& choice) {
     choice.pace = choice.Calm() ? Pace::Clock : Pace::Calm;
 }
 
+FactChoice ChoiceInUse(const FactChoice& choice, const OperationChoice& operations) {
+    FactChoice used = choice;
+    if (!operations.multiplyEnabled && !operations.divideEnabled) {
+        used.tables = 0;
+        used.typedTable = 0;
+    }
+    if (!operations.addEnabled && !operations.subtractEnabled) {
+        used.band = SumBand::Levels;
+    }
+    return used;
+}
+
 std::string FactsWarning(const FactChoice& choice, const OperationChoice& operations) {
-    if (choice.TablesChosen() && !operations.multiplyEnabled && !operations.divideEnabled) {
+    const FactChoice used = ChoiceInUse(choice, operations);
+    if (choice.TablesChosen() && !used.TablesChosen()) {
         return "The tables need x or \x89 switched on.";
     }
-    if (choice.band != SumBand::Levels && !operations.addEnabled && !operations.subtractEnabled) {
+    if (choice.band != used.band) {
         return "The sums need + or - switched on.";
     }
     return std::string();

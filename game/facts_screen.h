@@ -50,6 +50,10 @@ FactsLayout ComputeFactsLayout(int width, int fontHeight, const int (&itemWidths
 // The pace switched between the clock and a calm round (key K here and on the setup screen).
 void SwitchPace(FactChoice& choice);
 
+// The choice as these operations use it: the tables left out without x and /, the band
+// without + and -.
+FactChoice ChoiceInUse(const FactChoice& choice, const OperationChoice& operations);
+
 // Why the choice is not in use with these operations: the tables without x and /, a band
 // without + and -; empty when it is.
 std::string FactsWarning(const FactChoice& choice, const OperationChoice& operations);

@@ -13,6 +13,13 @@
 #include "progress/weak_facts.h"
 #include "text/text.h"
 
+namespace {
+
+// How long a calm round's play may go undrawn: nothing on it changes without input.
+constexpr int CalmRestMs = 1000;
+
+} // namespace
+
 void ArithmeticGame::PlayIfLoaded(Sound* sound) {
     if (sound != nullptr) {
         sound->Play();
@@ -34,7 +41,10 @@ void ArithmeticGame::NewGame() {
             return PickWeakProblem(progress.history, fits, out);
         };
     }
-    dealer.NewGame(difficultyChoice.Selected(), operations);
+    dealer.NewGame(difficultyChoice.Selected(), operations,
+                   ChoiceInUse(progress.history.options.facts, operations));
+    KeepApartIfChosen();
+    problemsFinished = 0;
     progress.answers.BeginGame(progress.history);
 }
 
@@ -60,6 +70,9 @@ void ArithmeticGame::LevelUp() {
 }
 
 void ArithmeticGame::FinishProblem() {
+    if (CalmRoundFinished()) {
+        return;
+    }
     AdvanceProblem();
     if (dealer.problemNumber > dealer.problemsPerLevel) {
         LevelUp(); // past the challenge: the problem dealt behind it is never current
@@ -87,9 +100,11 @@ bool ArithmeticGame::CheckAnswer() {
 bool ArithmeticGame::AcceptAnswer() {
     progress.answers.Right(progress.history, dealer.currentProblem);
     const bool challenge = dealer.problemNumber == dealer.problemsPerLevel;
-    const int remaining = clock.RemainingSeconds();
-    score += challenge ? ChallengePoints : AnswerPoints(remaining, dealer.referenceSeconds);
-    clock.Adjust(BonusMilliseconds(dealer.bonusSeconds, challenge));
+    if (!CalmRound()) { // a calm round scores nothing and has no clock to feed
+        const int remaining = clock.RemainingSeconds();
+        score += challenge ? ChallengePoints : AnswerPoints(remaining, dealer.referenceSeconds);
+        clock.Adjust(BonusMilliseconds(dealer.bonusSeconds, challenge));
+    }
     // Problems 10 and the challenge are followed at once by their own sound.
     if (dealer.problemNumber < dealer.problemsPerLevel - 1) {
         ShowAnswerRight();
@@ -102,7 +117,9 @@ bool ArithmeticGame::AcceptAnswer() {
 bool ArithmeticGame::RejectAnswer() {
     progress.answers.Wrong(progress.history, dealer.currentProblem);
     PlayIfLoaded(wrongSound);
-    clock.Adjust(PenaltyMilliseconds(dealer.penaltySeconds));
+    if (!CalmRound()) {
+        clock.Adjust(PenaltyMilliseconds(dealer.penaltySeconds));
+    }
     ShowMiss(ProblemResult(dealer.currentProblem), false);
     typedAnswer.clear();
     return false;
@@ -144,7 +161,7 @@ void ArithmeticGame::RunCommand(const std::string& command) {
 }
 
 void ArithmeticGame::OnDeactivate() {
-    if (!setupMode && GameScreenShown()) {
+    if (!setupMode && GameScreenShown() && shownScreen != GameScreen::RoundSummary) {
         Pause();
     }
 }
@@ -157,7 +174,7 @@ void ArithmeticGame::UpdatePlay() {
     // Read every frame, so a click latched while "Skip" was last drawn cannot skip a later
     // challenge once this one is over.
     const bool skipClicked = skipButton.WasClicked();
-    if (clock.RemainingSeconds() <= 0) {
+    if (!CalmRound() && clock.RemainingSeconds() <= 0) {
         progress.answers.Unanswered(dealer.currentProblem); // offered again with the misses
         RecordFinishedGame();
         EndGame();
@@ -199,6 +216,8 @@ void ArithmeticGame::DrawGame() {
     if (!setupMode && GameScreenShown()) {
         if (shownScreen == GameScreen::Review) {
             practice.review.Update(*this);
+        } else if (shownScreen == GameScreen::RoundSummary) {
+            LeaveRoundSummary(roundSummary.ReadLatches());
         } else {
             UpdatePlay();
         }
@@ -210,11 +229,13 @@ void ArithmeticGame::DrawGame() {
 }
 
 int ArithmeticGame::QuietPlayMs() const {
+    const bool moving = !GameScreenShown() || shownScreen == GameScreen::Review || fadeLevel != 0 ||
+                        practice.ShownAnswerVisible();
+    if (CalmRound()) {
+        return moving ? 0 : CalmRestMs; // without a clock nothing changes until input
+    }
     // The lamps change only with the shown second, except while they blink.
-    const bool animated = !GameScreenShown() || shownScreen == GameScreen::Review ||
-                          fadeLevel != 0 || practice.ShownAnswerVisible() ||
-                          LampsBlink(clock.RemainingSeconds());
-    return animated ? 0 : clock.MsToNextSecond();
+    return moving || LampsBlink(clock.RemainingSeconds()) ? 0 : clock.MsToNextSecond();
 }
 
 void ArithmeticGame::DrawShownScreen() {
@@ -228,6 +249,8 @@ void ArithmeticGame::DrawShownScreen() {
         DrawSetupFrame();
     } else if (shownScreen == GameScreen::Review) {
         practice.review.Draw(*this);
+    } else if (shownScreen == GameScreen::RoundSummary) {
+        DrawRoundSummaryFrame();
     } else {
         DrawPlayScreen();
     }
@@ -255,6 +278,8 @@ bool ArithmeticGame::OnGameKeyDown(int key, KeyBindings*) {
         }
     } else if (setupMode) {
         OnSetupKey(key);
+    } else if (shownScreen == GameScreen::RoundSummary) {
+        LeaveRoundSummary(roundSummary.OnKey(key));
     } else {
         OnPlayKey(key);
     }

@@ -31,6 +31,10 @@ void ArithmeticGame::EndMissShown() {
 void ArithmeticGame::StartReview() {
     const std::vector<Problem> missed = progress.answers.misses;
     DismissGameOver(); // the score goes into the table and the files first, as OK does
+    BeginReview(missed);
+}
+
+void ArithmeticGame::BeginReview(const std::vector<Problem>& missed) {
     practice.review.round.Start(missed);
     shownScreen = GameScreen::Review;
     setupMode = false;

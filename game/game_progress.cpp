@@ -18,6 +18,8 @@ void ArithmeticGame::RecordFinishedGame() {
     game.operations = DescribeOperations(dealer.ops);
     game.score = score;
     game.level = level;
+    game.facts = DescribeFacts(dealer.facts);
+    game.calm = dealer.facts.Calm();
     progress.RecordGame(game);
 }
 

@@ -173,13 +173,12 @@ void ArithmeticGame::DrawStatus(const Box& box, bool showScore, bool showLevel, 
     if (framed) {
         DrawBox(box.x, box.y, box.width, box.height, Ink, 1, ScoreFill);
     }
-    const int shown = (showScore ? 1 : 0) + (showLevel ? 1 : 0) + (showProblem ? 1 : 0);
-    if (shown == 0) {
+    if (!showScore && !showLevel && !showProblem) {
         DrawBoxedLine(title.c_str(), box.x, box.y, box.width, box.height);
         return;
     }
-    // Fixed slots: a hidden line leaves its slot empty.
-    const int slot = box.height / shown;
+    // Fixed slots, a third each: a hidden line leaves its slot empty.
+    const int slot = box.height / 3;
     std::string text;
     if (showScore) {
         text = "Score: ";
@@ -212,12 +211,16 @@ void ArithmeticGame::DrawControlColumn() {
 
 void ArithmeticGame::DrawPlayScreen() {
     SelectShellFont();
-    DrawTimePanel(layout.timePanel, "Time", true);
+    if (CalmRound()) {
+        DrawCountPanel(layout.timePanel, "Calm", problemsFinished + 1, dealer.facts.calmRound);
+    } else {
+        DrawTimePanel(layout.timePanel, "Time", true);
+    }
     if (!challengeActive) {
         DrawProblem(layout.previewBox, dealer.nextProblem, nullptr, Ink,
                     ShortOrLong("Next", "Next Problem"), true);
     }
-    DrawStatus(layout.statusBox, true, true, true, !IsTinyScreen());
+    DrawStatus(layout.statusBox, !CalmRound(), true, true, !IsTinyScreen());
     DrawAnswerArea(dealer.currentProblem);
 }
 

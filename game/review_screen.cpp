@@ -3,7 +3,6 @@
 #include <string>
 
 #include "base/key_translation.h"
-#include "base/number_text.h"
 #include "game/answer_check.h"
 #include "game/arithmetic_game.h"
 #include "game/panel_drawing.h"
@@ -47,15 +46,7 @@ void ReviewScreen::Next(ArithmeticGame& game) {
 
 void ReviewScreen::Draw(ArithmeticGame& game) {
     game.SelectShellFont();
-    const Box& panel = game.layout.timePanel;
-    int y = panel.y;
-    game.DrawCaption("Review", panel, y);
-    DrawBox(panel.x, y, panel.width, panel.height, Ink, 1, PanelFill);
-    std::string text;
-    AppendDecimal(text, round.Number());
-    text += " of ";
-    AppendDecimal(text, round.Count());
-    DrawBoxedLine(text.c_str(), panel.x, y, panel.width, panel.height);
+    game.DrawCountPanel(game.layout.timePanel, "Review", round.Number(), round.Count());
     if (const Problem* next = round.Next()) {
         game.DrawProblem(game.layout.previewBox, *next, nullptr, Ink,
                          game.ShortOrLong("Next", "Next Problem"), true);

@@ -82,7 +82,9 @@ void GameShell::DrawGameResult(int gameOverY) {
     if (!result.empty()) {
         DrawCentredLine(result.c_str(), gameOverY - 2 * lineHeight, BodyColour);
     }
-    if (TakesFirstPlace(highScores, score)) {
+    if (!keptOutOfTableLine.empty()) {
+        DrawCentredLine(keptOutOfTableLine.c_str(), gameOverY - 4 * lineHeight, BodyColour);
+    } else if (TakesFirstPlace(highScores, score)) {
         DrawCentredLine("New best!", gameOverY - 4 * lineHeight, HeadingColour);
     }
     // Whose game it was, above the lines the screen may show, while the window has room.

@@ -530,6 +530,9 @@ void GameShell::LoadShellSounds(int clickSoundId, int gameOverSoundId) {
 }
 
 void GameShell::RecordHighScore() {
+    if (!keptOutOfTableLine.empty()) {
+        return;
+    }
     std::string modeText;
     DescribeGameMode(modeText);
     const int difficulty = GetDifficulty();

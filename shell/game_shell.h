@@ -92,7 +92,7 @@ class GameShell : public Application {
     void LoadShellSounds(int clickSoundId, int gameOverSoundId);
     // The artwork set the window's size asks for; its bitmaps are the ones to load.
     const SheetLayout& CurrentArtwork() const;
-    // Enters the finished game's score and level in the table.
+    // Enters the finished game's score and level in the table, unless the game is kept out.
     void RecordHighScore();
 
     // The players. Each change saves players.dat at once. Switching saves the current
@@ -151,6 +151,10 @@ class GameShell : public Application {
     bool inputSinceSettingsCheck = false;
     bool paused = false;
     bool gameOver = false;
+    // Set by the game while the game under way stays out of the high-score table, which
+    // compares games played alike: the game-over screen says this line where "New best!"
+    // would go, and the score is not entered. Empty for a game the table takes.
+    std::string keptOutOfTableLine;
 
   protected:
     // The menu, options and high-score screens (menu_screens.cpp).
@@ -170,10 +174,10 @@ class GameShell : public Application {
     // What OK, Space and Enter do on the game-over screen: the score goes into the table, the
     // files are saved and the next game is set up.
     void DismissGameOver();
-
-  private:
     // Saves both files now, as at exit; and when the settings differ from the last save.
     void SaveDataNow();
+
+  private:
     // The current player's files: settings.dat and highscores.dat, then the game's; saving
     // adds players.dat.
     void LoadPlayerFiles();

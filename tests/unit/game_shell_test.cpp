@@ -365,3 +365,25 @@ TEST_F(GameOverResult, NewBestOnlyForAScoreThatTakesFirstPlace) {
         }
     }
 }
+
+TEST_F(GameOverResult, AGameOfChosenFactsSaysItStaysOutOfTheTableAndEntersNothing) {
+    const char keptOut[] = "Games with chosen facts stay out of the high scores.";
+    game.progress.history.options.facts.SetTable(7, true);
+    PlayUntilTheClockEnds(3, {});
+    ASSERT_GT(game.score, 0u);
+    EXPECT_TRUE(WasDrawn(keptOut));
+    EXPECT_FALSE(WasDrawn("New best!"));
+    Key(KeyCode::Space);
+    Frame();
+    EXPECT_EQ(game.highScores[0].score, 0u) << "a game of chosen facts entered the table";
+    EXPECT_EQ(game.progress.history.games.back().facts, "7");
+
+    // Back at the levels, the next game is one the table takes.
+    game.progress.history.options.facts = FactChoice();
+    PlayUntilTheClockEnds(3, {});
+    EXPECT_TRUE(WasDrawn("New best!"));
+    EXPECT_FALSE(WasDrawn(keptOut));
+    Key(KeyCode::Space);
+    Frame();
+    EXPECT_GT(game.highScores[0].score, 0u);
+}
