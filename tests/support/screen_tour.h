@@ -78,8 +78,9 @@ class ScreenTour {
 // the finished game, the progress screen with both of its grids, the setup screen with
 // the practice options on, a miss with its right result shown, the game-over screen that
 // offers the misses again and their review round, the name entry of a second player and
-// "Who is playing?" with both, then her facts screen with a few tables chosen and the setup
-// screen that sums them up. Stop names are file-name friendly.
+// "Who is playing?" with both, then her facts screen with a few tables chosen, the setup
+// screen that sums them up, a calm round of them in play and its summary. Stop names are
+// file-name friendly.
 inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
     ScriptedGame* g = &game;
     FakeClock* c = &clock;
@@ -192,6 +193,29 @@ inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
          [g] {
              return g->setupMode && g->shownScreen == GameScreen::SetupOrPlay &&
                     g->progress.history.options.facts.Calm();
+         }},
+        // A calm round of those facts: two answered, the count in the clock's place.
+        {"calm_play",
+         [g] {
+             PressKey(*g, '1');
+             AnswerProblem(*g);
+             AnswerProblem(*g);
+         },
+         30, [g] { return !g->setupMode && !g->gameOver && g->problemsFinished == 2; }},
+        // The rest of the round, one missed at first, ends on its summary.
+        {"round_summary",
+         [g, c] {
+             AnswerProblemWrong(*g);
+             // Thinking times of 1.2 to 3.0 s, so the figures read like a child's round.
+             for (int i = 0; g->shownScreen != GameScreen::RoundSummary && !g->setupMode; ++i) {
+                 c->Advance(1200 + 300 * static_cast<std::uint32_t>(i * 5 % 7));
+                 AnswerProblem(*g);
+             }
+         },
+         2,
+         [g] {
+             return g->shownScreen == GameScreen::RoundSummary &&
+                    !g->roundSummary.summary.missed.empty();
          }},
     };
 }
