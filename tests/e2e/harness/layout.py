@@ -172,11 +172,11 @@ class GameLayout:
         return [(x + 2, y + 2), (x + w - 3, y + 2), (x + 2, y + h - 3), (x + w - 3, y + h - 3)]
 
     def time_interior(self):
-        """Pixels just inside the bottom corners of the framed time box, beside and below
-        the lamps: on the setup screen the current player's name may stand where the
-        box's top is in play."""
+        """Pixels just inside the framed time box's left edge, at its middle and its
+        bottom, beside the lamps: on the setup screen the current player's name may stand
+        where the box's top is in play, and the "Facts" button where its right end is."""
         x, y, w, h = self.time_box()
-        return [(x + 2, y + h - 3), (x + w - 3, y + h - 3)]
+        return [(x + 2, y + (h >> 1)), (x + 2, y + h - 3)]
 
     def game_over_caption_rows(self):
         """The rows where the game-over caption's glyphs lie."""
