@@ -1,7 +1,8 @@
 # The per-user setup program beside the zip: CPack's NSIS generator packs the zip's staged
 # files (qf_dist_stage, qf_dist_files from Dist.cmake) with cmake/installer/NSIS.template.in
 # into quickfigure-<version>-win64-setup.exe. Built by the same `dist` target; the CTest
-# test "setup" installs it, plays, and uninstalls it under Wine.
+# test "setup" installs it under Wine over an older version it packs from this configuration,
+# plays from the shortcut, and uninstalls it.
 find_program(QF_MAKENSIS makensis REQUIRED)
 
 set(CPACK_GENERATOR NSIS)
@@ -43,7 +44,9 @@ add_dependencies(dist dist_setup)
 if(BUILD_TESTING)
     add_test(NAME setup
         COMMAND ${QF_PYTHON3} ${CMAKE_SOURCE_DIR}/tests/e2e/check_setup.py
-                --setup ${qf_setup} --exe $<TARGET_FILE:quickfigure> --version ${PROJECT_VERSION})
+                --setup ${qf_setup} --exe $<TARGET_FILE:quickfigure> --version ${PROJECT_VERSION}
+                --cpack ${CMAKE_CPACK_COMMAND} --cpack-config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+                --stage ${qf_dist_stage})
     set_tests_properties(setup PROPERTIES FIXTURES_REQUIRED qf_dist TIMEOUT 300
         ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix")
 endif()
