@@ -152,7 +152,9 @@ quickfigure() {
 
 # The reference: TuxMath's main menu, windowed at 640 x 480 without sound. Down and Up move
 # the highlight between its first two entries; their text is watched (not the icons, which
-# animate).
+# animate). Then into play by keys, the mouse parked clear of the entries (which leaves no
+# entry highlighted until Down): Play Alone, the Training Academy, its second mission (sums
+# of 1 to 3), whose first comets take longer than the CPU figure to reach the igloos.
 tux() {
     if [ ! -x "$tuxmath" ]; then
         echo "TuxMath: not measured (Debian's tuxmath could not be installed)"
@@ -172,6 +174,14 @@ tux() {
     "$probe" --window "$window" --trials "$trials" --label "hover (entry 2, then entry 1)" \
         --watch 330,130,220,100 --move 420,214 --back-move 420,148 --measure-back
     resident "$pid"
+    xdotool mousemove --window "$window" 3 477
+    key Down Return
+    sleep 1
+    key Return
+    sleep 1
+    key Down Return
+    sleep 3
+    cpu_shares "CPU in play (a training mission)" "$pid" "$xvfb_pid"
     kill "$pid" 2>/dev/null || true
 }
 
