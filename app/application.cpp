@@ -86,17 +86,17 @@ int Application::Run() {
         width = FallbackWidth;
         height = FallbackHeight;
     }
+    if (loadPlacement) {
+        placement = ChooseSavedPlacement(loadPlacement());
+    }
     if (!fullscreen) {
         // The size is given for a 96 DPI screen; on a scaled screen the window grows with it
         // and the game draws larger instead of being stretched.
-        const int dotsPerInch = ScreenDotsPerInch();
+        const int dotsPerInch = ScreenDotsPerInch(placement);
         width = ScaledForDotsPerInch(width, dotsPerInch);
         height = ScaledForDotsPerInch(height, dotsPerInch);
     }
     keys = KeyBindings{};
-    if (loadPlacement) {
-        placement = ChooseSavedPlacement(loadPlacement());
-    }
     if (!CreateAppWindow(title, WindowX, WindowY, width, height, FullscreenBitsPerPixel,
                          fullscreen)) {
         DestroyAppWindow(); // the class may already be registered

@@ -21,8 +21,9 @@ void WaitForMessages(int timeoutMs);
 std::string WindowClassName(const std::string& title);
 // Size of the window's client rectangle.
 void ReadClientSize(WindowHandle window, int& width, int& height);
-// The dots per inch of the screen the window opens on (96 at 100 % scaling).
-int ScreenDotsPerInch();
+// The dots per inch of the monitor the window opens on with the chosen placement (96 at
+// 100 % scaling).
+int ScreenDotsPerInch(const WindowPlacement& opening);
 // The saved placement when the window's title bar there lies whole on a monitor's work area
 // now; otherwise the default place, keeping maximised and full screen.
 WindowPlacement ChooseSavedPlacement(const WindowPlacement& saved);

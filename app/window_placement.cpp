@@ -35,3 +35,9 @@ WindowPlacement ChoosePlacement(const WindowPlacement& saved, int titleBarHeight
     }
     return chosen;
 }
+
+int OpeningDotsPerInch(const WindowPlacement& chosen, const DotsPerInchReadings& readings) {
+    const int monitor =
+        chosen.known ? readings.monitorUnder(chosen.normal) : readings.primaryMonitor();
+    return monitor > 0 ? monitor : readings.system();
+}

@@ -3,6 +3,7 @@
 // putting it back there or opening it in the default place.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "base/geometry.h"
@@ -26,3 +27,15 @@ bool TitleBarVisible(const Rect& window, int titleBarHeight, const std::vector<R
 // then apply to the monitor the default place is on.
 WindowPlacement ChoosePlacement(const WindowPlacement& saved, int titleBarHeight,
                                 const std::vector<Rect>& workAreas);
+
+// Where dots per inch can be read: a monitor's own reading is 0 when it has none.
+struct DotsPerInchReadings {
+    std::function<int(const Rect&)> monitorUnder; // the monitor a rectangle lies most on
+    std::function<int()> primaryMonitor;
+    std::function<int()> system;
+};
+
+// The dots per inch the window opens with: those of the monitor under the restored normal
+// rectangle when the chosen placement is known, else of the primary monitor (the default
+// place is on it); the system's when that monitor gives no reading.
+int OpeningDotsPerInch(const WindowPlacement& chosen, const DotsPerInchReadings& readings);

@@ -127,6 +127,25 @@ int MonitorDotsPerInch(HMONITOR monitor) {
     return found ? static_cast<int>(dpiY) : 0;
 }
 
+int MonitorUnderDotsPerInch(const Rect& r) {
+    const RECT rect = ToRECT(r);
+    return MonitorDotsPerInch(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST));
+}
+
+int PrimaryMonitorDotsPerInch() {
+    return MonitorDotsPerInch(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+}
+
+int SystemDotsPerInch() {
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) {
+        return 0;
+    }
+    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dotsPerInch;
+}
+
 int SignedLow(std::intptr_t value) {
     return static_cast<short>(LOWORD(value));
 }
@@ -405,20 +424,9 @@ void ReadClientSize(WindowHandle window, int& width, int& height) {
     }
 }
 
-int ScreenDotsPerInch() {
-    // The default place is on the primary monitor.
-    const int monitorDotsPerInch =
-        MonitorDotsPerInch(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
-    if (monitorDotsPerInch > 0) {
-        return monitorDotsPerInch;
-    }
-    HDC screen = GetDC(nullptr);
-    if (screen == nullptr) {
-        return 0;
-    }
-    const int dotsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dotsPerInch;
+int ScreenDotsPerInch(const WindowPlacement& opening) {
+    return OpeningDotsPerInch(
+        opening, {MonitorUnderDotsPerInch, PrimaryMonitorDotsPerInch, SystemDotsPerInch});
 }
 
 void ReadScreenSize(int& width, int& height) {

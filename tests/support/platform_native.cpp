@@ -23,7 +23,7 @@ void ReadClientSize(WindowHandle, int& width, int& height) {
     height = 0;
 }
 
-int ScreenDotsPerInch() {
+int ScreenDotsPerInch(const WindowPlacement&) {
     return 96;
 }
 

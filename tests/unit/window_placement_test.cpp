@@ -1,6 +1,6 @@
 // Where the window opens at start: the saved placement when its title bar is whole on one
 // monitor's work area now, otherwise the default place with the maximised and full-screen
-// choices kept.
+// choices kept; and which monitor's dots per inch it opens with.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -35,6 +35,14 @@ const PlacementCase PlacementCases[] = {
     {"a rectangle with no area", {100, 100, 100, 580}, {Left}, false},
 };
 
+std::string TestName(const std::string& text) {
+    std::string name;
+    for (const char c : text) {
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    }
+    return name;
+}
+
 class ChoosePlacementTable : public testing::TestWithParam<PlacementCase> {};
 
 TEST_P(ChoosePlacementTable, RestoresOnlyWhereTheTitleBarIsWholeOnAMonitor) {
@@ -57,15 +65,54 @@ TEST_P(ChoosePlacementTable, RestoresOnlyWhereTheTitleBarIsWholeOnAMonitor) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ChoosePlacementTable, testing::ValuesIn(PlacementCases),
                          [](const testing::TestParamInfo<PlacementCase>& param) {
-                             std::string name;
-                             for (const char c : param.param.name) {
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             }
-                             return name;
+                             return TestName(param.param.name);
                          });
 
 TEST(ChoosePlacement, NothingSavedOpensInTheDefaultPlace) {
     EXPECT_FALSE(ChoosePlacement(WindowPlacement(), TitleBar, {Left}).known);
 }
+
+// A monitor under the restored rectangle at 144 DPI, a primary one at 120 and a system
+// at 96; a reading of 0 is a monitor that gives none. The readings record what they saw.
+struct DotsPerInchCase {
+    std::string name;
+    bool restored;
+    int underReading;
+    int primaryReading;
+    int expected;
+};
+
+const DotsPerInchCase DotsPerInchCases[] = {
+    {"restored: the monitor under it", true, 144, 120, 144},
+    {"restored, no reading: the system", true, 0, 120, 96},
+    {"default place: the primary monitor", false, 144, 120, 120},
+    {"default place, no reading: the system", false, 144, 0, 96},
+};
+
+class OpeningDotsPerInchTable : public testing::TestWithParam<DotsPerInchCase> {};
+
+TEST_P(OpeningDotsPerInchTable, ReadsTheMonitorTheWindowOpensOn) {
+    const DotsPerInchCase& c = GetParam();
+    const WindowPlacement chosen{c.restored, c.restored ? Right : Rect(), false, false};
+    std::vector<Rect> asked;
+    const DotsPerInchReadings readings{[&](const Rect& r) {
+                                           asked.push_back(r);
+                                           return c.underReading;
+                                       },
+                                       [&]() { return c.primaryReading; }, []() { return 96; }};
+    EXPECT_EQ(OpeningDotsPerInch(chosen, readings), c.expected);
+    ASSERT_EQ(asked.size(), c.restored ? 1U : 0U);
+    if (c.restored) {
+        EXPECT_EQ(asked[0].left, Right.left);
+        EXPECT_EQ(asked[0].top, Right.top);
+        EXPECT_EQ(asked[0].right, Right.right);
+        EXPECT_EQ(asked[0].bottom, Right.bottom);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, OpeningDotsPerInchTable, testing::ValuesIn(DotsPerInchCases),
+                         [](const testing::TestParamInfo<DotsPerInchCase>& param) {
+                             return TestName(param.param.name);
+                         });
 
 } // namespace
