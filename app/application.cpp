@@ -122,9 +122,6 @@ int Application::Run() {
     BeginFineTimer();
     RunFrameLoop(lastWParam);
     EndFineTimer();
-    if (savePlacement) {
-        savePlacement(CurrentPlacement());
-    }
     Shutdown();
     // The buffer's device contexts belong to the window, so they go before it.
     FreeBackBuffer();
@@ -137,6 +134,10 @@ void Application::Shutdown() {
     quitRequested = true;
     if (!exited) {
         exited = true;
+        // With the other files, so a session's end, which may end the process, saves it too.
+        if (savePlacement) {
+            savePlacement(CurrentPlacement());
+        }
         OnExit();
     }
 }

@@ -128,6 +128,29 @@ TEST(WindowPlacementRestored, TheSavedPlaceIsWhereTheWindowOpensAndTheLastOneIsS
     EXPECT_FALSE(next.fullScreen);
 }
 
+TEST(WindowPlacementRestored, TheEndOfASessionSavesWhereTheWindowStands) {
+    TemporaryDataFolder folder("window-session-end");
+    ScriptedGame game;
+    Rect moved;
+    bool saved = false;
+    WindowPlacement atEnd;
+    game.script = [&] {
+        if (game.frames == 2) {
+            SetWindowPos(WindowOf(game), nullptr, 150, 120, 700, 560,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        } else if (game.frames == 3) {
+            moved = WindowRect(game);
+            SendMessageA(WindowOf(game), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+            SendMessageA(WindowOf(game), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+            // Read before the loop ends: the system may end the process at any moment now.
+            saved = ReadWindowBytes(ReadBytes(folder.File("window.dat")), atEnd);
+        }
+    };
+    game.Run();
+    ASSERT_TRUE(saved) << "no window.dat when the session's end was answered";
+    ExpectSameRect(atEnd.normal, moved);
+}
+
 TEST(WindowPlacementRestored, FullScreenAtExitOpensFullScreenNextTime) {
     TemporaryDataFolder folder("window-full-screen");
     for (int run = 0; run < 2; ++run) {
