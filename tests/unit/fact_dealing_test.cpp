@@ -10,24 +10,13 @@
 
 #include "base/random.h"
 #include "game/problem_dealer.h"
+#include "support/fact_choices.h"
 #include "support/printers.h"
 
 namespace {
 
 const OperationChoice AllOps{true, true, true, true};
 const OperationChoice AddSubtract{true, true, false, false};
-
-FactChoice Choice(std::vector<int> tables, int typed = 0, int otherMax = ShortOtherFactor,
-                  SumBand band = SumBand::Levels) {
-    FactChoice choice;
-    for (const int table : tables) {
-        choice.SetTable(table, true);
-    }
-    choice.typedTable = typed;
-    choice.otherFactorMax = otherMax;
-    choice.band = band;
-    return choice;
-}
 
 struct ChoiceCase {
     const char* name;
@@ -37,18 +26,17 @@ struct ChoiceCase {
 };
 
 const ChoiceCase Choices[] = {
-    {"table 7, + and - on the levels", Choice({7}), AllOps},
-    {"2, 5, 10", Choice({2, 5, 10}), AllOps},
-    {"all twelve to 12", Choice({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 0, LongOtherFactor),
-     AllOps},
-    {"typed 17", Choice({}, 17), AllOps},
-    {"3 and typed 99 to 12", Choice({3}, 99, LongOtherFactor), AllOps},
-    {"within 10", Choice({}, 0, ShortOtherFactor, SumBand::Within10), AddSubtract},
-    {"within 20", Choice({}, 0, ShortOtherFactor, SumBand::Within20), AddSubtract},
-    {"within 100", Choice({}, 0, ShortOtherFactor, SumBand::Within100), AddSubtract},
-    {"within 20, x and / on the levels", Choice({}, 0, ShortOtherFactor, SumBand::Within20),
-     AllOps},
-    {"6 within 20", Choice({6}, 0, ShortOtherFactor, SumBand::Within20), AllOps},
+    {"table 7, + and - on the levels", ChoiceOf({7}), AllOps},
+    {"2, 5, 10", ChoiceOf({2, 5, 10}), AllOps},
+    {"all twelve to 12",
+     ChoiceOf({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, SumBand::Levels, LongOtherFactor), AllOps},
+    {"typed 17", ChoiceOf({17}), AllOps},
+    {"3 and typed 99 to 12", ChoiceOf({3, 99}, SumBand::Levels, LongOtherFactor), AllOps},
+    {"within 10", ChoiceOf({}, SumBand::Within10), AddSubtract},
+    {"within 20", ChoiceOf({}, SumBand::Within20), AddSubtract},
+    {"within 100", ChoiceOf({}, SumBand::Within100), AddSubtract},
+    {"within 20, x and / on the levels", ChoiceOf({}, SumBand::Within20), AllOps},
+    {"6 within 20", ChoiceOf({6}, SumBand::Within20), AllOps},
 };
 
 // Whether the choice could show p; a challenge only its largest facts: the top three other
@@ -192,7 +180,7 @@ TEST(FactDealing, AWeakFactFitsTheChoiceWhereItCoversTheOperationAndTheLevelElse
     for (const Case& c : cases) {
         for (const SumBand band : {SumBand::Within20, SumBand::Levels}) {
             ProblemDealer dealer;
-            dealer.NewGame(DifficultyNormal, AllOps, Choice({7}, 0, ShortOtherFactor, band));
+            dealer.NewGame(DifficultyNormal, AllOps, ChoiceOf({7}, band));
             bool asked = false;
             bool fitted = false;
             dealer.weakFacts = [&](const ProblemFits& fits, Problem&) {
@@ -216,10 +204,10 @@ TEST(FactDealing, TheDefaultsAndAChoiceOfSwitchedOffOperationsDealAsBefore) {
     };
     const Case cases[] = {
         {AllOps, FactChoice()},
-        {{true, true, false, false}, Choice({2, 5, 10}, 17, LongOtherFactor)},
-        {{true, false, false, false}, Choice({7})},
-        {{false, false, true, true}, Choice({}, 0, ShortOtherFactor, SumBand::Within10)},
-        {{false, false, false, true}, Choice({}, 0, ShortOtherFactor, SumBand::Within100)},
+        {{true, true, false, false}, ChoiceOf({2, 5, 10, 17}, SumBand::Levels, LongOtherFactor)},
+        {{true, false, false, false}, ChoiceOf({7})},
+        {{false, false, true, true}, ChoiceOf({}, SumBand::Within10)},
+        {{false, false, false, true}, ChoiceOf({}, SumBand::Within100)},
     };
     for (const Case& c : cases) {
         for (std::uint32_t seed = 1; seed <= 30; ++seed) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/fact_choices.h"
 #include "support/frame_fixture.h"
 
 namespace {
@@ -240,18 +241,7 @@ TEST_F(FactsScreenClicks, OnABandAndSwitchesOffSayWhenTheChoiceIsUnused) {
 TEST(FactsSummary, NamesTheFactsAndThePaceOrWhyTheyAreUnused) {
     const OperationChoice all;
     const auto with = [](std::vector<int> tables, SumBand band, Pace pace, int round) {
-        FactChoice choice;
-        for (const int table : tables) {
-            if (table > LastListedTable) {
-                choice.typedTable = table;
-            } else {
-                choice.SetTable(table, true);
-            }
-        }
-        choice.band = band;
-        choice.pace = pace;
-        choice.calmRound = round;
-        return choice;
+        return ChoiceOf(tables, band, ShortOtherFactor, pace, round);
     };
     const struct {
         FactChoice choice;
