@@ -20,7 +20,6 @@ constexpr char FieldPlaceholder[] = "13-99";
 constexpr char TypedTableRefusal[] = "Type a table from 13 to 99.";
 constexpr char KeysHelp[] = "Keys: 1-9 and 0 tables, C none, T type, K pace, Esc back";
 constexpr ColorRef MessageColour = 0x0000C0;
-constexpr ColorRef QuietColour = 0x808080;
 constexpr ColorRef FieldFill = 0xFFFFFF;
 constexpr std::uint16_t AllTables = (1u << LastListedTable) - 1;
 constexpr std::uint16_t QuickTables = (1u << 1) | (1u << 4) | (1u << 9);

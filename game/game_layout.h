@@ -11,6 +11,13 @@ struct Box {
     int height = 0;
 };
 
+inline int RightOf(const Box& box) {
+    return box.x + box.width;
+}
+inline int BottomOf(const Box& box) {
+    return box.y + box.height;
+}
+
 struct GameLayout {
     Box commandBar;
     Box keypad;

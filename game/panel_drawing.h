@@ -10,6 +10,9 @@ constexpr ColorRef ScoreFill = 0xF0FFF0;
 constexpr ColorRef Ink = 0x000000;
 // Captions above a group of controls or figures.
 constexpr ColorRef CaptionColour = 0xFF0000;
+// Labels and notes that step back from the figures, and the rules under captions.
+constexpr ColorRef QuietColour = 0x808080;
+constexpr ColorRef RuleColour = 0x969696;
 
 // text with markup, in ink, centred in the box of boxWidth x boxHeight at (x, y).
 void DrawBoxedLine(const char* text, int x, int y, int boxWidth, int boxHeight);

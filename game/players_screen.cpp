@@ -14,7 +14,6 @@ namespace {
 
 constexpr char Title[] = "Who is playing?";
 constexpr ColorRef MessageColour = 0x0000C0;
-constexpr ColorRef QuietColour = 0x808080;
 constexpr ColorRef EntryFill = 0xFFFFFF;
 constexpr int MostColumns = 4;
 constexpr int DigitKeys = 9;

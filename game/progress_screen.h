@@ -10,11 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "game/fact_grid.h"
 #include "game/game_layout.h"
+#include "game/shrunk_font.h"
 #include "progress/operations.h"
 #include "progress/progress_history.h"
 #include "progress/progress_summary.h"
 #include "ui/button.h"
+
+class Font;
 
 struct ProgressLayout {
     Box titleRow;
@@ -36,9 +40,6 @@ ProgressLayout ComputeProgressLayout(int width, int height, int fontHeight, int 
 // Facts in each of the slowest and the most missed lists.
 constexpr int ListedFacts = 10;
 
-// A 10 x 10 table's cell colours, row (left operand) 1 first.
-using GridColours = ColorRef[10][10];
-
 // What the screen shows, worked out from the history once when the screen opens: the
 // history does not change while it is up, and the frames drawn meanwhile stay cheap.
 struct ProgressFigures {
@@ -48,32 +49,6 @@ struct ProgressFigures {
     OperationFigures operations[OperationCount];
     std::vector<FactRecord> slowest;
     std::vector<FactRecord> missed;
-};
-
-class Font;
-
-// The shell font's face at a smaller size, for what does not fit in the current font; made
-// anew only when what it must fit changes.
-class ShrunkFont {
-  public:
-    // A font for plain text (typed names) measures it as DrawPlainText draws it.
-    explicit ShrunkFont(bool forPlainText = false) : plainText(forPlainText) {}
-    ~ShrunkFont();
-    ShrunkFont(const ShrunkFont&) = delete;
-    ShrunkFont& operator=(const ShrunkFont&) = delete;
-    // The largest font, no larger than the current one, in which text is at most width wide
-    // and the font at most height high (or the smallest one made); null when none can be made.
-    Font* Fit(const std::string& text, int width, int height);
-
-  private:
-    int Measure(const Font& measuring, const std::string& text) const;
-
-    bool plainText;
-    Font* font = nullptr;
-    int fittedSize = 0;
-    std::string fittedText;
-    int fittedWidth = 0;
-    int fittedHeight = 0;
 };
 
 class ProgressScreen {
@@ -110,6 +85,3 @@ class ProgressScreen {
     ShrunkFont labelFont;
     ShrunkFont lineFont;
 };
-
-// Where each difficulty's line and its legend are drawn.
-ColorRef ChartLineColour(int difficulty);

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr ColorRef RuleColour = 0x969696;
 constexpr ColorRef HintColour = 0x0000C0;
 // Shown under "Start Game" while it can start nothing.
 constexpr char NoOperationHint[] = "Choose at least one operation.";

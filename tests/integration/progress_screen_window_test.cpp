@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/key_translation.h"
+#include "game/score_chart.h"
 #include "progress/progress_summary.h"
 #include "render/surface.h"
 #include "support/data_folder.h"

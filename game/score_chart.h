@@ -1,0 +1,17 @@
+// The progress screen's score chart: the last games' scores, a line per difficulty, and
+// games with chosen facts or a calm pace as open dots apart from the lines.
+#pragma once
+
+#include <vector>
+
+#include "base/color.h"
+#include "game/game_layout.h"
+#include "game/shrunk_font.h"
+#include "progress/progress_history.h"
+
+// The chart in box; the legend in legendFont and the open dots' note in noteFont where the
+// current font is too wide for them.
+void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, ShrunkFont& legendFont,
+                    ShrunkFont& noteFont);
+// Where each difficulty's line and its legend are drawn.
+ColorRef ChartLineColour(int difficulty);

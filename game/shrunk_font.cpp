@@ -1,0 +1,45 @@
+#include "game/shrunk_font.h"
+
+#include <algorithm>
+
+#include "shell/game_shell.h"
+#include "text/font.h"
+#include "text/text.h"
+
+ShrunkFont::~ShrunkFont() {
+    if (font != nullptr) {
+        font->Destroy();
+        delete font;
+    }
+}
+
+Font* ShrunkFont::Fit(const std::string& text, int width, int height) {
+    const Font* current = CurrentFont();
+    if (current == nullptr) {
+        return nullptr;
+    }
+    const int largest = current->pixelSize;
+    if (font != nullptr && fittedSize == largest && fittedText == text && fittedWidth == width &&
+        fittedHeight == height) {
+        return font;
+    }
+    fittedSize = largest;
+    fittedText = text;
+    fittedWidth = width;
+    fittedHeight = height;
+    // Sizes scale widths and heights nearly in proportion: start there, then step down.
+    const int measured = std::max(1, Measure(*current, text));
+    int size = std::min(
+        {largest, largest * width / measured, largest * height / std::max(1, current->Height())});
+    size = std::max(size, SmallestFontSize);
+    ResizeDigitFont(font, ShellFontFace, size);
+    while (font != nullptr && size > SmallestFontSize &&
+           (Measure(*font, text) > width || font->Height() > height)) {
+        ResizeDigitFont(font, ShellFontFace, --size);
+    }
+    return font;
+}
+
+int ShrunkFont::Measure(const Font& measuring, const std::string& text) const {
+    return plainText ? measuring.MeasurePlain(text.c_str()) : measuring.MeasureText(text.c_str());
+}

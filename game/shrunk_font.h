@@ -1,0 +1,32 @@
+// ShrunkFont: the shell font's face at a smaller size, for text that does not fit in the
+// current font; made anew only when what it must fit changes.
+#pragma once
+
+#include <string>
+
+class Font;
+
+// The least size a shrunk font goes down to.
+constexpr int SmallestFontSize = 6;
+
+class ShrunkFont {
+  public:
+    // A font for plain text (typed names) measures it as DrawPlainText draws it.
+    explicit ShrunkFont(bool forPlainText = false) : plainText(forPlainText) {}
+    ~ShrunkFont();
+    ShrunkFont(const ShrunkFont&) = delete;
+    ShrunkFont& operator=(const ShrunkFont&) = delete;
+    // The largest font, no larger than the current one, in which text is at most width wide
+    // and the font at most height high (or the smallest one made); null when none can be made.
+    Font* Fit(const std::string& text, int width, int height);
+
+  private:
+    int Measure(const Font& measuring, const std::string& text) const;
+
+    bool plainText;
+    Font* font = nullptr;
+    int fittedSize = 0;
+    std::string fittedText;
+    int fittedWidth = 0;
+    int fittedHeight = 0;
+};
