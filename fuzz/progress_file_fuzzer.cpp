@@ -18,6 +18,7 @@
 
 #include "fuzz/progress_fuzz_input.h"
 #include "progress/progress_file.h"
+#include "progress/progress_export.h"
 #include "progress/progress_summary.h"
 #include "support/memory_file_store.h"
 

@@ -97,21 +97,6 @@ bool OperationChosen(const OperationChoice& ops, std::uint8_t operation) {
     }
 }
 
-// Subtraction and multiplication are shown with the larger operand first.
-void PutLargerFirst(Problem& problem) {
-    const bool ordered = problem.operation == OpSubtract || problem.operation == OpMultiply;
-    if (ordered && problem.operandB > problem.operandA) {
-        const std::int32_t larger = problem.operandB;
-        problem.operandB = problem.operandA;
-        problem.operandA = larger;
-    }
-}
-
-Problem Shown(Problem problem) {
-    PutLargerFirst(problem);
-    return problem;
-}
-
 bool IsTableOperation(std::uint8_t operation) {
     return operation == OpMultiply || operation == OpDivide;
 }
@@ -150,7 +135,7 @@ Problem FactSet::At(int index) const {
         const int width = high - low + 1;
         const int table = tables[static_cast<std::size_t>(index / width)];
         const int other = low + index % width;
-        return operation == OpMultiply ? Shown(Problem{table, OpMultiply, other})
+        return operation == OpMultiply ? AsShown(Problem{table, OpMultiply, other})
                                        : Problem{table * other, OpDivide, table};
     }
     int value = low;
@@ -186,7 +171,7 @@ FactSet ChosenFacts(const FactChoice& facts, std::uint8_t operation, bool challe
 Problem DealFact(const FactSet& set, const Problem& before) {
     const int count = set.Count();
     const int first = RandomInRange(0, count - 1);
-    const Problem shownBefore = Shown(before);
+    const Problem shownBefore = AsShown(before);
     Problem fact = set.At(first);
     for (int step = 1; step < count && fact == shownBefore; ++step) {
         fact = set.At((first + step) % count);
@@ -265,8 +250,8 @@ bool ProblemDealer::AdvanceProblem() {
         DealRegular(nextProblem, currentProblem);
         challengeBecameCurrent = problemNumber == problemsPerLevel - 1;
     }
-    PutLargerFirst(nextProblem);
-    PutLargerFirst(currentProblem);
+    nextProblem = AsShown(nextProblem);
+    currentProblem = AsShown(currentProblem);
     ++problemNumber;
     return challengeBecameCurrent;
 }

@@ -3,6 +3,7 @@
 #include "game/progress_feature.h"
 
 #include "base/key_translation.h"
+#include "progress/progress_export.h"
 #include "progress/progress_summary.h"
 #include "text/program_path.h"
 
@@ -11,6 +12,7 @@ namespace {
 // Short enough to fit beside the title at 640 pixels: the damaged file's copy is named,
 // not its folder.
 constexpr char DamagedHistoryText[] = "Damaged: ";
+constexpr char CombinedCsvName[] = "progress.csv";
 
 } // namespace
 
@@ -61,8 +63,8 @@ void ProgressFeature::OpenScreen() {
 }
 
 void ProgressFeature::Export() {
-    const std::string path = ProgressCsvPath(file.folder);
-    if (ExportProgressCsv(DataStoreForThisRun(), file, ProgressCsvText(history))) {
+    const std::string path = ExportPath(file.folder, CombinedCsvName);
+    if (ExportProgressCsv(DataStoreForThisRun(), file, CombinedCsvName, ProgressCsvText(history))) {
         screen.message = "Saved " + path;
     } else {
         screen.message = "Could not write " + path;

@@ -24,6 +24,18 @@ inline bool operator!=(const Problem& a, const Problem& b) {
     return !(a == b);
 }
 
+// The problem as the game shows it: the larger operand first for - and x, so a fact and
+// its turned-round twin (3 x 7, 7 x 3) are one fact.
+inline Problem AsShown(Problem problem) {
+    const bool ordered = problem.operation == OpSubtract || problem.operation == OpMultiply;
+    if (ordered && problem.operandB > problem.operandA) {
+        const std::int32_t larger = problem.operandB;
+        problem.operandB = problem.operandA;
+        problem.operandA = larger;
+    }
+    return problem;
+}
+
 // A+B, A-B, A*B or A/B; 0 for any other code, and 0 for a division by zero rather than a
 // crash (the dealer never deals one, but the function must not fault on any problem).
 inline int ProblemResult(const Problem& p) {

@@ -16,7 +16,6 @@
 namespace {
 
 constexpr char ProgressFileName[] = "progress.dat";
-constexpr char CsvFileName[] = "progress.csv";
 constexpr char OlderVersionSuffix[] = ".v1";
 
 void TransferUnsigned(DataArchive& archive, std::uint32_t& value) {
@@ -305,8 +304,8 @@ std::string ProgressFilePath(const std::string& folder) {
     return folder + ProgressFileName;
 }
 
-std::string ProgressCsvPath(const std::string& folder) {
-    return folder + CsvFileName;
+std::string ExportPath(const std::string& folder, const char* fileName) {
+    return folder + fileName;
 }
 
 std::string OlderProgressPath(const std::string& folder) {
@@ -346,9 +345,10 @@ bool SaveProgressFile(FileStore& store, const ProgressHistory& history, Progress
            });
 }
 
-bool ExportProgressCsv(FileStore& store, const ProgressFileState& state, const std::string& text) {
+bool ExportProgressCsv(FileStore& store, const ProgressFileState& state, const char* fileName,
+                       const std::string& text) {
     return WithoutThrowing([&]() {
         return ReadyToSave(store, state) &&
-               ReplaceKeptFile(store, ProgressCsvPath(state.folder), text);
+               ReplaceKeptFile(store, ExportPath(state.folder, fileName), text);
     });
 }

@@ -49,7 +49,10 @@ bool RecoverProgressBytes(const std::string& bytes, ProgressHistory& history);
 
 // Paths in a folder that ends in a separator.
 std::string ProgressFilePath(const std::string& folder);
-std::string ProgressCsvPath(const std::string& folder);
+// An exported file of the history, beside progress.dat.
+std::string ExportPath(const std::string& folder, const char* fileName);
+constexpr char FactsCsvName[] = "progress-facts.csv";
+constexpr char GamesCsvName[] = "progress-games.csv";
 // Where a first-version file's bytes wait while the save that upgrades it runs.
 std::string OlderProgressPath(const std::string& folder);
 
@@ -64,5 +67,6 @@ void LoadProgressFile(FileStore& store, const std::string& folder, const std::st
 // first keeps the old bytes as progress.dat.v1, then replaces progress.dat, then removes
 // the copy; a failure keeping them fails the save before progress.dat is touched.
 bool SaveProgressFile(FileStore& store, const ProgressHistory& history, ProgressFileState& state);
-// Writes text to progress.csv beside progress.dat; false when it could not.
-bool ExportProgressCsv(FileStore& store, const ProgressFileState& state, const std::string& text);
+// Writes text to fileName beside progress.dat; false when it could not.
+bool ExportProgressCsv(FileStore& store, const ProgressFileState& state, const char* fileName,
+                       const std::string& text);

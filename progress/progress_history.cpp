@@ -20,7 +20,35 @@ void KeepStorable(std::string& text) {
     text.resize(std::min({text.find('\n'), text.size(), MaxGameTextBytes}));
 }
 
+void AddTime(FactRecord& fact, int ms) {
+    if (fact.timed == INT_MAX) {
+        return;
+    }
+    const int time = std::clamp(ms, 0, MaxAnswerMs);
+    AddSaturating(fact.totalMs, time);
+    ++fact.timed;
+    if (fact.timed == 1 || time < fact.bestMs) {
+        fact.bestMs = time;
+    }
+}
+
+void KeepRecent(FactRecord& fact, RecentAnswer answer) {
+    if (fact.recent.size() >= static_cast<std::size_t>(RecentAnswerCount)) {
+        fact.recent.erase(fact.recent.begin());
+    }
+    fact.recent.push_back(answer);
+}
+
 } // namespace
+
+bool operator==(const ProgressOptions& a, const ProgressOptions& b) {
+    return a.weakFacts == b.weakFacts && a.showAnswer == b.showAnswer && a.facts == b.facts &&
+           a.fluentSeconds == b.fluentSeconds;
+}
+
+bool operator!=(const ProgressOptions& a, const ProgressOptions& b) {
+    return !(a == b);
+}
 
 int ProgressHistory::BeginGame() {
     if (gamesPlayed < INT_MAX) {
@@ -39,10 +67,15 @@ const FactRecord* ProgressHistory::FindFact(std::uint8_t operation, int operandA
     return nullptr;
 }
 
-FactRecord& ProgressHistory::FactFor(const Problem& problem, int gameNumber) {
+FactRecord* ProgressHistory::Find(const Problem& problem) {
     const FactRecord* found = FindFact(problem.operation, problem.operandA, problem.operandB);
+    return found == nullptr ? nullptr : &facts[static_cast<std::size_t>(found - facts.data())];
+}
+
+FactRecord& ProgressHistory::FactFor(const Problem& problem, int gameNumber) {
+    FactRecord* found = Find(problem);
     if (found != nullptr) {
-        return facts[static_cast<std::size_t>(found - facts.data())];
+        return *found;
     }
     if (facts.size() >= static_cast<std::size_t>(MaxProgressFacts)) {
         // The least recently seen goes; among equals, the one asked first.
@@ -75,21 +108,47 @@ void ProgressHistory::RecordFact(const Problem& problem, FactOutcome outcome, in
     ++fact.asked;
     fact.lastGame = gameNumber;
     switch (outcome) {
-    case FactOutcome::Right: ++fact.right; break;
-    case FactOutcome::Wrong: ++fact.wrong; break;
-    case FactOutcome::Skipped: ++fact.skipped; return;
+    case FactOutcome::Right:
+        ++fact.right;
+        AddTime(fact, ms);
+        KeepRecent(fact, {std::clamp(ms, 0, MaxAnswerMs), true});
+        break;
+    case FactOutcome::Wrong:
+        ++fact.wrong;
+        KeepRecent(fact, {});
+        break;
+    case FactOutcome::Skipped:
+        ++fact.skipped;
+        KeepRecent(fact, {});
+        break;
     }
-    const int time = std::clamp(ms, 0, MaxAnswerMs);
-    AddSaturating(fact.totalMs, time);
-    if (outcome == FactOutcome::Right && (fact.right == 1 || time < fact.bestMs)) {
-        fact.bestMs = time;
+}
+
+void ProgressHistory::RecordLateRight(const Problem& problem, int ms) {
+    FactRecord* fact = Find(problem);
+    // Only a problem already counted wrong is timed late, and never more often than that.
+    if (fact != nullptr && fact->timed < static_cast<long long>(fact->right) + fact->wrong) {
+        AddTime(*fact, ms);
     }
+}
+
+bool ProgressHistory::EarnMilestone(const Milestone& milestone) {
+    const bool kept = std::any_of(milestones.begin(), milestones.end(), [&](const Milestone& m) {
+        return m.operation == milestone.operation && m.number == milestone.number;
+    });
+    if (kept || milestones.size() >= static_cast<std::size_t>(MaxMilestones)) {
+        return false;
+    }
+    milestones.push_back(milestone);
+    KeepStorable(milestones.back().date);
+    return true;
 }
 
 void ProgressHistory::RecordGame(const GameRecord& game) {
     // Kept within what the file's reader accepts, or the next start would set it aside.
     games.push_back(game);
     GameRecord& kept = games.back();
+    kept.number = std::clamp(kept.number, 0, gamesPlayed);
     kept.difficulty = std::clamp(kept.difficulty, 0, 2);
     kept.level = std::max(kept.level, 0);
     kept.right = std::max(kept.right, 0);

@@ -16,92 +16,6 @@ int Misses(const FactRecord& fact) {
     return fact.wrong + fact.skipped;
 }
 
-int TimedAnswers(const FactRecord& fact) {
-    return fact.right + fact.wrong;
-}
-
-// Each operation's sign as a spreadsheet shows it.
-std::string Utf8Signs(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        const OperationInfo* operation = FindOperation(static_cast<std::uint8_t>(c));
-        if (operation != nullptr) {
-            out += operation->sign;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-// Quoted, with inner quotes doubled: any text is one field.
-void AppendCsvText(std::string& row, const std::string& text) {
-    row += '"';
-    for (char c : text) {
-        row += c;
-        if (c == '"') {
-            row += '"';
-        }
-    }
-    row += '"';
-}
-
-void AppendCsvNumber(std::string& row, int value) {
-    row += ',';
-    AppendDecimal(row, value);
-}
-
-// Tenths of a second: "4.2".
-std::string TenthsText(int ms) {
-    const int tenths = (std::max(ms, 0) + 50) / 100;
-    std::string text;
-    AppendDecimal(text, tenths / 10);
-    text += '.';
-    AppendDecimal(text, tenths % 10);
-    return text;
-}
-
-// An empty field for a time that was never taken.
-void AppendCsvSeconds(std::string& row, int ms) {
-    row += ',';
-    if (ms >= 0) {
-        row += TenthsText(ms);
-    }
-}
-
-void AppendFactRows(std::string& csv, const ProgressHistory& history) {
-    csv += "fact,asked,right,wrong,skipped,average seconds,best seconds,last game\r\n";
-    for (const FactRecord& fact : history.facts) {
-        AppendCsvText(csv, Utf8Signs(FactText(fact)));
-        for (int value : {fact.asked, fact.right, fact.wrong, fact.skipped}) {
-            AppendCsvNumber(csv, value);
-        }
-        AppendCsvSeconds(csv, FactMeanMs(fact));
-        AppendCsvSeconds(csv, fact.right > 0 ? fact.bestMs : -1);
-        AppendCsvNumber(csv, fact.lastGame);
-        csv += "\r\n";
-    }
-}
-
-void AppendGameRows(std::string& csv, const ProgressHistory& history) {
-    csv += "date,difficulty,operations,score,level,right,wrong,median seconds\r\n";
-    for (const GameRecord& game : history.games) {
-        AppendCsvText(csv, game.when);
-        csv += ',';
-        AppendCsvText(csv, DifficultyNames[std::clamp(game.difficulty, 0, DifficultyCount - 1)]);
-        csv += ',';
-        AppendCsvText(csv, Utf8Signs(game.operations));
-        csv += ',';
-        csv += std::to_string(game.score);
-        for (int value : {game.level, game.right, game.wrong}) {
-            AppendCsvNumber(csv, value);
-        }
-        // A game without a timed answer has no median (its record holds 0).
-        AppendCsvSeconds(csv, game.right + game.wrong > 0 ? game.medianMs : -1);
-        csv += "\r\n";
-    }
-}
-
 } // namespace
 
 std::string ProblemText(const Problem& problem) {
@@ -123,8 +37,16 @@ std::string FactText(const FactRecord& fact) {
 }
 
 int FactMeanMs(const FactRecord& fact) {
-    const int timed = TimedAnswers(fact);
-    return timed > 0 ? fact.totalMs / timed : -1;
+    return fact.timed > 0 ? fact.totalMs / fact.timed : -1;
+}
+
+std::string TenthsText(int ms) {
+    const int tenths = (std::max(ms, 0) + 50) / 100;
+    std::string text;
+    AppendDecimal(text, tenths / 10);
+    text += '.';
+    AppendDecimal(text, tenths % 10);
+    return text;
 }
 
 std::string SecondsText(int ms) {
@@ -163,7 +85,7 @@ int RoundedPercent(int part, int whole) {
 std::vector<const FactRecord*> SlowestFacts(const ProgressHistory& history, int count) {
     std::vector<const FactRecord*> facts;
     for (const FactRecord& fact : history.facts) {
-        if (TimedAnswers(fact) > 0) {
+        if (fact.timed > 0) {
             facts.push_back(&fact);
         }
     }
@@ -203,9 +125,9 @@ OperationFigures FiguresFor(const ProgressHistory& history, std::uint8_t operati
         }
         figures.asked += fact.asked;
         figures.right += fact.right;
-        if (TimedAnswers(fact) > 0) {
+        if (fact.timed > 0) {
             timed.push_back(&fact);
-            answers += TimedAnswers(fact);
+            answers += fact.timed;
         }
     }
     std::sort(timed.begin(), timed.end(), [](const FactRecord* a, const FactRecord* b) {
@@ -215,7 +137,7 @@ OperationFigures FiguresFor(const ProgressHistory& history, std::uint8_t operati
     const long long middle = (answers - 1) / 2;
     long long passed = 0;
     for (const FactRecord* fact : timed) {
-        passed += TimedAnswers(*fact);
+        passed += fact->timed;
         if (passed > middle) {
             figures.medianMs = FactMeanMs(*fact);
             break;
@@ -261,12 +183,4 @@ std::vector<const GameRecord*> ChartedGames(const ProgressHistory& history) {
         games.push_back(&history.games[i]);
     }
     return games;
-}
-
-std::string ProgressCsvText(const ProgressHistory& history) {
-    std::string csv = "\xEF\xBB\xBF"; // marks the text as UTF-8 for spreadsheets
-    AppendFactRows(csv, history);
-    csv += "\r\n";
-    AppendGameRows(csv, history);
-    return csv;
 }

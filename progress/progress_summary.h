@@ -1,7 +1,7 @@
 // The figures the progress screen shows and the export writes, worked out from a
 // history: each fact's text and average time, the slowest and the most often missed
 // facts, accuracy and median time per operation, the colour of a fact in the table grid,
-// the score chart's series, and the spreadsheet text. Plain C++.
+// and the score chart's series. Plain C++.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +14,10 @@
 // "7 x 8"; division shows its sign's code, which the font draws as a division sign.
 std::string ProblemText(const Problem& problem);
 std::string FactText(const FactRecord& fact);
-// The average of the fact's timed answers in milliseconds; -1 without one.
+// The average time to the fact's right answers in milliseconds; -1 without one.
 int FactMeanMs(const FactRecord& fact);
-// Tenths of a second: "4.2 s".
+// Tenths of a second: "4.2", and with its unit, "4.2 s".
+std::string TenthsText(int ms);
 std::string SecondsText(int ms);
 // What a fact's line tells after the fact itself; a narrow list keeps only what it is about,
 // and FactShortMisses writes the misses in short.
@@ -36,7 +37,7 @@ std::vector<const FactRecord*> MostMissedFacts(const ProgressHistory& history, i
 struct OperationFigures {
     int asked = 0;
     int right = 0;
-    // The median over the operation's timed answers, each fact's answers taken at its
+    // The median over the operation's right answers, each fact's answers taken at its
     // average; -1 without one.
     int medianMs = -1;
 };
@@ -54,7 +55,3 @@ ColorRef GridCellColour(const ProgressHistory& history, std::uint8_t operation, 
 // The games the chart shows: the last ChartGames, oldest first.
 constexpr int ChartGames = 30;
 std::vector<const GameRecord*> ChartedGames(const ProgressHistory& history);
-
-// The history as comma-separated text for a spreadsheet: a facts section, a blank line,
-// a games section. UTF-8, so the division sign reads as itself.
-std::string ProgressCsvText(const ProgressHistory& history);

@@ -48,7 +48,9 @@ RoundSummary SummariseRound(const AnswerRecorder& answers, int problems) {
     std::vector<int> times;
     for (const TimedAnswer& answer : answers.timed) {
         summary.rightFirstTry += answer.right ? 1 : 0;
-        times.push_back(answer.ms);
+        if (answer.ms >= 0) {
+            times.push_back(answer.ms);
+        }
     }
     summary.medianMs = times.empty() ? -1 : MedianMs(times);
     const std::vector<TimedAnswer> slowest = SlowestAnswers(answers.timed);

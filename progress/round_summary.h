@@ -1,5 +1,5 @@
 // RoundSummary: what a calm round ends on. How many of its problems were answered right at
-// the first try, the median time of the first answers, the slowest facts and the facts
+// the first try, the median time to the right answers, the slowest facts and the facts
 // missed, each fact once. Plain C++.
 #pragma once
 
@@ -14,7 +14,7 @@ constexpr int SummarySlowFacts = 3;
 struct RoundSummary {
     int problems = 0;
     int rightFirstTry = 0;
-    // Over the first answers; -1 without one.
+    // Over the times to the right answers; -1 without one.
     int medianMs = -1;
     // "7 x 8  6.1 s", the slowest right answers first.
     std::vector<std::string> slowest;

@@ -10,8 +10,8 @@
 
 #include "progress/progress_history.h"
 
-// A fact after right + wrong timed answers averaging meanMs exactly, and some skips, last
-// asked in game 1.
+// A fact after right + wrong problems, each answered right in the end, their times averaging
+// meanMs exactly, and some skips, last asked in game 1.
 inline FactRecord FactAfter(std::uint8_t operation, int a, int b, int right, int wrong,
                             int skipped = 0, int meanMs = 1000) {
     FactRecord fact;
@@ -22,8 +22,9 @@ inline FactRecord FactAfter(std::uint8_t operation, int a, int b, int right, int
     fact.wrong = wrong;
     fact.skipped = skipped;
     fact.asked = right + wrong + skipped;
-    fact.totalMs = meanMs * (right + wrong);
-    fact.bestMs = right > 0 ? meanMs : 0;
+    fact.timed = right + wrong;
+    fact.totalMs = meanMs * fact.timed;
+    fact.bestMs = fact.timed > 0 ? meanMs : 0;
     fact.lastGame = 1;
     return fact;
 }

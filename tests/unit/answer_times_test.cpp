@@ -59,7 +59,7 @@ TEST_F(AnswerTimes, TimeRunsFromTheProblemShownToItsAnswerWithoutThePause) {
     }
 }
 
-TEST_F(AnswerTimes, AProblemCountsOnceOnItsFirstVerdict) {
+TEST_F(AnswerTimes, AProblemCountsOnceOnItsFirstVerdictAndIsTimedToItsRightAnswer) {
     StartGame();
     const Problem missed = game.dealer.currentProblem;
     clock.Advance(3000);
@@ -72,10 +72,15 @@ TEST_F(AnswerTimes, AProblemCountsOnceOnItsFirstVerdict) {
     EXPECT_EQ(fact.asked, 1);
     EXPECT_EQ(fact.wrong, 1);
     EXPECT_EQ(fact.right, 0);
-    EXPECT_EQ(fact.totalMs, 3000) << "timed to the first judged answer";
-    EXPECT_EQ(fact.bestMs, 0) << "a best time belongs to a right answer";
+    EXPECT_EQ(fact.totalMs, 7500) << "timed to the right answer, not to the first wrong key";
+    EXPECT_EQ(fact.timed, 1);
+    EXPECT_EQ(fact.bestMs, 7500);
+    ASSERT_EQ(fact.recent.size(), 1u);
+    EXPECT_FALSE(fact.recent[0].right) << "wrong at the first try, whatever came after";
     ASSERT_EQ(game.progress.answers.misses.size(), 1u);
     EXPECT_EQ(game.progress.answers.misses[0], missed);
+    ASSERT_EQ(game.progress.answers.timed.size(), 1u);
+    EXPECT_EQ(game.progress.answers.timed[0].ms, 7500);
 }
 
 TEST_F(AnswerTimes, TheChallengeIsRecordedAsShownAnsweredOrSkipped) {

@@ -665,11 +665,11 @@ TEST_F(ProgressStore, NothingIsSavedBeforeALoad) {
 
 TEST_F(ProgressStore, TheExportGoesBesideTheFile) {
     ProgressFileState state;
-    EXPECT_FALSE(ExportProgressCsv(store, state, "a,b\n")) << "before a load";
+    EXPECT_FALSE(ExportProgressCsv(store, state, FactsCsvName, "a,b\n")) << "before a load";
     Load(state);
-    EXPECT_TRUE(ExportProgressCsv(store, state, "a,b\n"));
-    EXPECT_EQ(store.Bytes(SaveFolder + "progress.csv"), "a,b\n");
-    EXPECT_FALSE(store.Has(SaveFolder + "progress.csv.tmp"));
+    EXPECT_TRUE(ExportProgressCsv(store, state, FactsCsvName, "a,b\n"));
+    EXPECT_EQ(store.Bytes(SaveFolder + "progress-facts.csv"), "a,b\n");
+    EXPECT_FALSE(store.Has(SaveFolder + "progress-facts.csv.tmp"));
 }
 
 namespace {

@@ -62,24 +62,45 @@ TEST(ProgressRecording, EachVerdictCountsOnTheFactAsShown) {
     EXPECT_EQ(history.FindFact(OpMultiply, 3, 5), nullptr);
 }
 
-TEST(ProgressRecording, OnlyJudgedAnswersAreTimedAndOnlyRightOnesSetTheBest) {
+TEST(ProgressRecording, OnlyRightAnswersAreTimedSoTheBestIsNeverSlowerThanTheAverage) {
     ProgressHistory history;
     const int game = history.BeginGame();
     const Problem problem{12, OpDivide, 4};
-    history.RecordFact(problem, FactOutcome::Wrong, 300, game);
-    EXPECT_EQ(Fact(history, problem).bestMs, 0) << "no right answer yet";
+    // A quick wrong key, then the right answer: the time is the one to the right answer.
+    history.RecordFact(problem, FactOutcome::Wrong, 600, game);
+    EXPECT_EQ(Fact(history, problem).timed, 0) << "a wrong try is not an answer's time";
+    history.RecordLateRight(problem, 4200);
+    history.RecordLateRight(problem, 100);
+    EXPECT_EQ(Fact(history, problem).timed, 1) << "one problem, one time";
     history.RecordFact(problem, FactOutcome::Skipped, 5000, game);
-    EXPECT_EQ(Fact(history, problem).totalMs, 300) << "a skip is not timed";
-    history.RecordFact(problem, FactOutcome::Right, 900, game);
-    EXPECT_EQ(Fact(history, problem).bestMs, 900) << "the first right answer, though slower";
+    history.RecordLateRight(problem, 100);
+    EXPECT_EQ(Fact(history, problem).totalMs, 4200) << "a skip is not timed, nor made right";
+    history.RecordFact(problem, FactOutcome::Right, 1900, game);
     history.RecordFact(problem, FactOutcome::Right, 1500, game);
-    history.RecordFact(problem, FactOutcome::Wrong, 100, game);
-    EXPECT_EQ(Fact(history, problem).bestMs, 900);
-    history.RecordFact(problem, FactOutcome::Right, 700, game);
     const FactRecord& fact = Fact(history, problem);
-    EXPECT_EQ(fact.bestMs, 700);
-    EXPECT_EQ(fact.totalMs, 300 + 900 + 1500 + 100 + 700);
-    ExpectCounts(fact, 3, 2, 1);
+    EXPECT_EQ(fact.bestMs, 1500);
+    EXPECT_EQ(fact.totalMs, 4200 + 1900 + 1500);
+    EXPECT_LE(fact.bestMs * fact.timed, fact.totalMs);
+    ExpectCounts(fact, 2, 1, 1);
+    history.RecordLateRight(Problem{5, OpAdd, 5}, 300);
+    EXPECT_EQ(history.FindFact(OpAdd, 5, 5), nullptr) << "no fact made by a late answer";
+}
+
+TEST(ProgressRecording, AFactKeepsItsLastThreeAnswersOldestFirst) {
+    ProgressHistory history;
+    const int game = history.BeginGame();
+    const Problem problem{6, OpMultiply, 3};
+    history.RecordFact(problem, FactOutcome::Right, 800, game);
+    history.RecordFact(problem, FactOutcome::Wrong, 300, game);
+    history.RecordFact(problem, FactOutcome::Skipped, -1, game);
+    history.RecordFact(problem, FactOutcome::Right, MaxAnswerMs + 5, game);
+    const std::vector<RecentAnswer>& recent = Fact(history, problem).recent;
+    ASSERT_EQ(recent.size(), 3u);
+    EXPECT_FALSE(recent[0].right);
+    EXPECT_EQ(recent[0].ms, 0) << "a wrong answer keeps no time";
+    EXPECT_FALSE(recent[1].right);
+    EXPECT_TRUE(recent[2].right);
+    EXPECT_EQ(recent[2].ms, MaxAnswerMs);
 }
 
 TEST(ProgressRecording, AFirstRightAnswerOfNoTimeIsTheBestAndStaysIt) {
@@ -101,6 +122,7 @@ TEST(ProgressRecording, TimesAreClampedToTheRangeKept) {
     history.RecordFact(slow, FactOutcome::Wrong, INT_MAX, game);
     history.RecordFact(negative, FactOutcome::Right, -5, game);
     history.RecordFact(negative, FactOutcome::Right, 50, game);
+    history.RecordLateRight(slow, INT_MAX);
     EXPECT_EQ(Fact(history, slow).bestMs, MaxAnswerMs);
     EXPECT_EQ(Fact(history, slow).totalMs, 2 * MaxAnswerMs);
     EXPECT_EQ(Fact(history, negative).bestMs, 0);
@@ -112,6 +134,7 @@ TEST(ProgressRecording, TotalsAndCountsStopAtTheirLimits) {
     ProgressHistory history = OneRight(problem);
     history.facts[0].totalMs = INT_MAX - 10;
     history.RecordFact(problem, FactOutcome::Wrong, 500, 1);
+    history.RecordLateRight(problem, 500);
     EXPECT_EQ(history.facts[0].totalMs, INT_MAX);
     history.RecordFact(problem, FactOutcome::Right, 500, 1);
     EXPECT_EQ(history.facts[0].totalMs, INT_MAX);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "progress/progress_export.h"
 #include "progress/progress_summary.h"
 #include "support/history_builder.h"
 
@@ -268,9 +269,9 @@ TEST(ProgressSummary, TheExportIsUtf8CommaSeparatedRowsOfEveryFactAndGame) {
     const std::string expected =
         "\xEF\xBB\xBF"
         "fact,asked,right,wrong,skipped,average seconds,best seconds,last game\r\n"
-        "\"12 \xC3\xB7 4\",3,1,1,1,2.5,2.0,1\r\n"
-        "\"7 x 8\",2,0,1,1,4.0,,2\r\n" // no right answer, so no best
-        "\"3 + 4\",1,0,0,1,,,2\r\n"    // nothing timed
+        "\"12 \xC3\xB7 4\",3,1,1,1,2.0,2.0,1\r\n" // the wrong try is not timed
+        "\"7 x 8\",2,0,1,1,,,2\r\n"               // no right answer, so no time
+        "\"3 + 4\",1,0,0,1,,,2\r\n"               // nothing timed
         "\r\n"
         "date,difficulty,operations,score,level,right,wrong,median seconds\r\n"
         "\"2026-12-08 19:52\",\"Hard\",\" x  \xC3\xB7 \",1234,3,10,2,2.5\r\n"
