@@ -1,6 +1,7 @@
 // The drill's four operations and its three difficulties, each written once: an operation's
 // code (what a problem, progress.dat and the operations text hold), its sign as a
-// spreadsheet shows it (UTF-8) and its name; a difficulty's name by its index.
+// spreadsheet shows it (UTF-8), its name on a switch and its noun in a sentence; a
+// difficulty's name by its index.
 #pragma once
 
 #include <cstdint>
@@ -11,15 +12,16 @@ struct OperationInfo {
     std::uint8_t code;
     const char* sign;
     const char* name;
+    const char* noun;
 };
 
 constexpr int OperationCount = 4;
 // In the order of the setup screen's switches and the progress screen's rows.
 inline constexpr OperationInfo OperationTable[OperationCount] = {
-    {OpAdd, "+", "Add"},
-    {OpSubtract, "-", "Subtract"},
-    {OpMultiply, "x", "Multiply"},
-    {OpDivide, "\xC3\xB7", "Divide"},
+    {OpAdd, "+", "Add", "Addition"},
+    {OpSubtract, "-", "Subtract", "Subtraction"},
+    {OpMultiply, "x", "Multiply", "Multiplication"},
+    {OpDivide, "\xC3\xB7", "Divide", "Division"},
 };
 
 // The operation with this code, or nullptr for a code that is no operation.
