@@ -1,14 +1,17 @@
 // The progress file's format: the file header, the two practice switches, the chosen facts
-// (six numbers), the number of games played, then the facts (each ten numbers) and the
-// games (each ten values), each list after its count. The first version lacks the chosen
-// facts and each game's last two values, its facts and whether it was calm. Nothing here
-// may throw out of a load or save.
+// (six numbers), the fluency threshold, the number of games played, then the facts (each
+// eleven numbers and its recent answers after their count), the games (each eleven values)
+// and the milestones (each three values), each list after its count. The second version
+// lacks the threshold, each fact's right answers timed and recent answers, each game's
+// number and the milestones; the first also the chosen facts and each game's facts and
+// whether it was calm. Nothing here may throw out of a load or save.
 #include "progress/progress_file.h"
 
 #include <algorithm>
 #include <set>
 #include <tuple>
 
+#include "progress/fluency.h"
 #include "progress/operations.h"
 #include "shell/data_archive.h"
 #include "shell/kept_files.h"
@@ -16,7 +19,9 @@
 namespace {
 
 constexpr char ProgressFileName[] = "progress.dat";
-constexpr char OlderVersionSuffix[] = ".v1";
+constexpr char OlderVersionSuffix[] = ".v";
+// Longest date a milestone holds: far more than "2026-12-08".
+constexpr std::size_t MaxMilestoneDateBytes = 64;
 
 void TransferUnsigned(DataArchive& archive, std::uint32_t& value) {
     // Travels as the int with the same bits, like the high-score table's scores.
@@ -25,7 +30,23 @@ void TransferUnsigned(DataArchive& archive, std::uint32_t& value) {
     value = static_cast<std::uint32_t>(bits);
 }
 
-void TransferFact(DataArchive& archive, FactRecord& fact) {
+void TransferRecent(DataArchive& archive, FactRecord& fact) {
+    int count = static_cast<int>(fact.recent.size());
+    archive.TransferInt(count);
+    if (!archive.IsWriting()) {
+        if (count < 0 || count > RecentAnswerCount) {
+            fact.operation = 0; // fails the check
+            count = 0;
+        }
+        fact.recent.resize(static_cast<std::size_t>(count));
+    }
+    for (RecentAnswer& answer : fact.recent) {
+        archive.TransferInt(answer.ms);
+        archive.TransferBool(answer.right);
+    }
+}
+
+void TransferFact(DataArchive& archive, FactRecord& fact, int version) {
     int operation = fact.operation;
     archive.TransferInt(operation);
     fact.operation = static_cast<std::uint8_t>(operation);
@@ -35,6 +56,10 @@ void TransferFact(DataArchive& archive, FactRecord& fact) {
     }
     if (!archive.IsWriting() && operation != fact.operation) {
         fact.operation = 0; // out of a byte's range: fails the check
+    }
+    if (version == ProgressVersion) {
+        archive.TransferInt(fact.timed);
+        TransferRecent(archive, fact);
     }
 }
 
@@ -67,6 +92,15 @@ void TransferGame(DataArchive& archive, GameRecord& game, int version) {
         archive.TransferString(game.facts);
         archive.TransferBool(game.calm);
     }
+    if (version == ProgressVersion) {
+        archive.TransferInt(game.number);
+    }
+}
+
+void TransferMilestone(DataArchive& archive, Milestone& milestone) {
+    TransferNarrow(archive, milestone.operation);
+    archive.TransferInt(milestone.number);
+    archive.TransferString(milestone.date);
 }
 
 void TransferBool(DataArchive& archive, bool& value) {
@@ -77,14 +111,51 @@ void TransferInt(DataArchive& archive, int& value) {
     archive.TransferInt(value);
 }
 
-bool FactHolds(const FactRecord& fact, int gamesPlayed) {
+bool RecentHolds(const FactRecord& fact) {
+    return fact.recent.size() <= static_cast<std::size_t>(fact.asked) &&
+           std::all_of(fact.recent.begin(), fact.recent.end(), [](const RecentAnswer& answer) {
+               return answer.ms >= 0 && answer.ms <= MaxAnswerMs &&
+                      (answer.right || answer.ms == 0);
+           });
+}
+
+// Each problem answered right gives at most one time, none longer than the longest kept;
+// without one there is no total and no best.
+bool TimesHold(const FactRecord& fact) {
+    const long long problems = static_cast<long long>(fact.right) + fact.wrong;
+    return fact.timed >= 0 && fact.timed <= problems && fact.totalMs >= 0 &&
+           fact.totalMs <= static_cast<long long>(fact.timed) * MaxAnswerMs && fact.bestMs >= 0 &&
+           fact.bestMs <= MaxAnswerMs &&
+           (fact.timed > 0 || (fact.totalMs == 0 && fact.bestMs == 0));
+}
+
+// An earlier version timed every first answer, right or wrong.
+bool OlderTimesHold(const FactRecord& fact) {
     const long long timed = static_cast<long long>(fact.right) + fact.wrong;
-    // No timed answer counts more than the longest time kept.
-    const bool timesHold = fact.totalMs >= 0 && fact.totalMs <= timed * MaxAnswerMs &&
-                           fact.bestMs >= 0 && fact.bestMs <= MaxAnswerMs;
+    return fact.totalMs >= 0 && fact.totalMs <= timed * MaxAnswerMs && fact.bestMs >= 0 &&
+           fact.bestMs <= MaxAnswerMs;
+}
+
+bool FactHolds(const FactRecord& fact, int gamesPlayed, int version) {
+    const bool timesHold =
+        version == ProgressVersion ? TimesHold(fact) && RecentHolds(fact) : OlderTimesHold(fact);
     return KnownOperation(fact.operation) && fact.right >= 0 && fact.wrong >= 0 &&
-           fact.skipped >= 0 && timed + fact.skipped == fact.asked && timesHold &&
-           fact.lastGame >= 0 && fact.lastGame <= gamesPlayed;
+           fact.skipped >= 0 &&
+           static_cast<long long>(fact.right) + fact.wrong + fact.skipped == fact.asked &&
+           timesHold && fact.lastGame >= 0 && fact.lastGame <= gamesPlayed;
+}
+
+// An earlier version's times of a fact as right-answer times: the total where it holds right
+// answers only, else the best right answer's alone, so the best is never slower than the
+// average; without a right answer, none.
+void UpgradeTimes(FactRecord& fact) {
+    fact.timed = fact.wrong == 0 ? fact.right : std::min(fact.right, 1);
+    if (fact.timed == 0) {
+        fact.totalMs = 0;
+        fact.bestMs = 0;
+    } else if (fact.wrong != 0) {
+        fact.totalMs = fact.bestMs;
+    }
 }
 
 // A few words of printable text, as DescribeFacts writes them.
@@ -93,10 +164,20 @@ bool FactsTextHolds(const std::string& facts) {
            std::all_of(facts.begin(), facts.end(), [](char c) { return c >= ' ' && c <= '~'; });
 }
 
-bool GameHolds(const GameRecord& game) {
+bool GameHolds(const GameRecord& game, int gamesPlayed) {
     return game.difficulty >= 0 && game.difficulty < DifficultyCount && game.level >= 0 &&
            game.right >= 0 && game.wrong >= 0 && game.medianMs >= 0 &&
-           game.medianMs <= MaxAnswerMs && FactsTextHolds(game.facts);
+           game.medianMs <= MaxAnswerMs && FactsTextHolds(game.facts) && game.number >= 0 &&
+           game.number <= gamesPlayed;
+}
+
+// A table up to the last typed one, or a band up to 100.
+bool MilestoneHolds(const Milestone& milestone) {
+    return KnownOperation(milestone.operation) && milestone.number >= 1 &&
+           milestone.number <= std::max(LastTypedTable, 100) &&
+           milestone.date.size() <= MaxMilestoneDateBytes &&
+           std::all_of(milestone.date.begin(), milestone.date.end(),
+                       [](char c) { return c >= ' ' && c <= '~'; });
 }
 
 template <typename T> bool AnyValue(const T&) {
@@ -113,18 +194,33 @@ void TransferHistory(Parts& parts, ProgressHistory& history, int version) {
         parts.Field(history.options.facts, TransferFactChoice,
                     [](const FactChoice& choice) { return choice.Valid(); });
     }
+    if (version == ProgressVersion) {
+        parts.Field(history.options.fluentSeconds, TransferInt, FluentSecondsAllowed);
+    }
     parts.Field(history.gamesPlayed, TransferInt, [](int played) { return played >= 0; });
     std::set<std::tuple<int, int, int>> seen;
     const int played = history.gamesPlayed;
-    parts.List(history.facts, MaxProgressFacts, TransferFact, [&](const FactRecord& fact) {
+    const auto transferFact = [version](DataArchive& archive, FactRecord& fact) {
+        TransferFact(archive, fact, version);
+    };
+    parts.List(history.facts, MaxProgressFacts, transferFact, [&](const FactRecord& fact) {
         // Every fact listed once.
-        return FactHolds(fact, played) &&
+        return FactHolds(fact, played, version) &&
                seen.insert({fact.operation, fact.operandA, fact.operandB}).second;
     });
     const auto transferGame = [version](DataArchive& archive, GameRecord& game) {
         TransferGame(archive, game, version);
     };
-    parts.List(history.games, MaxProgressGames, transferGame, GameHolds);
+    parts.List(history.games, MaxProgressGames, transferGame,
+               [played](const GameRecord& game) { return GameHolds(game, played); });
+    if (version == ProgressVersion) {
+        std::set<std::pair<int, int>> earned;
+        parts.List(history.milestones, MaxMilestones, TransferMilestone,
+                   [&](const Milestone& milestone) {
+                       return MilestoneHolds(milestone) &&
+                              earned.insert({milestone.operation, milestone.number}).second;
+                   });
+    }
 }
 
 // Writes each part in turn.
@@ -179,7 +275,7 @@ class PartReader {
         std::string header;
         archive.OpenArchive(bytes, header, version, ArchiveRead);
         const std::string opening = HeaderBytes(version);
-        intact = (version == FirstProgressVersion || version == ProgressVersion) &&
+        intact = version >= FirstProgressVersion && version <= ProgressVersion &&
                  bytes.compare(0, opening.size(), opening) == 0;
         position = opening.size();
     }
@@ -259,8 +355,10 @@ void LoadFrom(FileStore& store, const DataFolders& folders, ProgressHistory& his
         }
     } else if (whole) {
         // Kept until the save that upgrades it has succeeded.
-        if (PartReader(file.bytes).Version() == FirstProgressVersion) {
+        const int version = PartReader(file.bytes).Version();
+        if (version != ProgressVersion) {
             state.olderBytes = file.bytes;
+            state.olderVersion = version;
         }
         state.savedBytes = std::move(file.bytes);
     } else if (read || file.status == ReadStatus::TooLarge) {
@@ -287,6 +385,9 @@ bool RecoverProgressBytes(const std::string& bytes, ProgressHistory& history) {
     ProgressHistory read;
     PartReader parts(bytes);
     TransferHistory(parts, read, parts.Version());
+    if (parts.Version() != ProgressVersion) {
+        std::for_each(read.facts.begin(), read.facts.end(), UpgradeTimes);
+    }
     history = std::move(read);
     return parts.Whole();
 }
@@ -308,8 +409,8 @@ std::string ExportPath(const std::string& folder, const char* fileName) {
     return folder + fileName;
 }
 
-std::string OlderProgressPath(const std::string& folder) {
-    return ProgressFilePath(folder) + OlderVersionSuffix;
+std::string OlderProgressPath(const std::string& folder, int version) {
+    return ProgressFilePath(folder) + OlderVersionSuffix + std::to_string(version);
 }
 
 void LoadProgressFile(FileStore& store, const std::string& folder, const std::string& fallback,
@@ -330,7 +431,7 @@ bool SaveProgressFile(FileStore& store, const ProgressHistory& history, Progress
                    return true;
                }
                const bool upgrading = !state.olderBytes.empty();
-               const std::string older = OlderProgressPath(state.folder);
+               const std::string older = OlderProgressPath(state.folder, state.olderVersion);
                if (!ReadyToSave(store, state) ||
                    (upgrading && !ReplaceKeptFile(store, older, state.olderBytes)) ||
                    !ReplaceKeptFile(store, ProgressFilePath(state.folder), bytes)) {

@@ -4,9 +4,9 @@
 // holds (damaged, cut short, oversized, from a newer version) gives the facts and games
 // that read whole and valid before the damage, and is kept aside as progress.dat.bad (or
 // .bad2, .bad3, ..., never over an earlier copy). Saves replace it in one step through a
-// temporary file, so a crash leaves the old file or the new one. A file of the first
-// version, before the chosen facts, is read in full and upgraded at the next save, its
-// bytes kept as progress.dat.v1 until that save has succeeded.
+// temporary file, so a crash leaves the old file or the new one. A file of an earlier
+// version is read in full and upgraded at the next save, its bytes kept as progress.dat.v1
+// (or .v2) until that save has succeeded.
 #pragma once
 
 #include <string>
@@ -18,9 +18,12 @@
 constexpr std::size_t MaxProgressFileBytes = 1024 * 1024;
 
 constexpr char ProgressHeader[] = "Quickfigure progress";
-constexpr int ProgressVersion = 2;
+constexpr int ProgressVersion = 3;
 // The version without the chosen facts and the games' facts and pace.
 constexpr int FirstProgressVersion = 1;
+// The version with those, but without the facts' recent answers and right-answer times, the
+// games' numbers, the fluency threshold and the milestones.
+constexpr int ChosenFactsVersion = 2;
 // Longest facts text a game may hold: DescribeFacts gives well under half of it.
 constexpr std::size_t MaxGameFactsBytes = 80;
 
@@ -31,16 +34,20 @@ struct ProgressFileState : KeptFileState {
     // Where a file that could not be read whole is kept (set aside, or left where it was);
     // empty when none was found.
     std::string damagedFileKept;
-    // A whole first-version file's bytes, kept as progress.dat.v1 by the save that first
-    // replaces it; empty when there is none to keep.
+    // A whole earlier version's bytes, kept as progress.dat.v1 (or .v2) by the save that
+    // first replaces it; empty when there is none to keep.
     std::string olderBytes;
+    int olderVersion = 0;
 };
 
 // The file's bytes for a history.
 std::string ProgressFileBytes(const ProgressHistory& history);
 // Reads bytes into history; false (history left as it was) for anything but the bytes
-// ProgressFileBytes writes for some history, or a whole first-version file (its games
-// without facts and not calm, the facts choice at its defaults).
+// ProgressFileBytes writes for some history, or a whole file of an earlier version: a first
+// version's games without facts and not calm, the facts choice at its defaults; either
+// earlier version's facts without recent answers, their times kept where they were times of
+// right answers only (else the best right answer's alone), its games unnumbered, the
+// threshold at its default and no milestones.
 bool ReadProgressBytes(const std::string& bytes, ProgressHistory& history);
 // Sets history to what bytes hold up to their first damage: the switches and the games
 // played when they come before it, and every fact and game that reads whole and valid
@@ -53,8 +60,9 @@ std::string ProgressFilePath(const std::string& folder);
 std::string ExportPath(const std::string& folder, const char* fileName);
 constexpr char FactsCsvName[] = "progress-facts.csv";
 constexpr char GamesCsvName[] = "progress-games.csv";
-// Where a first-version file's bytes wait while the save that upgrades it runs.
-std::string OlderProgressPath(const std::string& folder);
+constexpr char MilestonesCsvName[] = "progress-milestones.csv";
+// Where an earlier version's bytes wait while the save that upgrades it runs.
+std::string OlderProgressPath(const std::string& folder, int version);
 
 // Reads progress.dat from folder into history, or, when folder has none, from fallback
 // (empty for none). A leftover temporary file of a cut-short save is removed first. A
@@ -63,9 +71,9 @@ std::string OlderProgressPath(const std::string& folder);
 void LoadProgressFile(FileStore& store, const std::string& folder, const std::string& fallback,
                       bool createFolder, ProgressHistory& history, ProgressFileState& state);
 // Writes the history when it differs from the file's last known bytes; false when a
-// needed write failed (the file on disk is then as it was). Over a first-version file it
-// first keeps the old bytes as progress.dat.v1, then replaces progress.dat, then removes
-// the copy; a failure keeping them fails the save before progress.dat is touched.
+// needed write failed (the file on disk is then as it was). Over an earlier version's file
+// it first keeps the old bytes as progress.dat.v1 (or .v2), then replaces progress.dat, then
+// removes the copy; a failure keeping them fails the save before progress.dat is touched.
 bool SaveProgressFile(FileStore& store, const ProgressHistory& history, ProgressFileState& state);
 // Writes text to fileName beside progress.dat; false when it could not.
 bool ExportProgressCsv(FileStore& store, const ProgressFileState& state, const char* fileName,

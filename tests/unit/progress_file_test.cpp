@@ -5,8 +5,9 @@
 // scores, a locked file never overwritten, the fallback folder, saves cut short by a
 // failure or a power cut at each of their steps, saves that write nothing when nothing
 // changed, a game saved when the clock ends it, and the progress screen's one word on
-// damage. A first-version file read in full or recovered, and upgraded by a save that keeps
-// its bytes in progress.dat.v1 until it has succeeded, whatever step fails.
+// damage. A file of each earlier version read in full or recovered, and upgraded by a save
+// that keeps its bytes in progress.dat.v1 (or .v2) until it has succeeded, whatever step
+// fails.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -35,6 +36,7 @@ const std::string Progress = SaveFolder + "progress.dat";
 const std::string SetAside = Progress + ".bad";
 const std::string Temporary = Progress + ".tmp";
 const std::string Older = Progress + ".v1";
+const std::string OlderSecond = Progress + ".v2";
 const std::string Settings = SaveFolder + "settings.dat";
 const std::string HighScores = SaveFolder + "highscores.dat";
 
@@ -59,12 +61,18 @@ ProgressHistory Filled() {
     int game = history.BeginGame();
     history.RecordFact(Problem{6, OpMultiply, 7}, FactOutcome::Right, 2300, game);
     history.RecordFact(Problem{12, OpDivide, 4}, FactOutcome::Wrong, 4100, game);
+    history.RecordLateRight(Problem{12, OpDivide, 4}, 5200);
     history.RecordFact(Problem{-7, OpSubtract, 9}, FactOutcome::Skipped, -1, game);
     history.RecordGame(Game("2026-12-08 19:52", 1, " x  \x89 ", 0xFFFFFFF0u));
+    history.games.back().number = game;
     game = history.BeginGame();
     history.RecordFact(Problem{6, OpMultiply, 7}, FactOutcome::Right, 0, game);
     history.RecordFact(Problem{8, OpAdd, 5}, FactOutcome::Right, 950, game);
     history.RecordGame(Game("", 2, " +  -  x  \x89 ", 40));
+    history.games.back().number = game;
+    history.options.fluentSeconds = 12;
+    history.EarnMilestone({OpMultiply, 13, "2026-12-08"});
+    history.EarnMilestone({OpSubtract, 100, ""});
     history.games.back().facts = "7, 12 to 12; within 20";
     history.games.back().calm = true;
     history.options.showAnswer = true;
@@ -76,30 +84,55 @@ ProgressHistory Filled() {
     return history;
 }
 
-// What a first-version file keeps of a history: no chosen facts, no game's facts or pace.
-ProgressHistory FirstVersionPart(ProgressHistory history) {
-    history.options.facts = FactChoice();
+// What a file of an earlier version keeps of a history: no recent answers, no game numbers,
+// threshold or milestones; in the first version no chosen facts, no game's facts or pace
+// either. Its times read as right answers' times where no wrong answer was timed among
+// them, else as the best right answer's alone.
+ProgressHistory OlderVersionPart(ProgressHistory history, int version) {
+    history.options.fluentSeconds = ProgressOptions().fluentSeconds;
+    history.milestones.clear();
+    for (FactRecord& fact : history.facts) {
+        fact.recent.clear();
+        fact.timed = fact.wrong == 0 ? fact.right : std::min(fact.right, 1);
+        fact.totalMs = fact.wrong == 0 ? fact.totalMs : fact.timed * fact.bestMs;
+        fact.bestMs = fact.timed > 0 ? fact.bestMs : 0;
+    }
     for (GameRecord& game : history.games) {
-        game.facts.clear();
-        game.calm = false;
+        game.number = 0;
+    }
+    if (version == FirstProgressVersion) {
+        history.options.facts = FactChoice();
+        for (GameRecord& game : history.games) {
+            game.facts.clear();
+            game.calm = false;
+        }
     }
     return history;
 }
 
-// The bytes of a first-version file of a history, in that version's layout.
-std::string FirstVersionBytes(const ProgressHistory& history) {
+// The bytes of a file of an earlier version of a history, in that version's layout.
+std::string OlderVersionBytes(const ProgressHistory& history, int version) {
     std::string header = ProgressHeader;
-    int version = FirstProgressVersion;
     DataArchive archive;
     archive.OpenArchive(std::string(), header, version, ArchiveWrite);
     ProgressHistory copy = history;
     archive.TransferBool(copy.options.weakFacts);
     archive.TransferBool(copy.options.showAnswer);
+    if (version == ChosenFactsVersion) {
+        FactChoice& choice = copy.options.facts;
+        int narrow[] = {choice.tables, static_cast<int>(choice.band),
+                        static_cast<int>(choice.pace)};
+        for (int* field : {&narrow[0], &choice.typedTable, &choice.otherFactorMax, &narrow[1],
+                           &narrow[2], &choice.calmRound}) {
+            archive.TransferInt(*field);
+        }
+    }
     int count = static_cast<int>(copy.facts.size());
     for (int* number : {&copy.gamesPlayed, &count}) {
         archive.TransferInt(*number);
     }
     for (FactRecord& fact : copy.facts) {
+        // Every first answer timed, right or wrong.
         int operation = fact.operation;
         for (int* field :
              {&operation, &fact.operandA, &fact.operandB, &fact.asked, &fact.right, &fact.wrong,
@@ -117,24 +150,37 @@ std::string FirstVersionBytes(const ProgressHistory& history) {
         for (int* field : {&score, &game.level, &game.right, &game.wrong, &game.medianMs}) {
             archive.TransferInt(*field);
         }
+        if (version == ChosenFactsVersion) {
+            archive.TransferString(game.facts);
+            archive.TransferBool(game.calm);
+        }
     }
     return archive.CloseArchive();
 }
 
 auto FactFields(const FactRecord& f) {
+    std::vector<std::pair<int, bool>> recent;
+    for (const RecentAnswer& answer : f.recent) {
+        recent.emplace_back(answer.ms, answer.right);
+    }
     return std::make_tuple(f.operation, f.operandA, f.operandB, f.asked, f.right, f.wrong,
-                           f.skipped, f.totalMs, f.bestMs, f.lastGame);
+                           f.skipped, f.totalMs, f.timed, f.bestMs, f.lastGame, recent);
 }
 
 auto GameFields(const GameRecord& g) {
-    return std::make_tuple(g.when, g.difficulty, g.operations, g.score, g.level, g.right, g.wrong,
-                           g.medianMs, g.facts, g.calm);
+    return std::make_tuple(g.number, g.when, g.difficulty, g.operations, g.score, g.level, g.right,
+                           g.wrong, g.medianMs, g.facts, g.calm);
+}
+
+auto MilestoneFields(const Milestone& m) {
+    return std::make_tuple(m.operation, m.number, m.date);
 }
 
 void ExpectSameHistory(const ProgressHistory& actual, const ProgressHistory& expected) {
     EXPECT_EQ(actual.options.weakFacts, expected.options.weakFacts);
     EXPECT_EQ(actual.options.showAnswer, expected.options.showAnswer);
     EXPECT_TRUE(actual.options.facts == expected.options.facts);
+    EXPECT_EQ(actual.options.fluentSeconds, expected.options.fluentSeconds);
     EXPECT_EQ(actual.gamesPlayed, expected.gamesPlayed);
     ASSERT_EQ(actual.facts.size(), expected.facts.size());
     for (std::size_t i = 0; i < actual.facts.size(); ++i) {
@@ -143,6 +189,10 @@ void ExpectSameHistory(const ProgressHistory& actual, const ProgressHistory& exp
     ASSERT_EQ(actual.games.size(), expected.games.size());
     for (std::size_t i = 0; i < actual.games.size(); ++i) {
         EXPECT_EQ(GameFields(actual.games[i]), GameFields(expected.games[i])) << "game " << i;
+    }
+    ASSERT_EQ(actual.milestones.size(), expected.milestones.size());
+    for (std::size_t i = 0; i < actual.milestones.size(); ++i) {
+        EXPECT_EQ(MilestoneFields(actual.milestones[i]), MilestoneFields(expected.milestones[i]));
     }
 }
 
@@ -165,18 +215,72 @@ std::string Joined(const std::vector<std::string>& lines) {
 }
 
 // Line numbers in a file: four of the header, the two switches, the six of the chosen facts,
-// the games played, then each list after its count.
+// the threshold, the games played, then each list after its count: a fact's ten numbers,
+// the right answers timed and its recent answers after their count (two lines each), a
+// game's texts and numbers, a milestone's two numbers and its date. A text takes a line for
+// its length and, unless empty, one for itself.
 constexpr std::size_t ChoiceLine = 6;
-constexpr std::size_t GamesPlayedLine = 12;
-constexpr std::size_t FactCountLine = 13;
-enum FactField { Operation, OperandA, OperandB, Asked, Right, Wrong, Skipped, TotalMs, BestMs };
+constexpr std::size_t ThresholdLine = 12;
+constexpr std::size_t GamesPlayedLine = 13;
+constexpr std::size_t FactCountLine = 14;
+enum FactField {
+    Operation,
+    OperandA,
+    OperandB,
+    Asked,
+    Right,
+    Wrong,
+    Skipped,
+    TotalMs,
+    BestMs,
+    LastGame,
+    Timed,
+    RecentCount,
+    FirstRecentMs,
+    FirstRecentRight
+};
 
+std::size_t FactLines(const FactRecord& fact, int version = ProgressVersion) {
+    return version == ProgressVersion ? 12 + 2 * fact.recent.size() : 10;
+}
+
+std::size_t TextLines(const std::string& text) {
+    return text.empty() ? 1 : 2;
+}
+
+std::size_t GameLines(const GameRecord& game, int version = ProgressVersion) {
+    const std::size_t first = TextLines(game.when) + 1 + TextLines(game.operations) + 5;
+    const std::size_t second = version == FirstProgressVersion ? 0 : TextLines(game.facts) + 1;
+    return first + second + (version == ProgressVersion ? 1 : 0);
+}
+
+std::size_t MilestoneLines(const Milestone& milestone) {
+    return 2 + TextLines(milestone.date);
+}
+
+// A line of Filled()'s file.
 std::size_t FactLine(std::size_t fact, FactField field) {
-    return FactCountLine + 1 + 10 * fact + field;
+    std::size_t line = FactCountLine + 1;
+    for (std::size_t i = 0; i < fact; ++i) {
+        line += FactLines(Filled().facts[i]);
+    }
+    return line + field;
 }
 
 std::size_t GameCountLine(const ProgressHistory& history) {
-    return FactCountLine + 1 + 10 * history.facts.size();
+    std::size_t line = FactCountLine + 1;
+    for (const FactRecord& fact : history.facts) {
+        line += FactLines(fact);
+    }
+    return line;
+}
+
+std::size_t MilestoneCountLine(const ProgressHistory& history) {
+    std::size_t line = GameCountLine(history) + 1;
+    for (const GameRecord& game : history.games) {
+        line += GameLines(game);
+    }
+    return line;
 }
 
 // Filled()'s bytes with one line replaced.
@@ -208,6 +312,7 @@ ProgressHistory Small() {
     history.options.weakFacts = true;
     history.RecordFact(Problem{6, OpMultiply, 7}, FactOutcome::Right, 1500, history.BeginGame());
     GameRecord game = Game("2026-12-08 19:52", 1, " +  x ", 120);
+    game.number = 1;
     game.right = 1;
     game.wrong = 0;
     game.medianMs = 1500;
@@ -215,15 +320,8 @@ ProgressHistory Small() {
     return history;
 }
 
-// A first-version file of Small() as that version's program saved it.
-const char SmallFirstVersionFile[] = "20\nQuickfigure progress\n1\n0\n"
-                                     "1\n0\n1\n"
-                                     "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n"
-                                     "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n";
-
-} // namespace
-
-TEST(ProgressFileFormat, ASmallHistoryWritesExactlyTheseBytes) {
+// Small() with facts chosen and a game of them.
+ProgressHistory SmallWithFactsChosen() {
     ProgressHistory history = Small();
     history.options.facts.SetTable(3, true);
     history.options.facts.SetTable(12, true);
@@ -234,24 +332,82 @@ TEST(ProgressFileFormat, ASmallHistoryWritesExactlyTheseBytes) {
     history.options.facts.calmRound = 10;
     history.games[0].facts = "7";
     history.games[0].calm = true;
-    EXPECT_EQ(ProgressFileBytes(history),
-              "20\nQuickfigure progress\n2\n0\n"
-              "1\n0\n2052\n99\n12\n2\n1\n10\n1\n"
-              "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n"
-              "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n1\n7\n1\n");
-    EXPECT_EQ(ProgressFileBytes(ProgressHistory()),
-              "20\nQuickfigure progress\n2\n0\n0\n0\n0\n0\n10\n0\n0\n20\n0\n0\n0\n");
+    return history;
 }
 
-TEST(ProgressFileFormat, AFirstVersionFileReadsInFullWithTheDefaultsOfWhatItLacks) {
-    ASSERT_EQ(FirstVersionBytes(Small()), SmallFirstVersionFile) << "the test's own writer";
-    for (const ProgressHistory& history : {Small(), Filled(), ProgressHistory()}) {
-        ProgressHistory read = Filled();
-        ASSERT_TRUE(ReadProgressBytes(FirstVersionBytes(history), read));
-        ExpectSameHistory(read, FirstVersionPart(history));
-        ProgressHistory again;
-        ASSERT_TRUE(ReadProgressBytes(ProgressFileBytes(read), again)) << "saved as version 2";
-        ExpectSameHistory(again, read);
+// Files of the earlier versions of those, as their programs saved them.
+const char SmallFirstVersionFile[] = "20\nQuickfigure progress\n1\n0\n"
+                                     "1\n0\n1\n"
+                                     "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n"
+                                     "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n";
+const char SmallSecondVersionFile[] =
+    "20\nQuickfigure progress\n2\n0\n"
+    "1\n0\n2052\n99\n12\n2\n1\n10\n1\n"
+    "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n"
+    "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n1\n7\n1\n";
+
+} // namespace
+
+TEST(ProgressFileFormat, ASmallHistoryWritesExactlyTheseBytes) {
+    ProgressHistory history = SmallWithFactsChosen();
+    history.options.fluentSeconds = 6;
+    history.EarnMilestone({OpMultiply, 7, "2026-12-08"});
+    EXPECT_EQ(ProgressFileBytes(history),
+              "20\nQuickfigure progress\n3\n0\n"
+              "1\n0\n2052\n99\n12\n2\n1\n10\n6\n1\n"
+              "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n1\n1\n1500\n1\n"
+              "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n1\n7\n1\n1\n"
+              "1\n120\n7\n10\n2026-12-08\n");
+    EXPECT_EQ(ProgressFileBytes(ProgressHistory()),
+              "20\nQuickfigure progress\n3\n0\n0\n0\n0\n0\n10\n0\n0\n20\n3\n0\n0\n0\n0\n");
+}
+
+TEST(ProgressFileFormat, AFileOfAnEarlierVersionReadsInFullWithTheDefaultsOfWhatItLacks) {
+    ASSERT_EQ(OlderVersionBytes(Small(), FirstProgressVersion), SmallFirstVersionFile)
+        << "the test's own writer";
+    ASSERT_EQ(OlderVersionBytes(SmallWithFactsChosen(), ChosenFactsVersion),
+              SmallSecondVersionFile);
+    for (const int version : {FirstProgressVersion, ChosenFactsVersion}) {
+        for (const ProgressHistory& history : {Small(), Filled(), ProgressHistory()}) {
+            SCOPED_TRACE("version " + std::to_string(version));
+            ProgressHistory read = Filled();
+            ASSERT_TRUE(ReadProgressBytes(OlderVersionBytes(history, version), read));
+            ExpectSameHistory(read, OlderVersionPart(history, version));
+            ProgressHistory again;
+            ASSERT_TRUE(ReadProgressBytes(ProgressFileBytes(read), again)) << "saved as version 3";
+            ExpectSameHistory(again, read);
+        }
+    }
+}
+
+// An earlier version timed each problem's first answer, right or wrong: only a total of
+// right answers alone is kept as one; otherwise the best right answer stands alone, so the
+// best is never slower than the average.
+TEST(ProgressFileFormat, AnEarlierVersionsTimesBecomeRightAnswerTimes) {
+    struct Case {
+        int right, wrong, totalMs, bestMs;
+        int timed, upgradedTotalMs, upgradedBestMs;
+    };
+    const Case cases[] = {
+        {3, 0, 6000, 1500, 3, 6000, 1500}, // right answers only: all of them kept
+        {2, 1, 2500, 1900, 1, 1900, 1900}, // a quick wrong key made the average 0.8 s
+        {0, 2, 900, 0, 0, 0, 0},           // never right: no time
+        {0, 0, 0, 0, 0, 0, 0},             // only skipped
+    };
+    for (const Case& c : cases) {
+        ProgressHistory history;
+        history.gamesPlayed = 1;
+        FactRecord fact = FactAfter(OpMultiply, 7, 8, c.right, c.wrong, 1);
+        fact.totalMs = c.totalMs;
+        fact.bestMs = c.bestMs;
+        history.facts.push_back(fact);
+        ProgressHistory read;
+        ASSERT_TRUE(ReadProgressBytes(OlderVersionBytes(history, ChosenFactsVersion), read));
+        const FactRecord& upgraded = read.facts.at(0);
+        EXPECT_EQ(upgraded.timed, c.timed) << c.right << " right, " << c.wrong << " wrong";
+        EXPECT_EQ(upgraded.totalMs, c.upgradedTotalMs);
+        EXPECT_EQ(upgraded.bestMs, c.upgradedBestMs);
+        EXPECT_TRUE(upgraded.recent.empty());
     }
 }
 
@@ -280,8 +436,10 @@ TEST(ProgressFileFormat, AFullHistoryOfTheWidestValuesFitsAndReadsBack) {
         fact.wrong = 1000000000;
         fact.skipped = 1000000000;
         fact.totalMs = INT_MAX;
+        fact.timed = fact.right;
         fact.bestMs = MaxAnswerMs;
         fact.lastGame = INT_MAX - i;
+        fact.recent.assign(RecentAnswerCount, RecentAnswer{MaxAnswerMs, true});
         history.facts.push_back(fact);
     }
     const std::string longest(MaxArchiveStringBytes, '9');
@@ -289,7 +447,13 @@ TEST(ProgressFileFormat, AFullHistoryOfTheWidestValuesFitsAndReadsBack) {
         GameRecord game = Game(longest.c_str(), 2, longest.c_str(), 0x80000000u);
         game.level = game.right = game.wrong = INT_MAX;
         game.medianMs = MaxAnswerMs;
+        game.number = INT_MAX;
+        game.facts = std::string(MaxGameFactsBytes, '7');
         history.RecordGame(game);
+    }
+    for (int i = 0; i < MaxMilestones; ++i) {
+        const std::string date(64, static_cast<char>('0' + i % 10));
+        history.milestones.push_back({OperationTable[i % 4].code, 1 + i / 4, date});
     }
     const std::string bytes = ProgressFileBytes(history);
     EXPECT_LE(bytes.size(), MaxProgressFileBytes);
@@ -313,8 +477,9 @@ TEST(ProgressFileReader, RefusesAFileCutShortAnywhereOrWithAnythingAfterIt) {
 TEST(ProgressFileReader, RefusesAnotherHeaderOrVersion) {
     EXPECT_FALSE(Accepts(WithLine(0, "11")));
     EXPECT_FALSE(Accepts(WithLine(1, "Quickfigure progresz")));
-    EXPECT_FALSE(Accepts(WithLine(2, "3"))) << "a newer version";
+    EXPECT_FALSE(Accepts(WithLine(2, "4"))) << "a newer version";
     EXPECT_FALSE(Accepts(WithLine(2, "1"))) << "the first version's layout";
+    EXPECT_FALSE(Accepts(WithLine(2, "2"))) << "the second version's layout";
     EXPECT_FALSE(Accepts(WithLine(2, "0")));
     EXPECT_FALSE(Accepts(WithLine(3, "1")));
     std::vector<std::string> settings = Lines(WithLine(1, "Quickfigure"));
@@ -339,8 +504,18 @@ TEST(ProgressFileReader, RefusesCountsBeyondTheBounds) {
     tooManyGames.games.pop_back();
     EXPECT_TRUE(Accepts(ProgressFileBytes(tooManyGames))) << "exactly the most games kept";
 
+    ProgressHistory tooManyMilestones;
+    for (int i = 0; i <= MaxMilestones; ++i) {
+        tooManyMilestones.milestones.push_back({OpAdd, 1 + i % 100, std::to_string(i)});
+        tooManyMilestones.milestones.back().operation = OperationTable[i / 100].code;
+    }
+    EXPECT_FALSE(Accepts(ProgressFileBytes(tooManyMilestones)));
+    tooManyMilestones.milestones.pop_back();
+    EXPECT_TRUE(Accepts(ProgressFileBytes(tooManyMilestones))) << "exactly the most kept";
+
     EXPECT_FALSE(Accepts(WithLine(FactCountLine, "-1")));
     EXPECT_FALSE(Accepts(WithLine(GameCountLine(Filled()), "-1")));
+    EXPECT_FALSE(Accepts(WithLine(MilestoneCountLine(Filled()), "-1")));
 }
 
 TEST(ProgressFileReader, RefusesCountsThatDisagree) {
@@ -371,6 +546,56 @@ TEST(ProgressFileReader, RefusesCountsThatDisagree) {
     EXPECT_FALSE(Accepts(WithLine(firstGame + 7, "-1"))) << "a negative right count";
     EXPECT_FALSE(Accepts(WithLine(firstGame + 9, std::to_string(MaxAnswerMs + 1))));
     EXPECT_FALSE(Accepts(WithLine(firstGame, "17"))) << "a date text of the wrong length";
+    const std::size_t number = firstGame + GameLines(filled.games[0]) - 1;
+    EXPECT_FALSE(Accepts(WithLine(number, "3"))) << "game 3 of 2";
+    EXPECT_FALSE(Accepts(WithLine(number, "-1")));
+    EXPECT_TRUE(Accepts(WithLine(number, "0"))) << "a game from before numbers";
+}
+
+TEST(ProgressFileReader, RefusesTimesAndRecentAnswersNoGameCouldLeave) {
+    const ProgressHistory filled = Filled();
+    ASSERT_EQ(filled.facts[1].wrong, 1) << "12 / 4: wrong, then right late";
+    ASSERT_EQ(filled.facts[1].recent.size(), 1u);
+    const std::pair<std::size_t, const char*> refused[] = {
+        {FactLine(0, Timed), "3"},              // more times than problems answered
+        {FactLine(0, Timed), "-1"},             //
+        {FactLine(2, Timed), "1"},              // the skipped fact: a time without a total
+        {FactLine(1, TotalMs), "1200001"},      // more than the one time kept can hold
+        {FactLine(1, RecentCount), "4"},        // more than three kept
+        {FactLine(1, RecentCount), "-1"},       //
+        {FactLine(1, FirstRecentMs), "5"},      // a wrong answer keeps no time
+        {FactLine(0, FirstRecentMs), "-1"},     //
+        {FactLine(0, FirstRecentMs), "600001"}, // longer than the longest kept
+        {ThresholdLine, "4"},                   // no threshold the screen offers
+        {ThresholdLine, "0"},
+    };
+    for (const auto& [line, text] : refused) {
+        EXPECT_FALSE(Accepts(WithLine(line, text))) << "line " << line << ": " << text;
+    }
+    EXPECT_TRUE(Accepts(WithLine(ThresholdLine, "6")));
+    ProgressHistory tooMany = filled;
+    tooMany.facts[2].recent.assign(2, RecentAnswer{});
+    EXPECT_FALSE(Accepts(ProgressFileBytes(tooMany))) << "more recent answers than problems";
+}
+
+TEST(ProgressFileReader, RefusesAMilestoneKeptTwiceOrOutOfReason) {
+    ProgressHistory history = Filled();
+    ASSERT_TRUE(Accepts(ProgressFileBytes(history)));
+    const Milestone refused[] = {
+        {OpMultiply, 13, "2026-12-09"}, // the same table again
+        {'%', 7, ""},                   // no operation
+        {OpAdd, 0, ""},                 //
+        {OpAdd, 101, ""},               //
+        {OpAdd, 10, "2026\t12"},        // a tab in the date
+        {OpAdd, 10, std::string(65, '1')},
+    };
+    for (const Milestone& milestone : refused) {
+        ProgressHistory bad = history;
+        bad.milestones.push_back(milestone);
+        EXPECT_FALSE(Accepts(ProgressFileBytes(bad))) << milestone.number << " " << milestone.date;
+    }
+    history.milestones.push_back({OpDivide, 13, "2026-12-09"});
+    EXPECT_TRUE(Accepts(ProgressFileBytes(history))) << "the same number of another operation";
 }
 
 TEST(ProgressFileReader, RefusesAFactListedTwiceOrOfAnUnknownOperation) {
@@ -478,7 +703,7 @@ class ProgressStore : public ::testing::Test {
 TEST_F(ProgressStore, ADamagedFileIsSetAsideAndWhatWasReadOfItIsSaved) {
     const std::string bytes = ProgressFileBytes(Filled());
     ProgressHistory kept = Filled();
-    kept.games.pop_back(); // its last line is cut short
+    kept.milestones.pop_back(); // its last line is cut short
     CheckSetAside(bytes.substr(0, bytes.size() - 1), kept);
 }
 
@@ -592,43 +817,48 @@ TEST_F(ProgressStore, ALeftoverTemporaryFileIsRemovedAndTheFileStands) {
     EXPECT_FALSE(store.Has(SetAside));
 }
 
-TEST_F(ProgressStore, AFirstVersionFileIsUpgradedAtTheNextSaveAndItsCopyThenRemoved) {
-    const std::string older = FirstVersionBytes(Filled());
-    store.files[Progress].bytes = older;
-    ProgressFileState state;
-    ProgressHistory history = Load(state);
-    ExpectSameHistory(history, FirstVersionPart(Filled()));
-    EXPECT_EQ(store.Bytes(Progress), older) << "the load does not write";
-    store.locked.insert(Older);
-    EXPECT_FALSE(SaveProgressFile(store, history, state)) << "the old bytes could not be kept";
-    EXPECT_EQ(store.Bytes(Progress), older);
-    store.locked.clear();
-    EXPECT_TRUE(SaveProgressFile(store, history, state)) << "unchanged, yet upgraded";
-    EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(history));
-    EXPECT_FALSE(store.Has(Older));
-    const int steps = store.steps;
-    history.BeginGame();
-    EXPECT_TRUE(SaveProgressFile(store, history, state));
-    EXPECT_EQ(store.steps, steps + 3) << "written, flushed and moved, no copy kept";
-    ExpectOtherFilesUntouched();
+TEST_F(ProgressStore, AnEarlierVersionsFileIsUpgradedAtTheNextSaveAndItsCopyThenRemoved) {
+    for (const int version : {FirstProgressVersion, ChosenFactsVersion}) {
+        SCOPED_TRACE("version " + std::to_string(version));
+        const std::string copy = Progress + ".v" + std::to_string(version);
+        const std::string older = OlderVersionBytes(Filled(), version);
+        store.files[Progress].bytes = older;
+        ProgressFileState state;
+        ProgressHistory history = Load(state);
+        ExpectSameHistory(history, OlderVersionPart(Filled(), version));
+        EXPECT_EQ(store.Bytes(Progress), older) << "the load does not write";
+        store.locked.insert(copy);
+        EXPECT_FALSE(SaveProgressFile(store, history, state)) << "the old bytes could not be kept";
+        EXPECT_EQ(store.Bytes(Progress), older);
+        store.locked.clear();
+        EXPECT_TRUE(SaveProgressFile(store, history, state)) << "unchanged, yet upgraded";
+        EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(history));
+        EXPECT_FALSE(store.Has(copy));
+        const int steps = store.steps;
+        history.BeginGame();
+        EXPECT_TRUE(SaveProgressFile(store, history, state));
+        EXPECT_EQ(store.steps, steps + 3) << "written, flushed and moved, no copy kept";
+        ExpectOtherFilesUntouched();
+    }
 }
 
-TEST_F(ProgressStore, AFirstVersionFileInTheFallbackFolderIsLeftAsItIsWithoutACopy) {
+TEST_F(ProgressStore, AnEarlierVersionsFileInTheFallbackFolderIsLeftAsItIsWithoutACopy) {
     store.folders.erase(SaveFolder);
     store.files.clear();
     const std::string programFile = ProgramFolder + "progress.dat";
-    store.files[programFile].bytes = FirstVersionBytes(Filled());
+    store.files[programFile].bytes = OlderVersionBytes(Filled(), ChosenFactsVersion);
     ProgressFileState state;
     ProgressHistory history = Load(state, ProgramFolder);
     EXPECT_TRUE(SaveProgressFile(store, history, state));
-    EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(FirstVersionPart(Filled())));
-    EXPECT_EQ(store.Bytes(programFile), FirstVersionBytes(Filled()));
-    EXPECT_FALSE(store.Has(Older) || store.Has(programFile + ".v1"));
+    EXPECT_EQ(store.Bytes(Progress),
+              ProgressFileBytes(OlderVersionPart(Filled(), ChosenFactsVersion)));
+    EXPECT_EQ(store.Bytes(programFile), OlderVersionBytes(Filled(), ChosenFactsVersion));
+    EXPECT_FALSE(store.Has(OlderSecond) || store.Has(programFile + ".v2"));
 }
 
 TEST_F(ProgressStore, ADamagedFirstVersionFileIsSetAsideAndItsWholePartSavedUpgraded) {
-    const std::string bytes = FirstVersionBytes(Filled());
-    ProgressHistory kept = FirstVersionPart(Filled());
+    const std::string bytes = OlderVersionBytes(Filled(), FirstProgressVersion);
+    ProgressHistory kept = OlderVersionPart(Filled(), FirstProgressVersion);
     kept.games.pop_back(); // its last line is cut short
     CheckSetAside(bytes.substr(0, bytes.size() - 1), kept);
     EXPECT_FALSE(store.Has(Older)) << "the damaged file's copy is the set-aside one";
@@ -710,9 +940,9 @@ class FaultedProgressSave : public ProgressStore {
         // An upgrade's old bytes are in one file or the other until it has succeeded.
         const std::string older = upgrading ? initial.Bytes(Progress) : std::string();
         EXPECT_TRUE(saved || older.empty() || store.Bytes(Progress) == older ||
-                    store.Bytes(Older) == older)
-            << "the first version's bytes are lost";
-        EXPECT_TRUE(!store.Has(Older) || store.Bytes(Older) == older);
+                    store.Bytes(olderCopy) == older)
+            << "the earlier version's bytes are lost";
+        EXPECT_TRUE(!store.Has(olderCopy) || store.Bytes(olderCopy) == older);
 
         const ProgressHistory next = Load(state, fallback);
         EXPECT_FALSE(store.Has(SetAside)) << "a cut-short save damaged the file";
@@ -721,8 +951,16 @@ class FaultedProgressSave : public ProgressStore {
         ExpectOtherFilesUntouched();
         EXPECT_TRUE(SaveProgressFile(store, after, state));
         ExpectSameHistory(Load(state, fallback), after);
-        EXPECT_FALSE(oldFile && store.Has(Older)) << "the copy outlived a finished upgrade";
-        EXPECT_FALSE(store.Has(Older + ".tmp"));
+        EXPECT_FALSE(oldFile && store.Has(olderCopy)) << "the copy outlived a finished upgrade";
+        EXPECT_FALSE(store.Has(olderCopy + ".tmp"));
+    }
+
+    // Starts from a file of an earlier version of before.
+    void StartFromVersion(int version) {
+        store.files[Progress].bytes = OlderVersionBytes(Filled(), version);
+        before = OlderVersionPart(Filled(), version);
+        olderCopy = Progress + ".v" + std::to_string(version);
+        upgrading = true;
     }
 
     void CheckEveryStep(const std::string& fallback, int expectedSteps) {
@@ -735,6 +973,7 @@ class FaultedProgressSave : public ProgressStore {
     ProgressHistory before = Filled();
     ProgressHistory after = Later(Filled());
     bool upgrading = false;
+    std::string olderCopy = Older;
 
   private:
     static ProgressHistory Later(ProgressHistory history) {
@@ -752,18 +991,19 @@ TEST_F(FaultedProgressSave, EachStepLeavesTheOldFileOrTheNewOne) {
 }
 
 TEST_F(FaultedProgressSave, EachStepOfAnUpgradeLeavesTheOldFileOrTheNewOneAndTheOldBytes) {
-    store.files[Progress].bytes = FirstVersionBytes(before);
-    before = FirstVersionPart(before);
-    upgrading = true;
-    const MemoryFileStore initial = store;
-    // The old bytes kept, the new ones moved in, the copy removed.
-    ASSERT_EQ(StepsOfSave(initial, std::string()), 7);
-    SweepFaults(7, [&](const FaultPlan& plan) { Check(initial, std::string(), plan); });
+    for (const int version : {FirstProgressVersion, ChosenFactsVersion}) {
+        SCOPED_TRACE("version " + std::to_string(version));
+        StartFromVersion(version);
+        const MemoryFileStore initial = store;
+        // The old bytes kept, the new ones moved in, the copy removed.
+        ASSERT_EQ(StepsOfSave(initial, std::string()), 7);
+        SweepFaults(7, [&](const FaultPlan& plan) { Check(initial, std::string(), plan); });
+    }
 }
 
 TEST_F(FaultedProgressSave, AnUpgradeThatFailedIsTriedAgainByTheNextSave) {
-    const std::string older = FirstVersionBytes(before);
-    store.files[Progress].bytes = older;
+    StartFromVersion(ChosenFactsVersion);
+    const std::string older = store.Bytes(Progress);
     const MemoryFileStore initial = store;
     for (int step = 0; step < 6; ++step) { // each write, flush and move
         SCOPED_TRACE("failure at step " + std::to_string(step));
@@ -773,10 +1013,10 @@ TEST_F(FaultedProgressSave, AnUpgradeThatFailedIsTriedAgainByTheNextSave) {
         FaultPlan{step, -1}.Arm(store);
         EXPECT_FALSE(SaveProgressFile(store, after, state));
         EXPECT_EQ(store.Bytes(Progress), older);
-        EXPECT_FALSE(store.Has(Older + ".tmp"));
+        EXPECT_FALSE(store.Has(olderCopy + ".tmp"));
         EXPECT_TRUE(SaveProgressFile(store, after, state));
         EXPECT_EQ(store.Bytes(Progress), ProgressFileBytes(after));
-        EXPECT_FALSE(store.Has(Older));
+        EXPECT_FALSE(store.Has(olderCopy));
     }
 }
 
@@ -842,8 +1082,8 @@ TEST(ProgressSystemStore, AFileIsSavedSetAsideAndReadOnTheDisk) {
 
 namespace {
 
-// A sample history with both switches on and facts chosen: three games, the second calm,
-// every fact ten lines and every game ten, twelve in the second version.
+// A sample history with both switches on, facts chosen, a threshold and milestones: three
+// games, the second calm.
 ProgressHistory Sample() {
     ProgressHistory history;
     SampleHistoryMaker(11).Fill(history, 3);
@@ -851,7 +1091,13 @@ ProgressHistory Sample() {
     history.options.showAnswer = true;
     history.options.facts.SetTable(9, true);
     history.options.facts.pace = Pace::Calm;
+    history.options.fluentSeconds = 6;
     history.games[1].calm = true;
+    for (std::size_t i = 0; i < history.games.size(); ++i) {
+        history.games[i].number = static_cast<int>(i) + 1;
+    }
+    history.EarnMilestone({OpAdd, 10, "2026-12-08"});
+    history.EarnMilestone({OpMultiply, 2, "2026-12-09"});
     return history;
 }
 
@@ -864,33 +1110,59 @@ struct VersionFile {
 
 std::vector<VersionFile> SampleFiles() {
     const ProgressHistory history = Sample();
-    return {{ProgressVersion, history, ProgressFileBytes(history)},
-            {FirstProgressVersion, FirstVersionPart(history), FirstVersionBytes(history)}};
+    std::vector<VersionFile> files = {{ProgressVersion, history, ProgressFileBytes(history)}};
+    for (const int version : {FirstProgressVersion, ChosenFactsVersion}) {
+        files.push_back(
+            {version, OlderVersionPart(history, version), OlderVersionBytes(history, version)});
+    }
+    return files;
 }
 
 // What a reader may keep of a file when the first n lines are whole and the damage is in
-// the next: every part that ends before it, nothing after. Header 4 lines, the switches 2,
-// the chosen facts 6 (none in the first version), the games played 1, each list a count
-// line and 10 lines a fact, 10 a game (12 in the second version).
+// the next: every part that ends before it, nothing after, each part as long as its
+// version writes it.
 ProgressHistory KeptBefore(const VersionFile& file, std::size_t n) {
     const ProgressHistory& history = file.history;
-    const bool second = file.version != FirstProgressVersion;
-    const std::size_t choice = second ? 6 : 0;
-    const std::size_t gameSize = second ? 12 : 10;
+    const int version = file.version;
     ProgressHistory kept;
-    const auto whole = [n](std::size_t lines) { return n >= lines; };
-    kept.options.weakFacts = whole(5) && history.options.weakFacts;
-    kept.options.showAnswer = whole(6) && history.options.showAnswer;
-    kept.options.facts = whole(6 + choice) ? history.options.facts : FactChoice();
-    kept.gamesPlayed = whole(7 + choice) ? history.gamesPlayed : 0;
-    const std::size_t factLines = 8 + choice;
-    const std::size_t facts =
-        whole(factLines) ? std::min(history.facts.size(), (n - factLines) / 10) : 0;
-    kept.facts.assign(history.facts.begin(), history.facts.begin() + facts);
-    const std::size_t gameLines = factLines + 1 + 10 * history.facts.size();
-    const std::size_t games =
-        whole(gameLines) ? std::min(history.games.size(), (n - gameLines) / gameSize) : 0;
-    kept.games.assign(history.games.begin(), history.games.begin() + games);
+    std::size_t end = 4; // the header
+    bool whole = true;
+    const auto take = [&](std::size_t lines) {
+        end += lines;
+        whole = whole && end <= n;
+        return whole;
+    };
+    if (take(1)) {
+        kept.options.weakFacts = history.options.weakFacts;
+    }
+    if (take(1)) {
+        kept.options.showAnswer = history.options.showAnswer;
+    }
+    if (version != FirstProgressVersion && take(6)) {
+        kept.options.facts = history.options.facts;
+    }
+    if (version == ProgressVersion && take(1)) {
+        kept.options.fluentSeconds = history.options.fluentSeconds;
+    }
+    if (take(1)) {
+        kept.gamesPlayed = history.gamesPlayed;
+    }
+    for (std::size_t i = 0; take(i == 0 ? 1 : 0) && i < history.facts.size(); ++i) {
+        if (take(FactLines(history.facts[i], version))) {
+            kept.facts.push_back(history.facts[i]);
+        }
+    }
+    for (std::size_t i = 0; take(i == 0 ? 1 : 0) && i < history.games.size(); ++i) {
+        if (take(GameLines(history.games[i], version))) {
+            kept.games.push_back(history.games[i]);
+        }
+    }
+    for (std::size_t i = 0;
+         version == ProgressVersion && take(i == 0 ? 1 : 0) && i < history.milestones.size(); ++i) {
+        if (take(MilestoneLines(history.milestones[i]))) {
+            kept.milestones.push_back(history.milestones[i]);
+        }
+    }
     return kept;
 }
 

@@ -1,6 +1,5 @@
-"""The progress screen's table grid read off a screenshot, and the two files of the
-progress history read independently of the game: progress.dat and the exported
-progress.csv.
+"""The progress screen's table grid read off a screenshot, and the files of the progress
+history read independently of the game: progress.dat and the export's three files.
 
 The grid is ten rows by ten columns of filled cells, one pixel apart; a fact never asked
 is grey, an asked one green through yellow to red. Its place depends on the window and
@@ -9,12 +8,16 @@ several long runs of the grey lie, which text (antialiased grey at most in short
 does not make, grouped into bands of the cells' height and width.
 
 progress.dat is lines as the other data files are (harness/data_files.py): the header
-string "Quickfigure progress", the version 2 and a false bool; the two practice switches;
-the chosen facts (six numbers); the number of games played; the facts after their count
-(operation code, both operands, asked, right, wrong, skipped, total and best
-milliseconds, last game); the games after theirs (date text, difficulty index,
-operations text, score, level, right, wrong, median milliseconds, facts text, calm). progress.csv is UTF-8 with a byte-order mark and CR LF line ends: a facts
-section and a games section, each under its header row, with one empty line between.
+string "Quickfigure progress", the version 3 and a false bool; the two practice switches;
+the chosen facts (six numbers); the fluency threshold in seconds; the number of games
+played; the facts after their count (operation code, both operands, asked, right, wrong,
+skipped, total and best milliseconds of the right answers, last game, the right answers
+timed, then the recent answers after their count, each milliseconds and a right flag); the
+games after theirs (date text, difficulty index, operations text, score, level, right,
+wrong, median milliseconds, facts text, calm, game number); the milestones after theirs
+(operation code, number, date text). The export writes progress-facts.csv,
+progress-games.csv and progress-milestones.csv beside it: each UTF-8 with a byte-order
+mark and CR LF line ends, one header row, then a row per fact, game or milestone.
 """
 
 import csv
@@ -29,15 +32,20 @@ MIN_RUN = 6  # grey pixels in a row that only a cell gives
 MIN_RUNS = 3  # such runs in one line of pixels
 
 PROGRESS_TITLE = b"Quickfigure progress"
-PROGRESS_VERSION = 2
+PROGRESS_VERSION = 3
 # The chosen facts at their defaults: no table, other factor to 10, the levels' + and -,
 # the clock, a calm round of 20.
 DEFAULT_FACTS_CHOICE = (0, 0, 10, 0, 0, 20)
+DEFAULT_FLUENT_SECONDS = 3
 
-FACT_HEADER = ["fact", "asked", "right", "wrong", "skipped", "average seconds", "best seconds",
-               "last game"]
-GAME_HEADER = ["date", "difficulty", "operations", "score", "level", "right", "wrong",
-               "median seconds"]
+FACTS_CSV = "progress-facts.csv"
+GAMES_CSV = "progress-games.csv"
+MILESTONES_CSV = "progress-milestones.csv"
+FACT_HEADER = ["fact", "operation", "asked", "right", "wrong", "skipped", "average seconds",
+               "best seconds", "last game", "fluent"]
+GAME_HEADER = ["game", "date", "difficulty", "operations", "facts", "pace", "score", "level",
+               "right", "wrong", "median seconds"]
+MILESTONE_HEADER = ["milestone", "date"]
 
 
 # --- the grid on the screen ------------------------------------------------------------
@@ -131,8 +139,10 @@ def grid_rect(grid):
 
 
 class ProgressFile:
-    """What progress.dat holds: the switches, the chosen facts, the games played, facts and
-    games (eight values each) with each game's facts text and calm flag beside them."""
+    """What progress.dat holds: the switches, the chosen facts, the threshold, the games
+    played, facts (their ten numbers, with the right answers timed and the recent answers
+    [(ms, right)] beside them), games (eight values each) with each game's facts text and
+    calm flag and its number beside them, and the milestones (operation, number, date)."""
 
     def __init__(self, data):
         reader = _Reader(data, "progress.dat")
@@ -142,68 +152,79 @@ class ProgressFile:
         self.weak_facts = reader.bool()
         self.show_answer = reader.bool()
         self.facts_choice = tuple(reader.int() for _ in range(len(DEFAULT_FACTS_CHOICE)))
+        self.fluent_seconds = reader.int()
         self.games_played = reader.int()
-        self.facts = [tuple(reader.int() for _ in range(10)) for _ in range(reader.int())]
-        self.games, self.games_kept_apart = [], []
+        self.facts, self.timed, self.recent = [], [], []
+        for _ in range(reader.int()):
+            self.facts.append(tuple(reader.int() for _ in range(10)))
+            self.timed.append(reader.int())
+            self.recent.append([(reader.int(), reader.bool()) for _ in range(reader.int())])
+        self.games, self.games_kept_apart, self.game_numbers = [], [], []
         for _ in range(reader.int()):
             self.games.append((reader.string(), reader.int(), reader.string(), reader.int(),
                                reader.int(), reader.int(), reader.int(), reader.int()))
             self.games_kept_apart.append((reader.string(), reader.bool()))
+            self.game_numbers.append(reader.int())
+        self.milestones = [(reader.int(), reader.int(), reader.string())
+                           for _ in range(reader.int())]
         reader.end()
 
     def counts(self):
         """{(operation code, a, b): (asked, right, wrong, skipped)} of the facts."""
         return {fact[:3]: fact[3:7] for fact in self.facts}
 
+    def recent_answers(self):
+        """{(operation code, a, b): [(ms, right)]} of the facts, oldest first."""
+        return {fact[:3]: recent for fact, recent in zip(self.facts, self.recent)}
+
 
 def progress_bytes(games_played, facts, games, weak_facts=False, show_answer=False):
-    """progress.dat for facts (ten ints each) and games (date, difficulty, operations,
-    score, level, right, wrong, median ms) played against the clock on the levels, as the
-    game writes it."""
+    """progress.dat for facts (ten ints each: their times those of right answers, every
+    problem answered right in the end; no recent answers) and games (date, difficulty,
+    operations, score, level, right, wrong, median ms, numbered from 1) played against the
+    clock on the levels, without milestones, as the game writes it."""
     lines = [_string(PROGRESS_TITLE), _int(PROGRESS_VERSION), _int(0), _int(int(weak_facts)),
              _int(int(show_answer))]
     lines += [_int(value) for value in DEFAULT_FACTS_CHOICE]
-    lines += [_int(games_played), _int(len(facts))]
-    lines += [_int(value) for fact in facts for value in fact]
+    lines += [_int(DEFAULT_FLUENT_SECONDS), _int(games_played), _int(len(facts))]
+    for fact in facts:
+        right, wrong, total = fact[4], fact[5], fact[7]
+        lines += [_int(value) for value in fact]
+        lines += [_int(right + wrong if total > 0 else 0), _int(0)]
     lines.append(_int(len(games)))
-    for when, difficulty, operations, *numbers in games:
+    for number, (when, difficulty, operations, *numbers) in enumerate(games, 1):
         lines += [_string(when), _int(difficulty), _string(operations)]
         lines += [_int(value) for value in numbers]
-        lines += [_string(b""), _int(0)]
+        lines += [_string(b""), _int(0), _int(number)]
+    lines.append(_int(0))
     return b"".join(lines)
 
 
-# --- progress.csv ----------------------------------------------------------------------
+# --- the export --------------------------------------------------------------------------
 
 
-def _section(lines, header, name):
-    rows = list(csv.reader(lines))
-    if not rows or rows[0] != header:
-        raise FormatError("the %s section of progress.csv starts with %r" % (name, rows[:1]))
-    # A row's first field is text (a fact, a date), quoted so that any text is one field.
-    unquoted = [line for line in lines[1:] if not line.startswith('"')]
-    if unquoted:
-        raise FormatError("the %s section of progress.csv has unquoted rows %r" % (name, unquoted))
-    return [dict(zip(header, row)) for row in rows[1:] if len(row) == len(header)], rows[1:]
-
-
-def read_progress_csv(data):
-    """(facts, games) of an exported progress.csv: facts maps each fact's text to its
-    row, games lists the game rows; every field as text."""
+def _rows(data, name, header):
+    """The rows of an exported file under its header, each a dict of text fields."""
     if not data.startswith(b"\xef\xbb\xbf"):
-        raise FormatError("progress.csv does not open with the UTF-8 byte-order mark")
+        raise FormatError("%s does not open with the UTF-8 byte-order mark" % name)
     text = data[3:].decode("utf-8")
     if not text.endswith("\r\n") or "\n" in text.replace("\r\n", ""):
-        raise FormatError("progress.csv has a line not ended by CR LF")
-    sections = text[:-2].split("\r\n\r\n")
-    if len(sections) != 2:
-        raise FormatError("progress.csv has %d sections, not 2" % len(sections))
-    facts, fact_rows = _section(sections[0].split("\r\n"), FACT_HEADER, "facts")
-    games, game_rows = _section(sections[1].split("\r\n"), GAME_HEADER, "games")
-    if len(facts) != len(fact_rows) or len(games) != len(game_rows):
-        raise FormatError("progress.csv has a row of the wrong number of fields")
+        raise FormatError("%s has a line not ended by CR LF" % name)
+    rows = list(csv.reader(text[:-2].split("\r\n")))
+    if not rows or rows[0] != header:
+        raise FormatError("%s starts with %r" % (name, rows[:1]))
+    if any(len(row) != len(header) for row in rows[1:]):
+        raise FormatError("%s has a row of the wrong number of fields" % name)
+    return [dict(zip(header, row)) for row in rows[1:]]
+
+
+def read_export(read):
+    """(facts, games, milestones) of the export, read(name) giving each file's bytes: facts
+    maps each fact's text to its row, games and milestones list their rows; every field
+    as text."""
+    facts = _rows(read(FACTS_CSV), FACTS_CSV, FACT_HEADER)
     by_text = {row["fact"]: row for row in facts}
     if len(by_text) != len(facts):
-        raise FormatError("progress.csv lists a fact twice")
-    return by_text, games
-
+        raise FormatError("%s lists a fact twice" % FACTS_CSV)
+    return (by_text, _rows(read(GAMES_CSV), GAMES_CSV, GAME_HEADER),
+            _rows(read(MILESTONES_CSV), MILESTONES_CSV, MILESTONE_HEADER))

@@ -1,6 +1,6 @@
 """Only the 7 times table, chosen by keys on the facts screen, in a game played from
 outside: every problem shown is a fact of 7, so is every fact of the exported
-progress.csv, and the high-score table is as it was, though the game scored enough to
+facts, and the high-score table is as it was, though the game scored enough to
 enter it.
 """
 
@@ -53,9 +53,10 @@ class Facts(Scenario):
         game.keys("9")
         self.wait_screen(game, "the progress screen", lambda s: progress.find_grid(s) is not None)
         game.keys("2")
-        game.poll("progress.csv to be written",
-                  lambda: self.saved("progress.csv") is not None)
-        return progress.read_progress_csv(self.saved("progress.csv"))
+        game.poll("the export to be written",
+                  lambda: self.saved(progress.MILESTONES_CSV) is not None)
+        facts, games, _ = progress.read_export(self.read)
+        return facts, games
 
     def saved(self, name):
         try:

@@ -116,34 +116,41 @@ class Progress(Scenario):
         return grid
 
     def export(self, game, before, grid):
-        """Key 2 writes progress.csv and reports it on the screen, outside the grid;
-        returns the file's bytes."""
-        csv_path = self.path("progress.csv")
-        self.assertFalse(os.path.exists(csv_path), "progress.csv was there before the export")
+        """Key 2 writes the export's files and reports it on the screen, outside the grid;
+        returns what they hold (facts, games, milestones)."""
+        csv_path = self.path(progress.FACTS_CSV)
+        self.assertFalse(os.path.exists(csv_path), "the export was there before the export")
         rect = progress.grid_rect(grid)
         game.keys("2")
         self.wait_screen(game, "the export reported on the progress screen",
                          lambda s: (not self.same_picture(s, before) and
                                     self.same_picture(s.crop(*rect), before.crop(*rect))))
-        game.poll("progress.csv to be written", lambda: os.path.exists(csv_path))
-        return self.read("progress.csv")
+        game.poll("the export to be written", lambda: all(
+            os.path.exists(self.path(name))
+            for name in (progress.FACTS_CSV, progress.GAMES_CSV, progress.MILESTONES_CSV)))
+        return progress.read_export(self.read)
 
     # --- the files ----------------------------------------------------------------------
 
-    def check_csv(self, data, expected, tallies):
-        facts, games = progress.read_progress_csv(data)
+    def check_csv(self, export, expected, tallies, problems):
+        facts, games, _ = export
+        # Every problem but the last was answered right in the end, and so timed.
+        timed = {fact_text(problem) for problem in problems[:-1]}
         found = {text: (int(row["asked"]), int(row["right"]), int(row["wrong"]))
                  for text, row in facts.items()}
-        self.assertEqual(found, expected, "progress.csv does not count the facts answered")
+        self.assertEqual(found, expected, "the export does not count the facts answered")
         for text, row in facts.items():
             self.assertEqual((row["skipped"], row["last game"]), ("0", "1"), text)
-            self.assertNotEqual(row["average seconds"], "", "%s has no time" % text)
-            self.assertEqual(row["best seconds"] != "", expected[text][1] > 0,
-                             "%s: a best time belongs to a right answer" % text)
-        self.assertEqual(len(games), 1, "progress.csv lists %d games, not 1" % len(games))
+            self.assertEqual(row["average seconds"] != "", text in timed,
+                             "%s: a time belongs to a right answer" % text)
+            self.assertEqual(row["best seconds"] != "", text in timed, text)
+            if text in timed:
+                self.assertLessEqual(float(row["best seconds"]), float(row["average seconds"]),
+                                     "%s: the best is slower than the average" % text)
+        self.assertEqual(len(games), 1, "the export lists %d games, not 1" % len(games))
         game = games[0]
-        self.assertEqual((game["difficulty"], game["operations"], game["level"]),
-                         ("Normal", "Multiply", "1"))
+        self.assertEqual((game["game"], game["difficulty"], game["operations"], game["level"]),
+                         ("1", "Normal", "x", "1"))
         self.assertEqual((int(game["right"]), int(game["wrong"])), tallies,
                          "the game's right and wrong tallies")
         # Each problem passed scores 1 to 10, whether its first answer was right or not.
@@ -199,7 +206,7 @@ class Progress(Scenario):
         self.check_grid(cells, expected, problems)
         grid = self.switch_grid_and_back(game, cells)
         exported = self.export(game, game.screenshot(), grid)
-        self.check_csv(exported, expected, tallies)
+        self.check_csv(exported, expected, tallies, problems)
         game.keys("0")
         self.wait_screen(game, "the setup screen after key 0", screens.is_setup)
         game.keys("Escape")
@@ -208,7 +215,8 @@ class Progress(Scenario):
         self.quit_and_wait(game, "Escape on the main menu")
         self.assertEqual(self.read("progress.dat"), saved, "progress.dat changed at the exit")
 
-        os.remove(self.path("progress.csv"))
+        for name in (progress.FACTS_CSV, progress.GAMES_CSV, progress.MILESTONES_CSV):
+            os.remove(self.path(name))
         game = self.start_with_progress_named()
         game.keys("1")
         self.wait_screen(game, "the setup screen", screens.is_setup)
