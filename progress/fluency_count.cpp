@@ -57,7 +57,7 @@ std::vector<Problem> TableFacts(std::uint8_t operation, int table, int otherFact
         if (operation == OpDivide) {
             facts.push_back(Problem{table * k, OpDivide, table});
         } else {
-            facts.push_back(AsShown(Problem{table, OpMultiply, k}));
+            facts.push_back(Problem{table, OpMultiply, k});
         }
     }
     return facts;

@@ -11,8 +11,8 @@
 #include "progress/operations.h"
 #include "progress/progress_history.h"
 
-// The facts of one table: t x k as shown, or (t * k) / t as the dealer deals a table, for
-// k from 1 to otherFactorMax.
+// The facts of one table: t x k (its cells in a times grid; the game shows the larger
+// factor first), or (t * k) / t as the dealer deals a table, for k from 1 to otherFactorMax.
 std::vector<Problem> TableFacts(std::uint8_t operation, int table, int otherFactorMax);
 // The + facts a + b with a, b >= 1 and a + b <= bound, or the - facts a - b with
 // 1 <= b <= a <= bound.
@@ -27,7 +27,7 @@ std::vector<Problem> RangeFacts(std::uint8_t operation, const FactChoice& choice
 class FluentFacts {
   public:
     explicit FluentFacts(const ProgressHistory& history);
-    // Whether the problem, as the game shows it, is a fluent fact.
+    // Whether the problem is fluent as the game shows it (3 x 7 is 7 x 3).
     bool Has(const Problem& problem) const;
     int Count(const std::vector<Problem>& problems) const;
     bool All(const std::vector<Problem>& problems) const;

@@ -14,13 +14,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Each problem answered right at the first try, quickly, in two games.
+// Each problem's fact answered right at the first try, quickly, twice.
 void AnswerQuickly(ProgressHistory& history, const std::vector<Problem>& problems) {
-    for (int round = 0; round < 2; ++round) {
-        const int game = history.BeginGame();
-        for (const Problem& problem : problems) {
-            history.RecordFact(AsShown(problem), FactOutcome::Right, 1500, game);
-        }
+    for (const Problem& problem : problems) {
+        const Problem shown = AsShown(problem);
+        FactRecord fact = FactAfter(shown.operation, shown.operandA, shown.operandB, 2, 0);
+        fact.recent = {{1500, true}, {1500, true}};
+        history.facts.push_back(fact);
     }
 }
 
@@ -82,14 +82,6 @@ TEST(Milestones, EveryCompleteTableAndBandIsEarnedInOrder) {
          10,
          0,
          {"+ within 10 d", "+ within 20 d", "+ within 100 d"}},
-        {"the 10 x 10 grid",
-         {Table(OpMultiply, 1), Table(OpMultiply, 2), Table(OpMultiply, 3), Table(OpMultiply, 4),
-          Table(OpMultiply, 5), Table(OpMultiply, 6), Table(OpMultiply, 7), Table(OpMultiply, 8),
-          Table(OpMultiply, 9), Table(OpMultiply, 10)},
-         10,
-         0,
-         {"1 x table d", "2 x table d", "3 x table d", "4 x table d", "5 x table d", "6 x table d",
-          "7 x table d", "8 x table d", "9 x table d", "10 x table d"}},
     };
     for (const auto& c : cases) {
         ProgressHistory history;
