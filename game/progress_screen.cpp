@@ -238,6 +238,7 @@ void ProgressScreen::Summarise(const ProgressHistory& history) {
         for (int a = 1; a <= 10; ++a) {
             for (int b = 1; b <= 10; ++b) {
                 figures.grids[g][a - 1][b - 1] = GridCellColour(history, GridOperations[g], a, b);
+                figures.fluent[g][a - 1][b - 1] = GridCellFluent(history, GridOperations[g], a, b);
             }
         }
     }
@@ -277,7 +278,8 @@ void ProgressScreen::Draw(int width, int height) {
     }
     DrawButtons(layout);
     DrawScoreChart(figures.charted, layout.chart, legendFont, noteFont);
-    DrawFactGrid(figures.grids[gridOperation == OpMultiply ? 0 : 1], gridOperation, layout.grid,
+    const int shownGrid = gridOperation == OpMultiply ? 0 : 1;
+    DrawFactGrid(figures.grids[shownGrid], figures.fluent[shownGrid], gridOperation, layout.grid,
                  labelFont);
     DrawOperations(figures.operations, layout.operations);
     Font* lines = FactLineFont(layout);

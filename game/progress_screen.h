@@ -46,6 +46,7 @@ struct ProgressFigures {
     bool empty = true;
     std::vector<GameRecord> charted;
     GridColours grids[2] = {}; // multiplication, addition
+    GridFluent fluent[2] = {};
     OperationFigures operations[OperationCount];
     std::vector<FactRecord> slowest;
     std::vector<FactRecord> missed;

@@ -1,5 +1,6 @@
-// The progress screen's score chart: the last games' scores, a line per difficulty, and
-// games with chosen facts or a calm pace as open dots apart from the lines.
+// The progress screen's score chart: the last games' scores, a line per difficulty with
+// marks of its own shape (Easy circles, Normal squares, Hard triangles), games with chosen
+// facts or a calm pace as open marks apart from the lines, and the games' dates below.
 #pragma once
 
 #include <vector>

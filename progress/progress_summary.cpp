@@ -3,17 +3,34 @@
 #include <algorithm>
 
 #include "base/number_text.h"
+#include "progress/fluency.h"
 #include "progress/operations.h"
 
 namespace {
 
-// Average answers at or under FastMs look green, at or over SlowMs red; a fact missed in
-// half its problems or more is red too.
-constexpr int FastMs = 2000;
-constexpr int SlowMs = 6000;
-
 int Misses(const FactRecord& fact) {
     return fact.wrong + fact.skipped;
+}
+
+// The class by misses among answers (more than half: 4, some: 3), else by whether the
+// right answers came within the threshold.
+int ClassBy(int missed, int answers, bool quick) {
+    if (2 * missed > answers) {
+        return 4;
+    }
+    if (missed > 0) {
+        return 3;
+    }
+    return quick ? 1 : 2;
+}
+
+// A fact kept before its recent answers were: its counts and average time.
+int ClassByCounts(const FactRecord& fact, int limitMs) {
+    if (fact.right == 0) {
+        return 4;
+    }
+    const int mean = FactMeanMs(fact);
+    return ClassBy(Misses(fact), fact.asked, mean >= 0 && mean <= limitMs);
 }
 
 } // namespace
@@ -146,33 +163,65 @@ OperationFigures FiguresFor(const ProgressHistory& history, std::uint8_t operati
     return figures;
 }
 
-float FactDifficulty(const FactRecord& fact) {
-    if (fact.asked <= 0) {
-        return 0.0f;
+int GridClassOf(const FactRecord* fact, int fluentSeconds) {
+    if (fact == nullptr || fact->asked == 0) {
+        return -1;
     }
-    const float missed = 2.0f * static_cast<float>(Misses(fact)) / static_cast<float>(fact.asked);
-    const int mean = FactMeanMs(fact);
-    const float slow =
-        mean < 0 ? 0.0f : static_cast<float>(mean - FastMs) / static_cast<float>(SlowMs - FastMs);
-    return std::clamp(std::max(missed, slow), 0.0f, 1.0f);
+    if (IsFluent(*fact, fluentSeconds)) {
+        return 0;
+    }
+    const int limitMs = fluentSeconds * 1000;
+    if (fact->recent.empty()) {
+        return ClassByCounts(*fact, limitMs);
+    }
+    const auto missed = std::count_if(fact->recent.begin(), fact->recent.end(),
+                                      [](const RecentAnswer& answer) { return !answer.right; });
+    const RecentAnswer& latest = fact->recent.back();
+    return ClassBy(static_cast<int>(missed), static_cast<int>(fact->recent.size()),
+                   latest.ms <= limitMs);
 }
 
-ColorRef DifficultyColour(float difficulty) {
-    constexpr ColorRef Green = 0x46B03C;
-    constexpr ColorRef Yellow = 0x32D2F0;
-    constexpr ColorRef Red = 0x282DD7;
-    const float t = std::clamp(difficulty, 0.0f, 1.0f);
-    return t < 0.5f ? BlendColour(Green, Yellow, 2.0f * t)
-                    : BlendColour(Yellow, Red, 2.0f * t - 1.0f);
+const FactRecord* GridCellFact(const ProgressHistory& history, std::uint8_t operation, int operandA,
+                               int operandB) {
+    const Problem shown = AsShown(Problem{operandA, operation, operandB});
+    return history.FindFact(shown.operation, shown.operandA, shown.operandB);
 }
 
 ColorRef GridCellColour(const ProgressHistory& history, std::uint8_t operation, int operandA,
                         int operandB) {
-    const FactRecord* fact = history.FindFact(operation, operandA, operandB);
-    if (fact == nullptr || fact->asked == 0) {
-        return GridUnaskedColour;
+    const int gridClass = GridClassOf(GridCellFact(history, operation, operandA, operandB),
+                                      history.options.fluentSeconds);
+    return gridClass < 0 ? GridUnaskedColour : GridClassColours[gridClass];
+}
+
+bool GridCellFluent(const ProgressHistory& history, std::uint8_t operation, int operandA,
+                    int operandB) {
+    const FactRecord* fact = GridCellFact(history, operation, operandA, operandB);
+    return fact != nullptr && IsFluent(*fact, history.options.fluentSeconds);
+}
+
+std::string ShortDate(const std::string& when) {
+    static const char* const Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    // "YYYY-MM-DD": digits but for the two dashes.
+    constexpr char Pattern[] = "0000-00-00";
+    if (when.size() < sizeof Pattern - 1) {
+        return std::string();
     }
-    return DifficultyColour(FactDifficulty(*fact));
+    for (std::size_t i = 0; i + 1 < sizeof Pattern; ++i) {
+        const bool digit = when[i] >= '0' && when[i] <= '9';
+        if (Pattern[i] == '-' ? when[i] != '-' : !digit) {
+            return std::string();
+        }
+    }
+    const int month = (when[5] - '0') * 10 + (when[6] - '0');
+    const int day = (when[8] - '0') * 10 + (when[9] - '0');
+    if (month < 1 || month > 12 || day < 1 || day > 31) {
+        return std::string();
+    }
+    std::string text;
+    AppendDecimal(text, day);
+    return text + ' ' + Months[month - 1];
 }
 
 std::vector<const GameRecord*> ChartedGames(const ProgressHistory& history) {

@@ -1,6 +1,6 @@
 // The figures the progress screen shows and the export writes, worked out from a
 // history: each fact's text and average time, the slowest and the most often missed
-// facts, accuracy and median time per operation, the colour of a fact in the table grid,
+// facts, accuracy and median time per operation, the class and colour of a fact in the table grid,
 // and the score chart's series. Plain C++.
 #pragma once
 
@@ -43,14 +43,39 @@ struct OperationFigures {
 };
 OperationFigures FiguresFor(const ProgressHistory& history, std::uint8_t operation);
 
-// A fact's place between fast and sure (0) and slow or often missed (1).
-float FactDifficulty(const FactRecord& fact);
-// Green through yellow to red for a difficulty; GridUnaskedColour for a fact never asked.
-ColorRef DifficultyColour(float difficulty);
+// The grid's five classes of fact, from fast and sure (0) to slow or unsure (4), in
+// ColorBrewer's five-class RdYlBu, which readers with the common colour-vision
+// deficiencies can still tell apart; grey for a fact never asked. Against the player's
+// threshold (fluentSeconds):
+//   0 fluent (IsFluent);
+//   1 every recent answer right at the first try, the latest within the threshold;
+//   2 every recent answer right at the first try, the latest slower: slow but right is
+//     never coloured like a miss;
+//   3 missed (wrong or skipped) in some recent answers, at most half of them;
+//   4 missed in more than half the recent answers.
+// A fact without recent answers (kept before they were) is judged by its counts in the
+// same spirit: 4 when never right or missed in more than half its problems, 3 when missed
+// in some, else 1 or 2 by its average time. A missed fact is never yellow or blue, and a
+// fact answered right, however slowly, never orange or red.
+constexpr int GridClassCount = 5;
+constexpr ColorRef GridClassColours[GridClassCount] = {0xB67B2C, 0xE9D9AB, 0xBFFFFF, 0x61AEFD,
+                                                       0x1C19D7};
 constexpr ColorRef GridUnaskedColour = 0xC0C0C0;
-// The colour of a grid cell: operandA op operandB, grey when never asked.
+// The class of a fact, -1 for one never asked (null).
+int GridClassOf(const FactRecord* fact, int fluentSeconds);
+// The fact of a grid cell: operandA op operandB as the game shows it; null when never asked.
+const FactRecord* GridCellFact(const ProgressHistory& history, std::uint8_t operation, int operandA,
+                               int operandB);
+// The colour of a grid cell at the history's threshold, grey when never asked.
 ColorRef GridCellColour(const ProgressHistory& history, std::uint8_t operation, int operandA,
                         int operandB);
+// Whether the fact of a grid cell is fluent at the history's threshold.
+bool GridCellFluent(const ProgressHistory& history, std::uint8_t operation, int operandA,
+                    int operandB);
+
+// A game's date in short, as the chart's time axis shows it: "8 Dec" for
+// "2026-12-08 19:52"; empty when the text does not start with a date.
+std::string ShortDate(const std::string& when);
 
 // The games the chart shows: the last ChartGames, oldest first.
 constexpr int ChartGames = 30;

@@ -1,7 +1,7 @@
 // The progress screen's figures from small histories: the fact lines and their narrow
 // forms, the slowest and most missed lists (order, limit, which facts may appear), the
-// per-operation accuracy and answer-weighted median, rounded percentages, the grid colours
-// from green to red and grey, the charted games and the spreadsheet export's exact text.
+// per-operation accuracy and answer-weighted median, rounded percentages, each fact's class
+// in the grid and its colour, the charted games and the spreadsheet export's exact text.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "progress/progress_export.h"
 #include "progress/progress_summary.h"
 #include "support/history_builder.h"
 
@@ -21,16 +20,6 @@ std::vector<std::string> Texts(const std::vector<const FactRecord*>& facts) {
         texts.push_back(FactText(*fact));
     }
     return texts;
-}
-
-int Red(ColorRef c) {
-    return static_cast<int>(c & 0xFF);
-}
-int Green(ColorRef c) {
-    return static_cast<int>(c >> 8 & 0xFF);
-}
-int Blue(ColorRef c) {
-    return static_cast<int>(c >> 16 & 0xFF);
 }
 
 } // namespace
@@ -172,54 +161,144 @@ TEST(ProgressSummary, OperationFiguresCountTheirOwnFactsAndWeighTheMedianByAnswe
     EXPECT_EQ(FiguresFor(HistoryOf(facts), OpDivide).medianMs, answers[(answers.size() - 1) / 2]);
 }
 
-TEST(ProgressSummary, GridColoursRunFromGreenForFastAndSureToRedAndGreyForUnasked) {
-    const ColorRef greenEnd = DifficultyColour(0.0f);
-    const ColorRef redEnd = DifficultyColour(1.0f);
-    EXPECT_GT(Green(greenEnd), Red(greenEnd));
-    EXPECT_GT(Green(greenEnd), Blue(greenEnd));
-    EXPECT_GT(Red(redEnd), Green(redEnd));
-    EXPECT_GT(Red(redEnd), Blue(redEnd));
-    EXPECT_EQ(DifficultyColour(-1.0f), greenEnd);
-    EXPECT_EQ(DifficultyColour(2.0f), redEnd);
+// A fact's answers as the game records them, oldest first: a time for a right answer at
+// the first try, Miss for a wrong one, Skip for a skipped one.
+constexpr int Miss = -1;
+constexpr int Skip = -2;
 
-    const ProgressHistory history = HistoryOf({
-        FactAfter(OpMultiply, 3, 4, 6, 0, 0, 700), // always right and fast
-        FactAfter(OpMultiply, 7, 8, 0, 5, 0, 700), // missed every time, however fast
-        FactAfter(OpMultiply, 6, 9, 0, 0, 3),      // skipped every time
-        FactAfter(OpAdd, 2, 5, 9, 1, 0, 700),      // one miss in ten
-    });
-    EXPECT_EQ(GridCellColour(history, OpMultiply, 3, 4), greenEnd);
-    EXPECT_EQ(GridCellColour(history, OpMultiply, 7, 8), redEnd);
-    EXPECT_EQ(GridCellColour(history, OpMultiply, 6, 9), redEnd) << "a skip is a miss";
-    const ColorRef once = GridCellColour(history, OpAdd, 2, 5);
-    EXPECT_NE(once, greenEnd);
-    EXPECT_NE(once, redEnd);
-    EXPECT_EQ(GridCellColour(history, OpMultiply, 4, 3), GridUnaskedColour) << "as shown";
-    EXPECT_EQ(GridCellColour(history, OpAdd, 3, 4), GridUnaskedColour) << "another operation";
-    EXPECT_EQ(GridCellColour(history, OpMultiply, 10, 10), GridUnaskedColour);
-    const ProgressHistory neverAsked = HistoryOf({FactAfter(OpMultiply, 1, 1, 0, 0)});
-    EXPECT_EQ(GridCellColour(neverAsked, OpMultiply, 1, 1), GridUnaskedColour);
+FactRecord FactAnswered(const std::vector<int>& answers) {
+    ProgressHistory history;
+    const Problem problem{8, OpMultiply, 7};
+    for (const int ms : answers) {
+        const FactOutcome outcome = ms == Miss   ? FactOutcome::Wrong
+                                    : ms == Skip ? FactOutcome::Skipped
+                                                 : FactOutcome::Right;
+        history.RecordFact(problem, outcome, ms, history.BeginGame());
+    }
+    return history.facts.at(0);
 }
 
-TEST(ProgressSummary, SlowerAnswersNeverLookEasier) {
-    float lastDifficulty = -1.0f;
-    int lastRedness = -1000;
-    int changes = 0;
-    for (int ms = 250; ms <= 15000; ms += 250) {
-        const FactRecord fact = FactAfter(OpMultiply, 6, 7, 4, 0, 0, ms);
-        const float difficulty = FactDifficulty(fact);
-        const ColorRef colour = DifficultyColour(difficulty);
-        const int redness = Red(colour) - Green(colour); // green < 0 < yellow < red
-        EXPECT_GE(difficulty, lastDifficulty) << ms << " ms";
-        EXPECT_GE(redness, lastRedness) << ms << " ms";
-        changes += redness > lastRedness;
-        lastDifficulty = difficulty;
-        lastRedness = redness;
+struct GridClassCase {
+    const char* name;
+    FactRecord fact;
+    int fluentSeconds;
+    int expected;
+};
+
+TEST(ProgressSummary, EachFactFallsInTheGridClassItsAnswersEarn) {
+    const GridClassCase cases[] = {
+        {"fluent", FactAnswered({1000, 1500}), 3, 0},
+        {"fluent despite one miss", FactAnswered({Miss, 1000, 2900}), 3, 0},
+        {"one quick right answer", FactAnswered({1000}), 3, 1},
+        {"slow, then quick", FactAnswered({8000, 2000}), 3, 1},
+        {"right once but slowly", FactAnswered({9000}), 3, 2},
+        {"quick, then slow", FactAnswered({1000, 9000}), 3, 2},
+        {"slow at 3 s", FactAnswered({5000, 5500}), 3, 2},
+        {"the same fluent at 6 s", FactAnswered({5000, 5500}), 6, 0},
+        {"one quick at 12 s", FactAnswered({13000, 14000, 12000}), 12, 1},
+        {"right at the threshold", FactAnswered({3000, 3000}), 3, 0},
+        {"just over it", FactAnswered({3001}), 3, 2},
+        {"missed once in three", FactAnswered({1000, Miss, 9000}), 3, 3},
+        {"missed, then quick", FactAnswered({Miss, 1000}), 3, 3},
+        {"skipped, then slow", FactAnswered({Skip, 9000}), 3, 3},
+        {"missed in two of three", FactAnswered({Miss, Skip, 1000}), 3, 4},
+        {"never right", FactAnswered({Miss}), 3, 4},
+        {"old misses forgotten", FactAnswered({Miss, Miss, Miss, 9000, 9000, 9000}), 3, 2},
+        {"upgraded: right and quick", FactAfter(OpAdd, 2, 5, 6, 0, 0, 700), 3, 1},
+        {"upgraded: right but slow", FactAfter(OpAdd, 2, 5, 6, 0, 0, 5000), 3, 2},
+        {"upgraded: quick at 6 s", FactAfter(OpAdd, 2, 5, 6, 0, 0, 5000), 6, 1},
+        {"upgraded: missed once in ten", FactAfter(OpAdd, 2, 5, 9, 1, 0, 700), 3, 3},
+        {"upgraded: missed in most", FactAfter(OpAdd, 2, 5, 2, 3, 0, 700), 3, 4},
+        {"upgraded: never right", FactAfter(OpAdd, 2, 5, 0, 5, 0, 700), 3, 4},
+        {"upgraded: skipped every time", FactAfter(OpAdd, 2, 5, 0, 0, 3), 3, 4},
+        {"never asked", FactAfter(OpAdd, 2, 5, 0, 0), 3, -1},
+    };
+    for (const GridClassCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(GridClassOf(&c.fact, c.fluentSeconds), c.expected);
+        ProgressHistory history = HistoryOf({c.fact});
+        history.options.fluentSeconds = c.fluentSeconds;
+        const ColorRef colour = c.expected < 0 ? GridUnaskedColour : GridClassColours[c.expected];
+        EXPECT_EQ(GridCellColour(history, c.fact.operation, c.fact.operandA, c.fact.operandB),
+                  colour);
+        EXPECT_EQ(GridCellFluent(history, c.fact.operation, c.fact.operandA, c.fact.operandB),
+                  c.expected == 0);
     }
-    EXPECT_EQ(DifficultyColour(FactDifficulty(FactAfter(OpMultiply, 6, 7, 4, 0, 0, 250))),
-              DifficultyColour(0.0f));
-    EXPECT_EQ(DifficultyColour(lastDifficulty), DifficultyColour(1.0f)) << "15 s is slow";
-    EXPECT_GT(changes, 5) << "a gradient, not a switch";
+    EXPECT_EQ(GridClassOf(nullptr, 3), -1);
+}
+
+// Every sequence of up to four answers, each quick, slow, missed or skipped: a fact missed
+// among its recent answers is orange or red unless fluent, one never missed is never
+// orange or red, and a quick latest answer is never yellower than a slow one.
+TEST(ProgressSummary, AMissIsNeverYellowOrBlueAndARightAnswerNeverRed) {
+    const int kinds[] = {1000, 9000, Miss, Skip};
+    int checked = 0;
+    for (int length = 1; length <= 4; ++length) {
+        int combinations = 1;
+        for (int i = 0; i < length; ++i) {
+            combinations *= 4;
+        }
+        for (int code = 0; code < combinations; ++code) {
+            std::vector<int> answers;
+            for (int i = 0, rest = code; i < length; ++i, rest /= 4) {
+                answers.push_back(kinds[rest % 4]);
+            }
+            const FactRecord fact = FactAnswered(answers);
+            const auto lastThree = answers.end() - std::min(length, RecentAnswerCount);
+            const bool missed =
+                std::any_of(lastThree, answers.end(), [](int ms) { return ms < 0; });
+            const int gridClass = GridClassOf(&fact, 3);
+            SCOPED_TRACE(::testing::PrintToString(answers));
+            if (gridClass != 0) {
+                EXPECT_EQ(gridClass >= 3, missed);
+            }
+            if (!missed && gridClass != 0) {
+                EXPECT_EQ(gridClass, answers.back() == 1000 ? 1 : 2);
+            }
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 4 + 16 + 64 + 256);
+}
+
+TEST(ProgressSummary, AGridCellLooksUpItsFactAsShown) {
+    ProgressHistory history;
+    const int game = history.BeginGame();
+    for (int i = 0; i < 2; ++i) {
+        history.RecordFact(Problem{8, OpMultiply, 7}, FactOutcome::Right, 5000, game);
+    }
+    EXPECT_FALSE(GridCellFluent(history, OpMultiply, 8, 7)) << "slower than 3 s";
+    EXPECT_EQ(GridCellColour(history, OpMultiply, 7, 8), GridClassColours[2]);
+    history.options.fluentSeconds = 6;
+    EXPECT_TRUE(GridCellFluent(history, OpMultiply, 8, 7)) << "the history's threshold";
+    EXPECT_TRUE(GridCellFluent(history, OpMultiply, 7, 8)) << "7 x 8 is shown as 8 x 7";
+    EXPECT_EQ(GridCellColour(history, OpMultiply, 7, 8), GridClassColours[0]);
+    EXPECT_FALSE(GridCellFluent(history, OpAdd, 8, 7)) << "another operation";
+    EXPECT_EQ(GridCellColour(history, OpAdd, 7, 8), GridUnaskedColour);
+    EXPECT_EQ(GridCellColour(history, OpMultiply, 10, 10), GridUnaskedColour);
+}
+
+TEST(ProgressSummary, AGameDateIsShortOrLeftOut) {
+    const struct {
+        const char* when;
+        const char* shown;
+    } cases[] = {
+        {"2026-12-08 19:52", "8 Dec"},
+        {"2027-01-31 07:05", "31 Jan"},
+        {"2026-06-15", "15 Jun"},
+        {"2026-10-01 00:00", "1 Oct"},
+        {"", ""},
+        {"2026-13-08 19:52", ""},
+        {"2026-00-08 19:52", ""},
+        {"2026-12-00 19:52", ""},
+        {"2026-12-32 19:52", ""},
+        {"2026/12/08 19:52", ""},
+        {"2026-1-8 19:52", ""},
+        {"2026-12-0", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ShortDate(c.when), c.shown) << '"' << c.when << '"';
+    }
 }
 
 TEST(ProgressSummary, TheChartShowsTheLastThirtyGamesOldestFirst) {
@@ -238,48 +317,4 @@ TEST(ProgressSummary, TheChartShowsTheLastThirtyGamesOldestFirst) {
     ASSERT_EQ(ChartedGames(history).size(), 3u);
     EXPECT_EQ(ChartedGames(history)[0]->score, 1u);
     EXPECT_TRUE(ChartedGames(ProgressHistory()).empty());
-}
-
-TEST(ProgressSummary, TheExportIsUtf8CommaSeparatedRowsOfEveryFactAndGame) {
-    ProgressHistory history;
-    int game = history.BeginGame();
-    history.RecordFact(Problem{12, OpDivide, 4}, FactOutcome::Wrong, 3000, game);
-    history.RecordFact(Problem{12, OpDivide, 4}, FactOutcome::Right, 2000, game);
-    history.RecordFact(Problem{12, OpDivide, 4}, FactOutcome::Skipped, -1, game);
-    GameRecord hard;
-    hard.when = "2026-12-08 19:52";
-    hard.difficulty = 2;
-    hard.operations = " x  \x89 ";
-    hard.score = 1234;
-    hard.level = 3;
-    hard.right = 10;
-    hard.wrong = 2;
-    hard.medianMs = 2450;
-    history.RecordGame(hard);
-    game = history.BeginGame();
-    history.RecordFact(Problem{7, OpMultiply, 8}, FactOutcome::Wrong, 4000, game);
-    history.RecordFact(Problem{7, OpMultiply, 8}, FactOutcome::Skipped, -1, game);
-    history.RecordFact(Problem{3, OpAdd, 4}, FactOutcome::Skipped, -1, game);
-    GameRecord easy;
-    easy.when = "today";
-    easy.operations = "a \"b\", c"; // a quote and a comma stay inside one field
-    easy.score = 4000000000u;
-    history.RecordGame(easy);
-
-    const std::string expected =
-        "\xEF\xBB\xBF"
-        "fact,asked,right,wrong,skipped,average seconds,best seconds,last game\r\n"
-        "\"12 \xC3\xB7 4\",3,1,1,1,2.0,2.0,1\r\n" // the wrong try is not timed
-        "\"7 x 8\",2,0,1,1,,,2\r\n"               // no right answer, so no time
-        "\"3 + 4\",1,0,0,1,,,2\r\n"               // nothing timed
-        "\r\n"
-        "date,difficulty,operations,score,level,right,wrong,median seconds\r\n"
-        "\"2026-12-08 19:52\",\"Hard\",\" x  \xC3\xB7 \",1234,3,10,2,2.5\r\n"
-        "\"today\",\"Easy\",\"a \"\"b\"\", c\",4000000000,0,0,0,\r\n"; // none timed: no median
-    EXPECT_EQ(ProgressCsvText(history), expected);
-
-    EXPECT_EQ(ProgressCsvText(ProgressHistory()),
-              "\xEF\xBB\xBF"
-              "fact,asked,right,wrong,skipped,average seconds,best seconds,last game\r\n\r\n"
-              "date,difficulty,operations,score,level,right,wrong,median seconds\r\n");
 }
