@@ -116,6 +116,9 @@ bool ArithmeticGame::AcceptAnswer() {
 
 bool ArithmeticGame::RejectAnswer() {
     progress.answers.Wrong(progress.history, dealer.currentProblem);
+    // Only a wrong answer brings a fact back soon: the one skip play offers is the
+    // challenge's, a problem beyond the level that the player chose to pass.
+    dealer.FactMissed(dealer.currentProblem);
     PlayIfLoaded(wrongSound);
     if (!CalmRound()) {
         clock.Adjust(PenaltyMilliseconds(dealer.penaltySeconds));

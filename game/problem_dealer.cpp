@@ -1,8 +1,9 @@
 // ProblemDealer: difficulty rows, dealing from the pools or from the chosen facts, weak facts
-// in place of regular problems, the challenge problem and the level-to-level widening of the
-// operand bounds.
+// and missed facts asked again in place of regular problems, the challenge problem and the
+// level-to-level widening of the operand bounds.
 #include "game/problem_dealer.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/random.h"
@@ -43,6 +44,10 @@ constexpr int ChallengeRightExtra = 6;
 constexpr int ChallengeDividendOffset = 20;
 // With weak facts on, one regular problem in this many is a weak fact.
 constexpr int WeakFactOdds = 3;
+// A missed fact comes back this many problems after the one missed, at the soonest and the
+// latest: soon enough to fix it, late enough that the answer is not simply still in mind.
+constexpr int ReaskSoonest = 2;
+constexpr int ReaskLatest = 4;
 // A challenge from chosen tables uses this many of the largest other factors; one from a
 // band, sums (or first operands) in its top part of this many.
 constexpr int ChallengeFactors = 3;
@@ -196,6 +201,9 @@ void ProblemDealer::NewGame(int newDifficulty, const OperationChoice& choice,
     ops = choice;
     facts = chosenFacts;
     shownBefore = Problem();
+    levelStart = 0;
+    missedPlace = 0;
+    reasks.clear();
     FillOperationPool();
     AdvanceProblem();
 }
@@ -247,7 +255,9 @@ bool ProblemDealer::AdvanceProblem() {
     if (problemNumber == problemsPerLevel - 2) {
         DealChallenge(nextProblem);
     } else {
-        DealRegular(nextProblem, currentProblem);
+        if (!DealReask(nextProblem, CurrentPlace() + 2)) {
+            DealRegular(nextProblem, currentProblem);
+        }
         challengeBecameCurrent = problemNumber == problemsPerLevel - 1;
     }
     nextProblem = AsShown(nextProblem);
@@ -268,13 +278,66 @@ void ProblemDealer::DealRegular(Problem& problem, const Problem& before) {
     }
 }
 
+void ProblemDealer::FactMissed(const Problem& fact) {
+    const int missed = CurrentPlace();
+    if (!weakFacts || missed == missedPlace || ReaskDueAt(missed)) {
+        return;
+    }
+    missedPlace = missed;
+    std::vector<int> places;
+    for (int place = missed + ReaskSoonest; place <= missed + ReaskLatest; ++place) {
+        if (ReaskFits(place)) {
+            places.push_back(place);
+        }
+    }
+    // Never as the challenge, nor as a level's first problem (dealt afresh for the new
+    // level): where those and other facts due back leave no place in reach, the fact is let
+    // go rather than asked later than 4 problems on.
+    if (!places.empty()) {
+        const int last = static_cast<int>(places.size()) - 1;
+        reasks.push_back({AsShown(fact), places[static_cast<std::size_t>(RandomInRange(0, last))]});
+    }
+}
+
+bool ProblemDealer::ReaskFits(int place) const {
+    const int number = (place - 1) % problemsPerLevel + 1;
+    return number > 1 && number < problemsPerLevel && !ReaskDueAt(place);
+}
+
+bool ProblemDealer::ReaskDueAt(int place) const {
+    return std::any_of(reasks.begin(), reasks.end(),
+                       [place](const Reask& reask) { return reask.place == place; });
+}
+
+bool ProblemDealer::DueBackLater(const Problem& fact) const {
+    const int current = CurrentPlace();
+    return std::any_of(reasks.begin(), reasks.end(), [&](const Reask& reask) {
+        return reask.place > current && reask.fact == fact;
+    });
+}
+
+bool ProblemDealer::DealReask(Problem& problem, int place) {
+    const auto due = std::find_if(reasks.begin(), reasks.end(),
+                                  [place](const Reask& reask) { return reask.place == place; });
+    if (due == reasks.end()) {
+        return false;
+    }
+    if (due->fact == AsShown(currentProblem)) {
+        reasks.erase(due);
+        return false;
+    }
+    problem = due->fact;
+    return true;
+}
+
 bool ProblemDealer::DealWeakFact(Problem& problem) const {
     return weakFacts([this](const Problem& candidate) { return WeakFactFits(candidate); }, problem);
 }
 
-// The fact as shown is one the chosen facts, or else the level's normal deal, could show.
+// The fact as shown is one the chosen facts, or else the level's normal deal, could show,
+// and not one due back later (it is asked there, not sooner).
 bool ProblemDealer::WeakFactFits(const Problem& fact) const {
-    if (!OperationChosen(ops, fact.operation)) {
+    if (!OperationChosen(ops, fact.operation) || DueBackLater(fact)) {
         return false;
     }
     if (ChoiceCovers(fact.operation)) {
@@ -394,8 +457,9 @@ void ProblemDealer::LevelUp() {
     if (ops.divideEnabled) {
         BuildDividends(maxOperandA);
     }
+    levelStart += problemsPerLevel;
+    problemNumber = 0;
     AdvanceProblem();
-    problemNumber = 1;
 }
 
 void ProblemDealer::WidenBounds() {

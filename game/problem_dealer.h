@@ -2,11 +2,13 @@
 // settings, the current problem and its preview, ten regular problems and one challenge per
 // level, the operand ranges that widen from level to level, the facts a player has chosen
 // (times tables for x and /, a band for + and -) in place of the levels' ranges, and, when
-// asked, weak facts from the player's history among the regular problems. Plain C++; every
+// asked, weak facts from the player's history among the regular problems, with each fact
+// missed in the game asked once more a few problems later. Plain C++; every
 // random number comes from the shared sequence, in a fixed order, so a seed replays a game.
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "game/value_pool.h"
 #include "progress/fact_choice.h"
@@ -62,6 +64,11 @@ class ProblemDealer {
     int PickDivisor(int dividend) const;
     // True while the challenge is the current problem.
     bool ChallengeActive() const { return problemNumber == problemsPerLevel; }
+    // The game calls this at a problem's wrong answer. With weak facts on, the fact comes
+    // back once, in place of a regular problem, 2 to 4 problems after the current one (the
+    // delay drawn among the places allowed); a second wrong try, or a miss of a fact that
+    // is itself back for the second time, adds nothing. With weak facts off it does nothing.
+    void FactMissed(const Problem& fact);
 
     Problem currentProblem;
     Problem nextProblem;
@@ -97,13 +104,29 @@ class ProblemDealer {
     // Where weak facts come from; empty = the option is off, and then dealing spends no
     // draw on it. When set, each regular problem (not the challenge) is, one time in three,
     // a weak fact of the chosen operations that the level's ranges (or the chosen facts)
-    // could deal. Weak facts leave the operand pools and dividends alone.
+    // could deal, other than a missed fact due back later. Weak facts leave the operand
+    // pools and dividends alone.
     WeakFactSource weakFacts;
 
   private:
+    // A missed fact waiting to come back, and where in the game: problems are numbered
+    // from 1 across the game, problemsPerLevel to a level, the challenge last.
+    struct Reask {
+        Problem fact;
+        int place = 0;
+    };
+
     void ApplyDifficulty(int newDifficulty);
     void FillOperationPool();
     void DealRegular(Problem& problem, const Problem& before);
+    // The fact due back at place into problem; false when none is (or it would follow
+    // itself, and is then let go: it has just been asked).
+    bool DealReask(Problem& problem, int place);
+    int CurrentPlace() const { return levelStart + problemNumber; }
+    // A regular problem other than the level's first, and no other fact due back there.
+    bool ReaskFits(int place) const;
+    bool ReaskDueAt(int place) const;
+    bool DueBackLater(const Problem& fact) const;
     bool DealWeakFact(Problem& problem) const;
     bool WeakFactFits(const Problem& fact) const;
     bool ChoiceCovers(std::uint8_t operation) const;
@@ -118,4 +141,9 @@ class ProblemDealer {
     // The problem current before the latest promotion: the one a fresh current problem
     // follows (the challenge, when a level has just begun).
     Problem shownBefore;
+    // The places of the problems before this level's first.
+    int levelStart = 0;
+    // Where the latest miss was counted, so further tries at that problem add nothing.
+    int missedPlace = 0;
+    std::vector<Reask> reasks;
 };
