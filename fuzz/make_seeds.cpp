@@ -125,6 +125,8 @@ ProgressHistory PlayedHistory() {
     history.options.facts.otherFactorMax = LongOtherFactor;
     history.options.facts.band = SumBand::Within20;
     history.options.facts.pace = Pace::Calm;
+    history.options.fluentSeconds = 6;
+    history.EarnMilestone({OpAdd, 10, "2026-12-03"});
     return history;
 }
 
@@ -136,6 +138,13 @@ const char FirstVersionFile[] = "20\nQuickfigure progress\n1\n0\n"
                                 "137\n12\n4\n1\n0\n0\n1\n0\n0\n1\n"
                                 "2\n16\n2026-12-01 17:10\n1\n6\n x  \x89 \n40\n1\n1\n1\n1400\n"
                                 "16\n2026-12-02 17:25\n2\n3\n x \n12\n2\n1\n0\n1600\n";
+
+// A second-version progress.dat: one fact, one calm game of chosen facts, facts chosen.
+const char SecondVersionFile[] =
+    "20\nQuickfigure progress\n2\n0\n"
+    "1\n0\n2052\n99\n12\n2\n1\n10\n1\n"
+    "1\n120\n6\n7\n1\n1\n0\n0\n1500\n1500\n1\n"
+    "1\n16\n2026-12-08 19:52\n1\n6\n +  x \n120\n3\n1\n0\n1500\n1\n7\n1\n";
 
 // As many games as are kept, so that the next one drops the oldest.
 ProgressHistory FullGames() {
@@ -182,6 +191,10 @@ std::vector<ProgressPlay> SessionPlays() {
     }
     plays.push_back({12, 200, 3, 45});
     plays.push_back({0x20, 134, 200, 1});
+    // A wrong try answered right at last; a game's end earning a milestone and stepping the
+    // threshold.
+    plays.push_back({0x44, 135, 6, 1});
+    plays.push_back({0x1D, 200, 2, 7});
     return plays;
 }
 
@@ -236,6 +249,16 @@ bool WriteProgressSeeds(const fs::path& output, const fs::path& work) {
     seeds.push_back(first);
     first.progressBytes.resize(first.progressBytes.size() - 3);
     seeds.push_back(first);
+    // A second-version file, its upgrade failing at the copy's move.
+    ProgressFuzzInput second = played;
+    second.progressBytes = SecondVersionFile;
+    if (!ReadProgressBytes(second.progressBytes, read) || read.games.size() != 1) {
+        std::fprintf(stderr, "the second-version file did not read whole\n");
+        return false;
+    }
+    seeds.push_back(second);
+    second.faultStep = 2;
+    seeds.push_back(second);
     return WriteSeeds(output, "progress", seeds, EncodeProgressFuzzInput);
 }
 

@@ -7,8 +7,8 @@
 // of it saves and reads back unchanged; that every record keeps the history's counts and
 // bounds; that a clean save reads back byte for byte and unchanged histories are not
 // written again; and that a faulted save leaves the old history or the new one. A whole
-// first-version file is kept for its upgrade, whose copy a clean save removes and a
-// faulted one leaves the old bytes in, in progress.dat or progress.dat.v1.
+// file of an earlier version is kept for its upgrade, whose copy a clean save removes and
+// a faulted one leaves the old bytes in, in progress.dat or progress.dat.v1 (or .v2).
 #include <algorithm>
 #include <climits>
 #include <cstdio>
@@ -17,6 +17,9 @@
 #include <tuple>
 
 #include "fuzz/progress_fuzz_input.h"
+#include "progress/fluency.h"
+#include "progress/fluency_count.h"
+#include "progress/milestones.h"
 #include "progress/progress_file.h"
 #include "progress/progress_export.h"
 #include "progress/progress_summary.h"
@@ -44,17 +47,28 @@ void Require(bool holds, const char* what) {
 }
 
 bool SameHistory(const ProgressHistory& a, const ProgressHistory& b) {
+    const auto recent = [](const RecentAnswer& x, const RecentAnswer& y) {
+        return x.ms == y.ms && x.right == y.right;
+    };
     const auto fact = [](const FactRecord& f) {
         return std::tie(f.operation, f.operandA, f.operandB, f.asked, f.right, f.wrong, f.skipped,
-                        f.totalMs, f.bestMs, f.lastGame);
+                        f.totalMs, f.timed, f.bestMs, f.lastGame);
     };
     const auto game = [](const GameRecord& g) {
-        return std::tie(g.when, g.difficulty, g.operations, g.score, g.level, g.right, g.wrong,
-                        g.medianMs, g.facts, g.calm);
+        return std::tie(g.number, g.when, g.difficulty, g.operations, g.score, g.level, g.right,
+                        g.wrong, g.medianMs, g.facts, g.calm);
     };
-    return a.options.weakFacts == b.options.weakFacts &&
-           a.options.showAnswer == b.options.showAnswer && a.options.facts == b.options.facts &&
-           a.gamesPlayed == b.gamesPlayed &&
+    const auto milestone = [](const Milestone& x, const Milestone& y) {
+        return x.operation == y.operation && x.number == y.number && x.date == y.date;
+    };
+    return a.options == b.options && a.gamesPlayed == b.gamesPlayed &&
+           std::equal(a.milestones.begin(), a.milestones.end(), b.milestones.begin(),
+                      b.milestones.end(), milestone) &&
+           std::equal(a.facts.begin(), a.facts.end(), b.facts.begin(), b.facts.end(),
+                      [&](const FactRecord& x, const FactRecord& y) {
+                          return std::equal(x.recent.begin(), x.recent.end(), y.recent.begin(),
+                                            y.recent.end(), recent);
+                      }) &&
            std::equal(
                a.facts.begin(), a.facts.end(), b.facts.begin(), b.facts.end(),
                [&](const FactRecord& x, const FactRecord& y) { return fact(x) == fact(y); }) &&
@@ -73,6 +87,18 @@ void CheckHolds(const ProgressHistory& history) {
                 "a fact's verdicts do not add up to its count");
         Require(fact.bestMs >= 0 && fact.bestMs <= MaxAnswerMs && fact.totalMs >= 0,
                 "a fact's times are out of range");
+        Require(fact.timed >= 0 && fact.timed <= static_cast<long long>(fact.right) + fact.wrong,
+                "more right answers timed than problems answered");
+        Require(fact.timed > 0 || (fact.totalMs == 0 && fact.bestMs == 0),
+                "a time without a right answer");
+        // The best of the times is never slower than their average (unless the total stopped
+        // at its limit).
+        Require(fact.totalMs == INT_MAX ||
+                    static_cast<long long>(fact.bestMs) * fact.timed <= fact.totalMs,
+                "a fact's best is slower than its average");
+        Require(fact.recent.size() <= static_cast<std::size_t>(RecentAnswerCount) &&
+                    fact.recent.size() <= static_cast<std::size_t>(fact.asked),
+                "more recent answers kept than allowed or asked");
         Require(fact.lastGame >= 0 && fact.lastGame <= history.gamesPlayed,
                 "a fact was seen in a game not counted");
     }
@@ -117,12 +143,12 @@ void CheckLoad(const MemoryFileStore& before, const MemoryFileStore& store,
     const bool whole = RecoverProgressBytes(input.progressBytes, expected);
     const bool readable = input.present && !input.locked;
     const bool setAside = readable && !input.inFallback && !whole;
-    // A whole file that is not what a save writes now is of the first version.
+    // A whole file that is not what a save writes now is of an earlier version.
     const bool upgrade = readable && !input.inFallback && whole &&
                          ProgressFileBytes(expected) != input.progressBytes;
     const std::string saved = Path(SaveFolder, "progress.dat");
     Require(state.olderBytes == (upgrade ? input.progressBytes : std::string()),
-            "a first-version file is not kept for its upgrade, or another file is");
+            "an earlier version's file is not kept for its upgrade, or another file is");
     Require(state.loaded, "the load failed");
     Require(store.Has(saved + ".bad") == setAside,
             setAside ? "a damaged file was not set aside" : "a file was set aside for nothing");
@@ -207,11 +233,16 @@ void CheckVerdict(const FactRecord& before, const FactRecord& after, FactOutcome
             "a verdict counted as another");
     Require(after.lastGame == (counted != 0 ? lastGame : before.lastGame),
             "a fact does not remember the game it was seen in");
-    if (outcome == FactOutcome::Right && counted != 0) {
+    if (outcome == FactOutcome::Right && counted != 0 && before.timed != INT_MAX) {
         const int time = std::min(ms, MaxAnswerMs);
-        Require(after.bestMs == (before.right == 0 ? time : std::min(before.bestMs, time)),
+        Require(after.bestMs == (before.timed == 0 ? time : std::min(before.bestMs, time)),
                 "the best time is not the fastest right answer");
     }
+    const RecentAnswer* last = after.recent.empty() ? nullptr : &after.recent.back();
+    Require(counted == 0 ||
+                (last != nullptr && last->right == (outcome == FactOutcome::Right) &&
+                 (last->right || last->ms == 0)),
+            "the newest recent answer is not the verdict just counted");
 }
 
 // One verdict. A fact already kept stays where it is and a new one comes last; a full
@@ -248,8 +279,13 @@ void PlayFact(ProgressHistory& history, const ProgressPlay& play, FactOutcome ou
                 history.FindFact(dropped.operation, dropped.operandA, dropped.operandB) == nullptr,
             "a full history kept its least recently seen fact");
     CheckVerdict(before, *after, outcome, ms, std::clamp(gameNumber, 0, history.gamesPlayed));
-    if (outcome != FactOutcome::Skipped) {
+    if (outcome == FactOutcome::Right) {
         times.push_back(ms);
+    }
+    // A wrong try, then the right answer at last.
+    if (outcome == FactOutcome::Wrong && (play.kind & 0x40) != 0) {
+        history.RecordLateRight(problem, ms + 1200);
+        times.push_back(ms + 1200);
     }
 }
 
@@ -265,8 +301,9 @@ FactChoice ChoiceOf(const ProgressPlay& play) {
     return choice;
 }
 
-GameRecord GameOf(const ProgressPlay& play, const std::vector<int>& times) {
+GameRecord GameOf(const ProgressPlay& play, const std::vector<int>& times, int number) {
     GameRecord game;
+    game.number = (play.kind & 0x20) != 0 ? play.b - 128 : number;
     game.when = play.a == 0xFF ? std::string(reinterpret_cast<const char*>(&play), sizeof play)
                                : "2026-12-08 19:" + std::to_string(play.time % 60);
     game.difficulty = play.a % 5 - 1;
@@ -282,9 +319,14 @@ GameRecord GameOf(const ProgressPlay& play, const std::vector<int>& times) {
     return game;
 }
 
+// A milestone from a play's bytes, as a game's end may earn one, on the game's date.
+Milestone MilestoneOf(const ProgressPlay& play, const GameRecord& game) {
+    return {Operations[play.b & 3], 1 + play.time % 100, game.when.substr(0, 10)};
+}
+
 void PlayGameEnd(ProgressHistory& history, const ProgressPlay& play, std::vector<int>& times) {
     const std::size_t games = history.games.size();
-    const GameRecord game = GameOf(play, times);
+    const GameRecord game = GameOf(play, times, history.gamesPlayed);
     history.RecordGame(game);
     times.clear();
     Require(history.games.size() == std::min(games + 1, static_cast<std::size_t>(MaxProgressGames)),
@@ -292,6 +334,19 @@ void PlayGameEnd(ProgressHistory& history, const ProgressPlay& play, std::vector
     const GameRecord& kept = history.games.back();
     Require(kept.score == game.score && kept.medianMs == std::clamp(game.medianMs, 0, MaxAnswerMs),
             "the newest game is not the one recorded");
+    Require(kept.number >= 0 && kept.number <= history.gamesPlayed,
+            "a game's number is not one counted");
+    if ((play.kind & 0x10) != 0) {
+        const std::size_t earned = history.milestones.size();
+        const bool added = history.EarnMilestone(MilestoneOf(play, kept));
+        Require(history.milestones.size() == earned + (added ? 1 : 0) &&
+                    history.milestones.size() <= static_cast<std::size_t>(MaxMilestones),
+                "a milestone was earned twice or beyond the most kept");
+    }
+    // The threshold as the progress screen steps it.
+    if ((play.kind & 0x01) != 0) {
+        history.options.fluentSeconds = NextFluentSeconds(history.options.fluentSeconds);
+    }
 }
 
 // The session: a game begins, the plays are recorded, and the last game ends.
@@ -338,9 +393,11 @@ void CheckCleanSave(MemoryFileStore store, ProgressFileState state,
                 "a history's file does not read back as the same history");
         return;
     }
-    Require(!store.Has(Path(SaveFolder, "progress.dat.v1")) &&
-                !store.Has(Path(SaveFolder, "progress.dat.v1.tmp")),
-            "an upgrade left its copy of the first version");
+    for (const int version : {FirstProgressVersion, ChosenFactsVersion}) {
+        const std::string older = OlderProgressPath(SaveFolder, version);
+        Require(!store.Has(older) && !store.Has(older + ".tmp"),
+                "an upgrade left its copy of the earlier version");
+    }
     ProgressFileState next;
     Require(SameHistory(Load(store, next), history), "a save did not load back as saved");
     Require(next.savedBytes == store.Bytes(Path(SaveFolder, "progress.dat")),
@@ -360,11 +417,14 @@ void CheckFaultedSave(MemoryFileStore& store, ProgressFileState& state,
     }
     const std::string setAside = store.Bytes(Path(SaveFolder, "progress.dat.bad"));
     const std::string older = state.olderBytes;
+    const int olderVersion = state.olderVersion;
     SaveProgressFile(store, history, state);
     store.Restart();
-    Require(older.empty() || store.Bytes(Path(SaveFolder, "progress.dat")) == older ||
-                store.Bytes(Path(SaveFolder, "progress.dat.v1")) == older,
-            "a faulted upgrade lost the first version's bytes");
+    // The old bytes go only with a finished upgrade, whose file is then in their place.
+    const std::string now = store.Bytes(Path(SaveFolder, "progress.dat"));
+    Require(older.empty() || now == older || now == ProgressFileBytes(history) ||
+                store.Bytes(OlderProgressPath(SaveFolder, olderVersion)) == older,
+            "a faulted upgrade lost the earlier version's bytes");
     ProgressFileState next;
     const ProgressHistory reloaded = Load(store, next);
     Require(SameHistory(reloaded, loaded) || SameHistory(reloaded, history),
@@ -373,11 +433,9 @@ void CheckFaultedSave(MemoryFileStore& store, ProgressFileState& state,
             "a faulted save left a file that was set aside");
 }
 
-} // namespace
-
 // The progress screen's figures and the export over whatever the load and the session
-// left: within their bounds, and one CSV line per fact and per game besides the two
-// headers and the blank line between the sections.
+// left: within their bounds, and one exported line per fact, game and milestone besides
+// each file's header.
 void CheckSummary(const ProgressHistory& history) {
     Require(SlowestFacts(history, 10).size() <= 10, "more slowest facts than asked for");
     for (const FactRecord* fact : MostMissedFacts(history, 10)) {
@@ -399,11 +457,31 @@ void CheckSummary(const ProgressHistory& history) {
     }
     Require(ChartedGames(history).size() <= static_cast<std::size_t>(ChartGames),
             "more games charted than the chart holds");
-    const std::string csv = ProgressCsvText(history);
-    const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n'));
-    Require(lines == history.facts.size() + history.games.size() + 3,
-            "a CSV line that is not a fact, a game, a header or the blank line");
+    for (const FluencyCount& count : FluencyCounts(history)) {
+        Require(count.fluent >= 0 && count.fluent <= count.facts, "a fluency count");
+    }
+    // One line per fact, game and milestone besides each file's header.
+    const std::pair<std::string, std::size_t> files[] = {
+        {FactsCsvText(history), history.facts.size()},
+        {GamesCsvText(history), history.games.size()},
+        {MilestonesCsvText(history), history.milestones.size()}};
+    for (const auto& [csv, rows] : files) {
+        const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n'));
+        Require(lines == rows + 1, "an exported line that is not a header or a row");
+    }
 }
+
+// The milestones a game's end earns: each complete, none earned again, none taken away.
+void CheckMilestones(ProgressHistory history) {
+    const std::vector<Milestone> before = history.milestones;
+    const std::vector<Milestone> earned = EarnMilestones(history, "2026-12-09");
+    Require(history.milestones.size() ==
+                std::min(before.size() + earned.size(), static_cast<std::size_t>(MaxMilestones)),
+            "milestones were taken away or lost");
+    Require(EarnMilestones(history, "2026-12-10").empty(), "a milestone was earned twice");
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ProgressFuzzInput input = DecodeProgressFuzzInput(data, size);
@@ -417,6 +495,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProgressHistory loaded = history;
     Play(history, input);
     CheckSummary(history);
+    CheckMilestones(history);
     CheckCleanSave(store, state, history);
     CheckFaultedSave(store, state, input, loaded, history);
     return 0;

@@ -16,9 +16,11 @@
 // One step of the session the fuzzer plays after the load. kind's low two bits pick the
 // operation, bits 2 and 3 the verdict (0 right, 1 wrong, 2 skipped, 3 the game ends and
 // the next begins); with bit 4 the operation is the raw byte a instead, with bit 5 the
-// game number is b - 128 rather than the current game's. At a game's end, bit 6 gives it
-// facts chosen from the other bytes (and chooses them for the history when valid), bit 7
-// makes it calm. The operands are a - 128 and b;
+// game number is b - 128 rather than the current game's; a wrong verdict with bit 6 is
+// followed by the right answer. At a game's end, bit 0 steps the fluency threshold, bit 4
+// earns a milestone from b and time, bit 5 numbers the game b - 128, bit 6 gives it facts
+// chosen from the other bytes (and chooses them for the history when valid), bit 7 makes
+// it calm. The operands are a - 128 and b;
 // the answer time is time * 2400 ms, which reaches beyond the longest time kept.
 struct ProgressPlay {
     std::uint8_t kind = 0;

@@ -8,6 +8,7 @@
 #include "progress/progress_file.h"
 
 #include <algorithm>
+#include <climits>
 #include <set>
 #include <tuple>
 
@@ -120,13 +121,16 @@ bool RecentHolds(const FactRecord& fact) {
 }
 
 // Each problem answered right gives at most one time, none longer than the longest kept;
-// without one there is no total and no best.
+// without one there is no total and no best; the best is never slower than the average
+// (unless the total has stopped at its limit).
 bool TimesHold(const FactRecord& fact) {
     const long long problems = static_cast<long long>(fact.right) + fact.wrong;
+    const bool bestHolds =
+        fact.timed == 0 ? fact.totalMs == 0 && fact.bestMs == 0
+                        : fact.totalMs == INT_MAX || fact.bestMs <= fact.totalMs / fact.timed;
     return fact.timed >= 0 && fact.timed <= problems && fact.totalMs >= 0 &&
            fact.totalMs <= static_cast<long long>(fact.timed) * MaxAnswerMs && fact.bestMs >= 0 &&
-           fact.bestMs <= MaxAnswerMs &&
-           (fact.timed > 0 || (fact.totalMs == 0 && fact.bestMs == 0));
+           fact.bestMs <= MaxAnswerMs && bestHolds;
 }
 
 // An earlier version timed every first answer, right or wrong.
@@ -155,6 +159,9 @@ void UpgradeTimes(FactRecord& fact) {
         fact.bestMs = 0;
     } else if (fact.wrong != 0) {
         fact.totalMs = fact.bestMs;
+    } else if (fact.totalMs != INT_MAX) {
+        // No game left a best slower than its average; a file may.
+        fact.bestMs = std::min(fact.bestMs, fact.totalMs / fact.timed);
     }
 }
 
@@ -171,13 +178,12 @@ bool GameHolds(const GameRecord& game, int gamesPlayed) {
            game.number <= gamesPlayed;
 }
 
-// A table up to the last typed one, or a band up to 100.
+// A table up to the last typed one, or a band up to 100; its date a line of text, as a
+// game's is.
 bool MilestoneHolds(const Milestone& milestone) {
     return KnownOperation(milestone.operation) && milestone.number >= 1 &&
            milestone.number <= std::max(LastTypedTable, 100) &&
-           milestone.date.size() <= MaxMilestoneDateBytes &&
-           std::all_of(milestone.date.begin(), milestone.date.end(),
-                       [](char c) { return c >= ' ' && c <= '~'; });
+           milestone.date.size() <= MaxMilestoneDateBytes;
 }
 
 template <typename T> bool AnyValue(const T&) {

@@ -393,6 +393,7 @@ TEST(ProgressFileFormat, AnEarlierVersionsTimesBecomeRightAnswerTimes) {
         {2, 1, 2500, 1900, 1, 1900, 1900}, // a quick wrong key made the average 0.8 s
         {0, 2, 900, 0, 0, 0, 0},           // never right: no time
         {0, 0, 0, 0, 0, 0, 0},             // only skipped
+        {2, 0, 3000, 1600, 2, 3000, 1500}, // a best no game leaves: the average
     };
     for (const Case& c : cases) {
         ProgressHistory history;
@@ -561,6 +562,7 @@ TEST(ProgressFileReader, RefusesTimesAndRecentAnswersNoGameCouldLeave) {
         {FactLine(0, Timed), "-1"},             //
         {FactLine(2, Timed), "1"},              // the skipped fact: a time without a total
         {FactLine(1, TotalMs), "1200001"},      // more than the one time kept can hold
+        {FactLine(1, TotalMs), "5199"},         // an average faster than the best
         {FactLine(1, RecentCount), "4"},        // more than three kept
         {FactLine(1, RecentCount), "-1"},       //
         {FactLine(1, FirstRecentMs), "5"},      // a wrong answer keeps no time
@@ -586,7 +588,6 @@ TEST(ProgressFileReader, RefusesAMilestoneKeptTwiceOrOutOfReason) {
         {'%', 7, ""},                   // no operation
         {OpAdd, 0, ""},                 //
         {OpAdd, 101, ""},               //
-        {OpAdd, 10, "2026\t12"},        // a tab in the date
         {OpAdd, 10, std::string(65, '1')},
     };
     for (const Milestone& milestone : refused) {
