@@ -591,7 +591,7 @@ TEST(WindowProgress, TheChartsDatesStandUnderItsEndsAndNeverOverlap) {
     TemporaryDataFolder folder("progress-dates");
     ScriptedGame game;
     const std::vector<GameRecord> games = DatedGames();
-    const std::vector<int> widths = {600, 260, 140, 90};
+    const std::vector<int> widths = {600, 260, 220, 190, 160, 140, 90};
     std::vector<Box> boxes;
     std::vector<Drawing> drawings;
     game.script = [&] {
