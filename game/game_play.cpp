@@ -10,6 +10,7 @@
 #include "game/arithmetic_game.h"
 #include "game/scoring.h"
 #include "game/time_lamps.h"
+#include "progress/round_summary.h"
 #include "progress/weak_facts.h"
 #include "text/text.h"
 
@@ -32,6 +33,7 @@ void ArithmeticGame::NewGame() {
     fadeLevel = 0;
     typedAnswer.clear();
     challengeActive = false;
+    nowFluentLine.clear();
     clock.Start(GameStartSeconds, GameLimitSeconds);
     practice.shownAnswer.clear();
     // Weak facts come from the history as it stands, this game's answers included.
@@ -180,6 +182,7 @@ void ArithmeticGame::UpdatePlay() {
     if (!CalmRound() && clock.RemainingSeconds() <= 0) {
         progress.answers.Unanswered(dealer.currentProblem); // offered again with the misses
         RecordFinishedGame();
+        nowFluentLine = NowFluentLine(progress.answers.nowFluent);
         EndGame();
         return; // a finished game takes no further step
     }

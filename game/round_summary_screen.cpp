@@ -17,14 +17,28 @@ void DrawCentred(const std::string& text, int width, int y, ColorRef colour) {
     DrawText(text.c_str(), 0, y, style);
 }
 
+// How many of items fit in width after lead.
+std::size_t FittingCount(const char* lead, const std::vector<std::string>& items, int width) {
+    std::size_t count = items.size();
+    while (count > 0 && TextWidth(ListLine(lead, items, count).c_str()) > width) {
+        --count;
+    }
+    return count;
+}
+
 // lead and as many of items as fit in width; lead alone when not even one does.
 std::string FittedList(const char* lead, const std::vector<std::string>& items, int width) {
-    std::size_t count = items.size();
-    std::string line = ListLine(lead, items, count);
-    while (count > 0 && TextWidth(line.c_str()) > width) {
-        line = ListLine(lead, items, --count);
+    return ListLine(lead, items, FittingCount(lead, items, width));
+}
+
+// "Now fluent:" and as many of the facts as fit in width at top, when one does and the line
+// is inside the window.
+void DrawNowFluent(const std::vector<std::string>& facts, int width, int height, int top) {
+    const int f = FontHeight();
+    const std::size_t count = FittingCount(NowFluentLead, facts, width - 2 * f);
+    if (count > 0 && top + f <= height) {
+        DrawCentred(ListLine(NowFluentLead, facts, count), width, top, Ink);
     }
-    return line;
 }
 
 } // namespace
@@ -105,4 +119,6 @@ void RoundSummaryScreen::Draw(int width, int height, const std::string& playerNa
             practiseButton.Draw();
         }
     }
+    // A blank line under the room "Practise misses" takes, whether it is drawn or not.
+    DrawNowFluent(summary.nowFluent, width, height, y + 3 * f);
 }

@@ -2,7 +2,8 @@
 // round it was when several players share the computer, how many problems were right at
 // the first try, the median time, the slowest facts and the facts missed (as many as the
 // width holds), the line that says why the round is not in the high scores, then OK and,
-// when anything was missed, "Practise misses". The screen only asks: the game leaves it.
+// when anything was missed, "Practise misses"; below, the facts the round made fluent. The
+// screen only asks: the game leaves it.
 #pragma once
 
 #include <string>

@@ -29,6 +29,14 @@ std::vector<TimedAnswer> SlowestAnswers(const std::vector<TimedAnswer>& timed) {
     return slowest;
 }
 
+std::vector<std::string> FactTexts(const std::vector<Problem>& facts) {
+    std::vector<std::string> texts;
+    for (const Problem& fact : facts) {
+        texts.push_back(ProblemText(fact));
+    }
+    return texts;
+}
+
 std::vector<std::string> MissedFacts(const std::vector<Problem>& misses) {
     std::vector<std::string> missed;
     for (const Problem& problem : misses) {
@@ -59,7 +67,13 @@ RoundSummary SummariseRound(const AnswerRecorder& answers, int problems) {
                                   SecondsText(slowest[i].ms));
     }
     summary.missed = MissedFacts(answers.misses);
+    summary.nowFluent = FactTexts(answers.nowFluent);
     return summary;
+}
+
+std::string NowFluentLine(const std::vector<Problem>& nowFluent) {
+    const std::vector<std::string> facts = FactTexts(nowFluent);
+    return facts.empty() ? std::string() : ListLine(NowFluentLead, facts, facts.size());
 }
 
 std::string RightFirstTryLine(const RoundSummary& summary) {

@@ -1,6 +1,7 @@
 // The two screens the shell draws over the game: "Game Paused" until any click, and
-// "Game Over" with the score and an OK button, and above it how the game went and, with
-// two or more players, whose game it was. Every line is centred across the window.
+// "Game Over" with the score and an OK button, above it how the game went and, with two or
+// more players, whose game it was, and below the facts the game made fluent. Every line is
+// centred across the window.
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -30,6 +31,19 @@ std::string FittedText(std::string name, int width) {
         name.pop_back();
     }
     return name;
+}
+
+// A list line ("lead item, item") cut after the last item that fits in width; empty when
+// not even the first does.
+std::string FittedListLine(std::string line, int width) {
+    while (TextWidth(line.c_str()) > width) {
+        const std::size_t cut = line.rfind(", ");
+        if (cut == std::string::npos) {
+            return std::string();
+        }
+        line.erase(cut);
+    }
+    return line;
 }
 
 } // namespace
@@ -70,7 +84,18 @@ void GameShell::DrawGameOverScreen() {
     okButton.SetWidth(ScaledSize(OkButtonWidth, DisplayScale(), OkButtonWidth));
     okButton.SetPosition((width >> 1) - (okButton.GetWidth() >> 1), y + 4 * lineHeight);
     okButton.Draw();
-    DrawGameOverControls(okButton.y + okButton.GetHeight() + lineHeight);
+    const int okBottom = okButton.y + okButton.GetHeight();
+    // Under the room the game's controls take below OK: a line, then a button two high.
+    DrawNowFluent(okBottom + 4 * lineHeight);
+    DrawGameOverControls(okBottom + lineHeight);
+}
+
+void GameShell::DrawNowFluent(int y) {
+    const int lineHeight = FontHeight();
+    const std::string line = FittedListLine(nowFluentLine, width - 2 * lineHeight);
+    if (!line.empty() && y + lineHeight <= height) {
+        DrawCentredLine(line.c_str(), y, BodyColour);
+    }
 }
 
 void GameShell::DrawGameResult(int gameOverY) {

@@ -155,6 +155,10 @@ class GameShell : public Application {
     // compares games played alike: the game-over screen says this line where "New best!"
     // would go, and the score is not entered. Empty for a game the table takes.
     std::string keptOutOfTableLine;
+    // Set by the game at a game's end to name the facts it made fluent ("Now fluent: 7 x 8,
+    // 6 x 9"), cleared at the next game's start: the game-over screen shows as many of them
+    // as its width holds, below its buttons. Empty names none.
+    std::string nowFluentLine;
 
   protected:
     // The menu, options and high-score screens (menu_screens.cpp).
@@ -167,6 +171,8 @@ class GameShell : public Application {
     void DrawGameOverScreen();
     // The game's result and "New best!" above the "Game Over" line at gameOverY.
     void DrawGameResult(int gameOverY);
+    // nowFluentLine at y, cut after the last fact that fits, where it fits.
+    void DrawNowFluent(int y);
     // The current player's name centred in [left, left + boxWidth) at y, cut to fit, when
     // two or more players share the computer; names are drawn without symbols, so their
     // accented letters show as typed.

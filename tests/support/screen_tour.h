@@ -79,7 +79,8 @@ class ScreenTour {
 // the practice options on, a miss with its right result shown, the game-over screen that
 // offers the misses again and their review round, the name entry of a second player and
 // "Who is playing?" with both, then her facts screen with a few tables chosen, the setup
-// screen that sums them up, a calm round of them in play and its summary. Stop names are
+// screen that sums them up, a calm round of them in play and its summary, then a second
+// round of the same facts, whose summary names the facts it made fluent. Stop names are
 // file-name friendly.
 inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
     ScriptedGame* g = &game;
@@ -216,6 +217,21 @@ inline std::vector<TourStop> EveryScreen(ScriptedGame& game, FakeClock& clock) {
          [g] {
              return g->shownScreen == GameScreen::RoundSummary &&
                     !g->roundSummary.summary.missed.empty();
+         }},
+        // A second round of the same facts, each answered in 1.5 s: the facts asked again
+        // turn fluent, and the summary names them.
+        {"round_summary_fluent",
+         [g, c] {
+             PressKeys(*g, {KeyCode::Return, '1'});
+             for (int i = 0; i < 100 && g->shownScreen != GameScreen::RoundSummary; ++i) {
+                 c->Advance(1500);
+                 AnswerProblem(*g);
+             }
+         },
+         2,
+         [g] {
+             return g->shownScreen == GameScreen::RoundSummary &&
+                    !g->roundSummary.summary.nowFluent.empty();
          }},
     };
 }

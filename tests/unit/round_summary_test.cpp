@@ -1,6 +1,7 @@
 // A calm round's summary from its recorder on the driven tick source: right at the first
 // try counts only problems not missed first, the median is over first answers, the slowest
-// are right answers each fact once at its slowest, and the misses are each fact once.
+// are right answers each fact once at its slowest, the misses are each fact once, and the
+// facts made fluent are named in the order they became so.
 #include <gtest/gtest.h>
 
 #include "progress/round_summary.h"
@@ -61,6 +62,15 @@ TEST(RoundSummary, FiguresOfARoundWithMissesRepeatsAndASkip) {
     EXPECT_EQ(summary.missed, (std::vector<std::string>{"9 - 4", "6 x 7"}));
     EXPECT_EQ(ListLine("Missed:", summary.missed, 1), "Missed: 9 - 4");
     EXPECT_EQ(ListLine("Missed:", summary.missed, 0), "Missed:");
+    // 7 x 8 right within 3 s twice; 12 x 7 once, too slowly.
+    EXPECT_EQ(summary.nowFluent, std::vector<std::string>{"7 x 8"});
+    EXPECT_EQ(NowFluentLine(answers.nowFluent), "Now fluent: 7 x 8");
+}
+
+TEST(RoundSummary, NowFluentNamesEachFactInOrderAndNothingForNone) {
+    EXPECT_EQ(NowFluentLine({}), "");
+    EXPECT_EQ(NowFluentLine({Make(7, 'x', 8), Make(6, 'x', 9), Make(9, '+', 6)}),
+              "Now fluent: 7 x 8, 6 x 9, 9 + 6");
 }
 
 TEST(RoundSummary, ARoundWithoutAnAnswerHasNoMedian) {
