@@ -3,16 +3,32 @@
 #include "game/progress_feature.h"
 
 #include "base/key_translation.h"
+#include "progress/fluency.h"
+#include "progress/milestones.h"
 #include "progress/progress_export.h"
-#include "progress/progress_summary.h"
 #include "text/program_path.h"
+#include "ui/shell_open.h"
 
 namespace {
 
 // Short enough to fit beside the title at 640 pixels: the damaged file's copy is named,
 // not its folder.
 constexpr char DamagedHistoryText[] = "Damaged: ";
-constexpr char CombinedCsvName[] = "progress.csv";
+
+struct ExportedFile {
+    const char* name;
+    std::string (*text)(const ProgressHistory&);
+};
+constexpr ExportedFile ExportedFiles[] = {
+    {FactsCsvName, FactsCsvText},
+    {GamesCsvName, GamesCsvText},
+    {MilestonesCsvName, MilestonesCsvText},
+};
+
+// The date part of a game's "2026-12-08 19:52".
+std::string DateOf(const std::string& when) {
+    return when.substr(0, when.find(' '));
+}
 
 } // namespace
 
@@ -38,21 +54,21 @@ void ProgressFeature::Save() {
 }
 
 void ProgressFeature::SaveOptionsIfChanged() {
-    const ProgressOptions& now = history.options;
-    if (now.weakFacts != savedOptions.weakFacts || now.showAnswer != savedOptions.showAnswer ||
-        now.facts != savedOptions.facts) {
-        savedOptions = now;
+    if (history.options != savedOptions) {
+        savedOptions = history.options;
         Save();
     }
 }
 
 void ProgressFeature::RecordGame(const GameRecord& game) {
     history.RecordGame(game);
+    EarnMilestones(history, DateOf(game.when));
     Save();
 }
 
 void ProgressFeature::OpenScreen() {
     screen.message.clear();
+    screen.ClearExportNote();
     // Said once, the first time the screen opens after the load found damage.
     if (!file.damagedFileKept.empty()) {
         const std::string& kept = file.damagedFileKept;
@@ -63,11 +79,26 @@ void ProgressFeature::OpenScreen() {
 }
 
 void ProgressFeature::Export() {
-    const std::string path = ExportPath(file.folder, CombinedCsvName);
-    if (ExportProgressCsv(DataStoreForThisRun(), file, CombinedCsvName, ProgressCsvText(history))) {
-        screen.message = "Saved " + path;
-    } else {
-        screen.message = "Could not write " + path;
+    for (const ExportedFile& exported : ExportedFiles) {
+        if (!ExportProgressCsv(DataStoreForThisRun(), file, exported.name,
+                               exported.text(history))) {
+            const std::string failed = std::string("Could not write ") + exported.name;
+            screen.ShowExportNote(file.folder.empty() ? failed : failed + " in", file.folder);
+            return;
+        }
+    }
+    screen.ShowExportNote("Saved to", file.folder);
+}
+
+void ProgressFeature::NextFluentThreshold() {
+    history.options.fluentSeconds = NextFluentSeconds(history.options.fluentSeconds);
+    SaveOptionsIfChanged();
+    screen.Summarise(history);
+}
+
+void ProgressFeature::OpenFolder() {
+    if (screen.FolderOpenable()) {
+        ShellOpen(file.folder.c_str());
     }
 }
 
@@ -79,6 +110,12 @@ bool ProgressFeature::ReadScreenLatches() {
     if (screen.gridButton.WasClicked()) {
         screen.SwitchGrid();
     }
+    if (screen.fluentButton.WasClicked()) {
+        NextFluentThreshold();
+    }
+    if (screen.openFolderButton.WasClicked()) {
+        OpenFolder();
+    }
     return back;
 }
 
@@ -88,6 +125,8 @@ bool ProgressFeature::OnScreenKey(int key) {
     case KeyCode::Escape: return true;
     case '1': screen.SwitchGrid(); return false;
     case '2': Export(); return false;
+    case '3': NextFluentThreshold(); return false;
+    case '4': OpenFolder(); return false;
     default: return false;
     }
 }

@@ -18,17 +18,18 @@ class ProgressFeature {
     // empty history.
     void Load(const DataFileState& dataFiles);
     void Save();
-    // Saves at once when the practice switches or the chosen facts differ from what
-    // progress.dat last had.
+    // Saves at once when the options (the practice switches, the chosen facts, the fluency
+    // threshold) differ from what progress.dat last had.
     void SaveOptionsIfChanged();
-    // Adds the ended game's record and saves it now, so a game-over screen never dismissed
-    // loses nothing of it.
+    // Adds the ended game's record and the milestones it completed, dated the game's day, and
+    // saves them now, so a game-over screen never dismissed loses nothing of it.
     void RecordGame(const GameRecord& game);
     // Works out what the screen shows; the first time after a load that found damage, it
     // also names the damaged file's kept copy.
     void OpenScreen();
     // The screen's buttons and its keys ('0' or Escape back, '1' the other grid, '2'
-    // export): true when the player asks to leave the screen.
+    // export, '3' the next fluency threshold, '4' the exported files' folder): true when the
+    // player asks to leave the screen.
     bool ReadScreenLatches();
     bool OnScreenKey(int key);
 
@@ -39,8 +40,13 @@ class ProgressFeature {
     Button button;
 
   private:
-    // Writes progress.csv beside progress.dat and says on the screen where it went.
+    // Writes the facts, the games and the milestones each to a file beside progress.dat and
+    // says on the screen in which folder, or which file could not be written.
     void Export();
+    // Saves the next threshold at once and shows the screen's figures at it.
+    void NextFluentThreshold();
+    // Opens the folder in the system's file browser once the screen shows it.
+    void OpenFolder();
 
     ProgressOptions savedOptions;
     bool loadedBefore = false;

@@ -4,8 +4,11 @@
 
 #include "base/number_text.h"
 #include "game/fact_grid.h"
+#include "game/milestone_badges.h"
 #include "game/panel_drawing.h"
 #include "game/score_chart.h"
+#include "progress/fluency.h"
+#include "progress/fluency_count.h"
 #include "progress/progress_summary.h"
 #include "render/primitives.h"
 #include "shell/game_shell.h"
@@ -21,6 +24,11 @@ constexpr int ListLines = ListedFacts + 1;
 constexpr std::uint8_t GridOperations[2] = {OpMultiply, OpAdd};
 
 constexpr char EmptyHistoryText[] = "No games yet: play one and your progress shows here.";
+constexpr char TitleText[] = "Progress";
+// The count's columns stand this many font heights apart.
+constexpr int CountGap = 2;
+// The chart's caption, legend, plot and dates need this many font heights.
+constexpr int ChartLeastLines = 6;
 
 // Plain text that may hold the division sign, which only styled drawing shows.
 void DrawLine(const std::string& text, int x, int y, ColorRef colour) {
@@ -155,30 +163,126 @@ const char* GridButtonLabel(std::uint8_t shown) {
     return shown == OpMultiply ? "Show +" : "Show x";
 }
 
+std::string FluentButtonLabel(int seconds) {
+    std::string label = "Fluent: ";
+    AppendDecimal(label, seconds);
+    return label + " s";
+}
+
+// Wide enough for the longest threshold's label.
+int FluentButtonWidth() {
+    return TextWidth(FluentButtonLabel(12).c_str()) + FontHeight();
+}
+
+int OpenFolderButtonWidth() {
+    return TextWidth("Open folder") + FontHeight();
+}
+
+// The fewest rows, then the fewest columns, in which each column is at least five sixths of
+// the widest line: the lines shrink no further than that to stand side by side.
+int CountColumns(int lines, int lineWidth, int room, int gap) {
+    for (int rows = 1; rows < lines; ++rows) {
+        const int columns = (lines + rows - 1) / rows;
+        const int column = (room - (columns - 1) * gap) / columns;
+        if (column * 6 >= lineWidth * 5) {
+            return columns;
+        }
+    }
+    return 1;
+}
+
+int CountColumnWidth(const ProgressLayout& layout, int gap) {
+    const int columns = layout.countColumns;
+    return (layout.counts.width - (columns - 1) * gap) / columns;
+}
+
+// The height of the operations' figures: a caption and a line each.
+int OperationsHeight(int f) {
+    return f + f / 4 + OperationCount * f;
+}
+
+// The left edge of the title row's buttons, the fluency button's where it is among them.
+int TitleButtonsLeft(const ProgressLayout& layout) {
+    return layout.fluentButton.y == layout.titleRow.y ? layout.fluentButton.x : layout.gridButton.x;
+}
+
+// The grid's legend under the operations' figures.
+Box GridLegendBox(const Box& operations, int lines, int f) {
+    const int m = std::max(2, f / 2);
+    return {operations.x, operations.y + OperationsHeight(f) + m, operations.width, lines * f};
+}
+
+// The end of a folder's first line in width: after its last separator that fits, else after
+// as many characters as fit (at least one).
+std::size_t FolderLineEnd(const std::string& folder, int width) {
+    std::size_t fits = 1;
+    std::size_t separator = 0;
+    for (std::size_t end = 1; end <= folder.size(); ++end) {
+        if (TextWidth(folder.substr(0, end).c_str()) > width) {
+            break;
+        }
+        fits = end;
+        const char last = folder[end - 1];
+        if (last == '\\' || last == '/') {
+            separator = end;
+        }
+    }
+    return separator > 0 && fits < folder.size() ? separator : fits;
+}
+
 } // namespace
 
-ProgressLayout ComputeProgressLayout(int width, int height, int f, int operationsWidth,
-                                     int gridCaptionWidth) {
+ProgressLayout ComputeProgressLayout(int width, int height, const ProgressMeasures& measures) {
     ProgressLayout layout;
+    const int f = measures.fontHeight;
     const int m = std::max(2, f / 2);
     layout.titleRow = {m, m, width - 2 * m, 2 * f};
     layout.backButton = {width - m - 4 * f, m, 4 * f, 2 * f};
     layout.exportButton = {layout.backButton.x - m - 5 * f, m, 5 * f, 2 * f};
     layout.gridButton = {layout.exportButton.x - m - 5 * f, m, 5 * f, 2 * f};
+    const int fluentWidth = measures.fluentButtonWidth;
+    const int fluentInTitleX = layout.gridButton.x - m - fluentWidth;
+    const bool fluentInTitle = fluentInTitleX >= 2 * m + measures.titleWidth;
     const int column = (width - 3 * m) / 2;
     const int secondColumn = 2 * m + column;
     const int listsTop = height - m - ListLines * f;
     layout.slowest = {m, listsTop, column, ListLines * f};
     layout.missed = {secondColumn, listsTop, column, ListLines * f};
-    const int bandTop = BottomOf(layout.titleRow) + m;
+    int top = BottomOf(layout.titleRow) + m;
+    if (measures.noteLines > 0) {
+        const int buttonWidth = measures.openFolderButtonWidth;
+        layout.openFolderButton = {width - m - buttonWidth, top, buttonWidth, 2 * f};
+        layout.note = {m, top, NoteWidth(width, f, buttonWidth), measures.noteLines * f};
+        top += std::max(layout.note.height, 2 * f) + m;
+    }
+    // The count's lines, as many rows of them as the room above the lists holds.
+    const int countsRight = fluentInTitle ? width - m : width - 2 * m - fluentWidth;
+    const int countsWidth = std::max(0, countsRight - m);
+    layout.countColumns =
+        CountColumns(measures.countLines, measures.countLineWidth, countsWidth, CountGap * f);
+    const int rowsWanted = (measures.countLines + layout.countColumns - 1) / layout.countColumns;
+    layout.countRows = std::clamp((listsTop - m - top) / std::max(1, f), 0, rowsWanted);
+    layout.counts = {m, top, countsWidth, layout.countRows * f};
+    int countsHeight = layout.counts.height;
+    if (fluentInTitle) {
+        layout.fluentButton = {fluentInTitleX, m, fluentWidth, 2 * f};
+    } else {
+        layout.fluentButton = {countsRight + m, top, fluentWidth, 2 * f};
+        countsHeight = std::max(countsHeight, 2 * f);
+    }
+    const int bandTop = top + (countsHeight > 0 ? countsHeight + m : 0);
     const int band = std::max(0, listsTop - m - bandTop);
+    const int operationsWidth = measures.operationsWidth;
+    const int gridCaptionWidth = measures.gridCaptionWidth;
     // The grid's caption goes above it.
     const int caption = f + f / 4;
     if (width >= height) {
         // Side by side: the chart, the grid and the operations.
         const int side =
             std::max(0, std::min(band - caption, (width - operationsWidth - 4 * m) / 2));
-        const int chartWidth = std::max(0, width - side - operationsWidth - 4 * m);
+        // A grid lower than its caption is wide still leaves the operations the room they need.
+        const int gridColumn = std::max(side, gridCaptionWidth);
+        const int chartWidth = std::max(0, width - gridColumn - operationsWidth - 4 * m);
         layout.chart = {m, bandTop, chartWidth, band};
         layout.grid = {2 * m + chartWidth, bandTop + caption, side, side};
         const int operationsX = OperationsLeft(layout.grid, gridCaptionWidth, m);
@@ -197,15 +301,55 @@ ProgressLayout ComputeProgressLayout(int width, int height, int f, int operation
     return layout;
 }
 
+int NoteWidth(int width, int fontHeight, int openFolderButtonWidth) {
+    const int m = std::max(2, fontHeight / 2);
+    return std::max(0, width - 3 * m - openFolderButtonWidth);
+}
+
+std::vector<std::string> WrappedFolder(const std::string& folder, int width) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < folder.size();) {
+        const std::size_t length = FolderLineEnd(folder.substr(start), width);
+        lines.push_back(folder.substr(start, length));
+        start += length;
+    }
+    return lines;
+}
+
+std::vector<Box> BadgeAreas(const ProgressLayout& layout, int titleRoomX, int legendLines, int f) {
+    const int m = std::max(2, f / 2);
+    const Box& title = layout.titleRow;
+    const int titleRight = TitleButtonsLeft(layout) - m;
+    const Box& operations = layout.operations;
+    const int under =
+        BottomOf(GridLegendBox(operations, legendLines, f)) + (legendLines > 0 ? m : 0);
+    return {
+        {titleRoomX, title.y, std::max(0, titleRight - titleRoomX), title.height},
+        {operations.x, under, operations.width, std::max(0, BottomOf(operations) - under)},
+    };
+}
+
 ProgressScreen::ProgressScreen() : gridOperation(OpMultiply) {
     backButton.label = "Back";
     exportButton.label = "Export";
     gridButton.label = GridButtonLabel(gridOperation);
+    fluentButton.label = FluentButtonLabel(FluentSecondsChoices[0]);
+    openFolderButton.label = "Open folder";
 }
 
 void ProgressScreen::SwitchGrid() {
     gridOperation = gridOperation == OpMultiply ? OpAdd : OpMultiply;
     gridButton.label = GridButtonLabel(gridOperation);
+}
+
+void ProgressScreen::ShowExportNote(const std::string& said, const std::string& folder) {
+    noteSaid = said;
+    noteFolder = folder;
+}
+
+void ProgressScreen::ClearExportNote() {
+    noteSaid.clear();
+    noteFolder.clear();
 }
 
 void ProgressScreen::DrawButtons(const ProgressLayout& layout) {
@@ -215,6 +359,8 @@ void ProgressScreen::DrawButtons(const ProgressLayout& layout) {
     exportButton.Draw();
     PlaceButton(gridButton, layout.gridButton);
     gridButton.Draw();
+    PlaceButton(fluentButton, layout.fluentButton);
+    fluentButton.Draw();
 }
 
 Font* ProgressScreen::FactLineFont(const ProgressLayout& layout) {
@@ -242,6 +388,12 @@ void ProgressScreen::Summarise(const ProgressHistory& history) {
             }
         }
     }
+    figures.counts.clear();
+    for (const FluencyCount& count : FluencyCounts(history)) {
+        figures.counts.push_back(FluencyLine(count));
+    }
+    figures.badges.assign(history.milestones.rbegin(), history.milestones.rend());
+    fluentButton.label = FluentButtonLabel(history.options.fluentSeconds);
     for (int i = 0; i < OperationCount; ++i) {
         figures.operations[i] = FiguresFor(history, OperationTable[i].code);
     }
@@ -249,44 +401,123 @@ void ProgressScreen::Summarise(const ProgressHistory& history) {
     figures.missed = Copies(MostMissedFacts(history, ListedFacts));
 }
 
-void ProgressScreen::Draw(int width, int height) {
+ProgressMeasures ProgressScreen::Measure(int width) const {
+    ProgressMeasures measures;
+    measures.fontHeight = FontHeight();
+    measures.titleWidth = TextWidth(TitleText);
+    measures.operationsWidth = OperationsWidth();
+    measures.gridCaptionWidth = TextWidth(GridCaption(OpMultiply));
+    measures.fluentButtonWidth = FluentButtonWidth();
+    if (!figures.empty) {
+        measures.countLines = static_cast<int>(figures.counts.size());
+        for (const std::string& line : figures.counts) {
+            measures.countLineWidth = std::max(measures.countLineWidth, TextWidth(line.c_str()));
+        }
+    }
+    if (!noteSaid.empty()) {
+        measures.openFolderButtonWidth = FolderOpenable() ? OpenFolderButtonWidth() : 0;
+        const int noteWidth = NoteWidth(width, measures.fontHeight, measures.openFolderButtonWidth);
+        measures.noteLines = 1 + static_cast<int>(WrappedFolder(noteFolder, noteWidth).size());
+    }
+    return measures;
+}
+
+int ProgressScreen::DrawTitleRow(const ProgressLayout& layout) {
     const int f = FontHeight();
-    lastLayout = ComputeProgressLayout(width, height, f, OperationsWidth(),
-                                       TextWidth(GridCaption(OpMultiply)));
-    const ProgressLayout& layout = lastLayout;
     const Box& title = layout.titleRow;
     const int titleY = title.y + CenterOffset(title.height, f);
-    DrawPlainText("Progress", title.x, titleY, Ink);
-    int messageX = title.x + TextWidth("Progress") + 2 * SpaceWidth();
+    DrawPlainText(TitleText, title.x, titleY, Ink);
+    int roomX = title.x + TextWidth(TitleText) + 2 * SpaceWidth();
     // The name where the title row has room for it before the buttons.
-    const int buttonsLeft = figures.empty ? layout.backButton.x : layout.gridButton.x;
+    const int buttonsLeft = figures.empty ? layout.backButton.x : TitleButtonsLeft(layout);
     const int nameWidth = PlainTextWidth(playerName.c_str());
-    if (!playerName.empty() && messageX + nameWidth <= buttonsLeft - f / 2) {
-        DrawPlainText(playerName.c_str(), messageX, titleY, CaptionColour);
-        messageX += nameWidth + 2 * SpaceWidth();
+    if (!playerName.empty() && roomX + nameWidth <= buttonsLeft - f / 2) {
+        DrawPlainText(playerName.c_str(), roomX, titleY, CaptionColour);
+        roomX += nameWidth + 2 * SpaceWidth();
     }
+    if (!message.empty()) {
+        DrawMessage(message, roomX, titleY, buttonsLeft - f / 2);
+        return buttonsLeft;
+    }
+    return roomX;
+}
+
+void ProgressScreen::DrawExportNote(const ProgressLayout& layout) {
+    if (noteSaid.empty()) {
+        return;
+    }
+    const Box& note = layout.note;
+    const int f = FontHeight();
+    DrawLine(noteSaid, note.x, note.y, QuietColour);
+    int y = note.y + f;
+    for (const std::string& line : WrappedFolder(noteFolder, note.width)) {
+        DrawPlainText(line.c_str(), note.x, y, Ink);
+        y += f;
+    }
+    if (FolderOpenable()) {
+        PlaceButton(openFolderButton, layout.openFolderButton);
+        openFolderButton.Draw();
+    }
+}
+
+// In a smaller font where the widest line is wider than a column.
+void ProgressScreen::DrawCounts(const ProgressLayout& layout) {
+    const int f = FontHeight();
+    const int gap = CountGap * f;
+    const int column = CountColumnWidth(layout, gap);
+    const int shown =
+        std::min(static_cast<int>(figures.counts.size()), layout.countRows * layout.countColumns);
+    std::string widest;
+    for (int i = 0; i < shown; ++i) {
+        const std::string& line = figures.counts[static_cast<std::size_t>(i)];
+        widest = TextWidth(line.c_str()) > TextWidth(widest.c_str()) ? line : widest;
+    }
+    Font* font =
+        TextWidth(widest.c_str()) <= column ? CurrentFont() : countFont.Fit(widest, column, f);
+    DrawInFont(font, [&] {
+        for (int i = 0; i < shown; ++i) {
+            const int x = layout.counts.x + i % layout.countColumns * (column + gap);
+            const int y = layout.counts.y + i / layout.countColumns * f;
+            DrawPlainText(figures.counts[static_cast<std::size_t>(i)].c_str(), x,
+                          y + CenterOffset(f, FontHeight()), Ink);
+        }
+    });
+}
+
+void ProgressScreen::Draw(int width, int height) {
+    const int f = FontHeight();
+    lastLayout = ComputeProgressLayout(width, height, Measure(width));
+    const ProgressLayout& layout = lastLayout;
+    const int titleRoomX = DrawTitleRow(layout);
+    DrawExportNote(layout);
     if (figures.empty) {
         PlaceButton(backButton, layout.backButton);
         backButton.Draw();
         DrawPlainText(EmptyHistoryText, CenterOffset(width, TextWidth(EmptyHistoryText)),
                       CenterOffset(height, f), QuietColour);
-        // A file damaged from its start leaves no history, but still says where it went.
-        if (!message.empty()) {
-            DrawMessage(message, messageX, titleY, layout.backButton.x - f / 2);
-        }
         return;
     }
     DrawButtons(layout);
-    DrawScoreChart(figures.charted, layout.chart, legendFont, noteFont);
+    DrawCounts(layout);
+    // Lower than this the chart's labels would meet: the smallest windows leave it out.
+    if (layout.chart.height >= ChartLeastLines * f) {
+        DrawScoreChart(figures.charted, layout.chart, legendFont, noteFont);
+    }
     const int shownGrid = gridOperation == OpMultiply ? 0 : 1;
     DrawFactGrid(figures.grids[shownGrid], figures.fluent[shownGrid], gridOperation, layout.grid,
                  labelFont);
     DrawOperations(figures.operations, layout.operations);
+    const Box& operations = layout.operations;
+    const int legendLines = GridLegendLines(operations.width);
+    const Box legend = GridLegendBox(operations, legendLines, f);
+    const bool legendFits = BottomOf(legend) <= BottomOf(operations);
+    if (legendFits) {
+        DrawGridLegend(legend, gridLegendFont);
+    }
+    DrawMilestoneBadges(figures.badges,
+                        BadgeAreas(layout, titleRoomX, legendFits ? legendLines : 0, f));
     Font* lines = FactLineFont(layout);
     DrawFactList("Slowest", "None timed yet", FactTime, figures.slowest, layout.slowest, lines);
     DrawFactList("Most missed", "None missed yet", FactMisses, figures.missed, layout.missed,
                  lines);
-    if (!message.empty()) {
-        DrawMessage(message, messageX, titleY, layout.gridButton.x - f / 2);
-    }
 }

@@ -3,7 +3,9 @@
 // the system's resize path through client sizes of both orientations from 240 x 240 to
 // 3840 x 2160. Each settled frame is checked from what it drew (support/layout_checks.h):
 // besides the rules of every frame, every setup control is drawn, and the progress screen
-// draws its grid's numbers and each listed fact's wrong count, the players' screens their
+// draws its count's lines, its grid's numbers, each listed fact's wrong count and, where it
+// has the room of 640 x 480, the newest badge; once more after an export, with the folder's
+// note and its button. The players' screens their
 // actions and the chosen player's button. The players' screens are walked again with 2, 9
 // and 40 players of the longest names: the list on the chosen player's page and on the
 // first, the name entry, the removal's question and the setup screen's name. Failures are
@@ -16,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "progress/fluency_count.h"
+#include "progress/milestones.h"
 #include "progress/progress_summary.h"
 #include "support/client_size.h"
 #include "support/data_folder.h"
@@ -32,6 +36,10 @@ namespace {
 // The one size too small for every setup control, and for legible numbers on the progress
 // screen's grid (its cells are 5 pixels).
 constexpr ClientSize Cramped = {240, 240};
+
+// A folder as long as a per-user one with a long user name.
+constexpr char ExportFolder[] =
+    "C:\\Users\\Alexandra Montgomery-Smith\\AppData\\Roaming\\Quickfigure\\Players\\Zo\xEB\\";
 
 // Frames drawn after each resize before the check: the setup screen places its captions
 // from the positions of the frame before.
@@ -139,6 +147,36 @@ std::vector<std::string> CheckFactLines(const FrameLayoutRecorder& recorder,
     return problems;
 }
 
+// The count's lines, each drawn whole.
+std::vector<ExpectedText> CountLines(const ProgressHistory& history, const Box& counts) {
+    std::vector<ExpectedText> lines;
+    for (const FluencyCount& count : FluencyCounts(history)) {
+        lines.push_back(
+            {FluencyLine(count), Rect{counts.x, counts.y, RightOf(counts), BottomOf(counts)}});
+    }
+    return lines;
+}
+
+bool Drawn(const FrameLayoutRecorder& recorder, const std::string& text) {
+    const auto& texts = recorder.Texts();
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const DrawnText& drawn) { return drawn.text == text; });
+}
+
+// The count, and with badges where the window is at least 640 x 480, the newest one.
+std::vector<std::string> CheckFluency(GridGame& game, ClientSize size, bool badges) {
+    const ProgressScreen& screen = game.progress.screen;
+    const ProgressHistory& history = game.progress.history;
+    std::vector<std::string> problems =
+        CheckTextsDrawn(game.recorder, CountLines(history, screen.LastLayout().counts));
+    const bool roomy = size.width >= 640 && size.height >= 480;
+    if (badges && roomy && !history.milestones.empty() &&
+        !Drawn(game.recorder, MilestoneText(history.milestones.back()))) {
+        problems.push_back("the newest badge is not drawn");
+    }
+    return problems;
+}
+
 // What the screen at the stop must draw besides keeping the rules of every frame.
 std::vector<std::string> CheckScreenContents(GridGame& game, const std::string& stop,
                                              ClientSize size) {
@@ -151,9 +189,22 @@ std::vector<std::string> CheckScreenContents(GridGame& game, const std::string& 
         problems = CheckControlsDrawn(PlayersControls(game));
     }
     if (IsProgressScreen(stop)) {
-        if (!cramped) {
+        // After an export the smallest windows (240 on a side) give the grid's room to the
+        // note, and no window is sure to keep room for a badge.
+        const bool exported = stop == "progress_exported";
+        const bool smallest = std::min(size.width, size.height) == Cramped.width;
+        if (!cramped && !(exported && smallest)) {
             problems =
                 CheckTextsDrawn(game.recorder, GridLabels(game.progress.screen.LastLayout().grid));
+        }
+        if (!cramped) {
+            const std::vector<std::string> fluency = CheckFluency(game, size, !exported);
+            problems.insert(problems.end(), fluency.begin(), fluency.end());
+        }
+        if (exported) {
+            const std::vector<std::string> note =
+                CheckControlsDrawn({&game.progress.screen.openFolderButton});
+            problems.insert(problems.end(), note.begin(), note.end());
         }
         const std::vector<std::string> lines = CheckFactLines(game.recorder, game.progress.history);
         problems.insert(problems.end(), lines.begin(), lines.end());
@@ -277,6 +328,12 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
             game.operations = OperationChoice{false, false, false, false};
             walkGrid("setup_without_operations");
             game.operations = chosen;
+        }
+        if (stop.name == "progress") {
+            // Once more after an export, which says in which folder under the title.
+            game.progress.screen.ShowExportNote("Saved to", ExportFolder);
+            walkGrid("progress_exported");
+            game.progress.screen.ClearExportNote();
         }
         SetClientSize(game, TourSize.width, TourSize.height);
         game.Render(false);

@@ -1,5 +1,6 @@
 // The tests' one history builder: facts with chosen counts and times, a one-game history
-// of them, and a made-up but plausible history for pictures and screen tests.
+// of them, and a made-up but plausible history for pictures and screen tests, with fluent
+// facts and milestones.
 #pragma once
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "progress/milestones.h"
 #include "progress/progress_history.h"
 
 // A fact after right + wrong problems, each answered right in the end, their times averaging
@@ -42,15 +44,35 @@ inline ProgressHistory HistoryOf(const std::vector<FactRecord>& facts) {
 }
 
 // Games at all three difficulties with scores that grow, and facts whose answers slow
-// down and go wrong more often as the numbers grow. Deterministic: the same seed gives the
-// same history.
+// down and go wrong more often as the numbers grow, the small ones fluent. Deterministic:
+// the same seed gives the same history.
 class SampleHistoryMaker {
   public:
     explicit SampleHistoryMaker(std::uint32_t seed) : state(seed) {}
 
+    // Each game earns what it completes, as a finished game does; random dealing seldom
+    // completes a whole table, so some games also earn what a child practising the easy
+    // tables besides would have.
     void Fill(ProgressHistory& history, int games) {
+        static const struct {
+            int game;
+            std::uint8_t operation;
+            int number;
+        } practised[] = {{2, OpMultiply, 1},
+                         {8, OpMultiply, 10},
+                         {14, OpAdd, 10},
+                         {20, OpMultiply, 2},
+                         {25, OpMultiply, 5}};
         for (int g = 0; g < games; ++g) {
             PlayGame(history, g, g * 3 / games);
+            const std::string& when = history.games.back().when;
+            const std::string date = when.substr(0, when.find(' '));
+            EarnMilestones(history, date);
+            for (const auto& earned : practised) {
+                if (earned.game == g) {
+                    history.EarnMilestone(Milestone{earned.operation, earned.number, date});
+                }
+            }
         }
     }
 
