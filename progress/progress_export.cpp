@@ -113,40 +113,6 @@ void AppendGameRow(std::string& csv, const GameRecord& game) {
     csv += "\r\n";
 }
 
-// The combined text's sections, as the single export wrote them.
-void AppendFactRows(std::string& csv, const ProgressHistory& history) {
-    csv += "fact,asked,right,wrong,skipped,average seconds,best seconds,last game\r\n";
-    for (const FactRecord& fact : history.facts) {
-        AppendCsvText(csv, Utf8Signs(FactText(fact)));
-        for (int value : {fact.asked, fact.right, fact.wrong, fact.skipped}) {
-            AppendCsvNumber(csv, value);
-        }
-        AppendCsvSeconds(csv, FactMeanMs(fact));
-        AppendCsvSeconds(csv, fact.right > 0 ? fact.bestMs : -1);
-        AppendCsvNumber(csv, fact.lastGame);
-        csv += "\r\n";
-    }
-}
-
-void AppendGameRows(std::string& csv, const ProgressHistory& history) {
-    csv += "date,difficulty,operations,score,level,right,wrong,median seconds\r\n";
-    for (const GameRecord& game : history.games) {
-        AppendCsvText(csv, game.when);
-        csv += ',';
-        AppendCsvText(csv, DifficultyNames[std::clamp(game.difficulty, 0, DifficultyCount - 1)]);
-        csv += ',';
-        AppendCsvText(csv, Utf8Signs(game.operations));
-        csv += ',';
-        csv += std::to_string(game.score);
-        for (int value : {game.level, game.right, game.wrong}) {
-            AppendCsvNumber(csv, value);
-        }
-        // A game without a timed answer has no median (its record holds 0).
-        AppendCsvSeconds(csv, game.right + game.wrong > 0 ? game.medianMs : -1);
-        csv += "\r\n";
-    }
-}
-
 } // namespace
 
 std::string FactsCsvText(const ProgressHistory& history) {
@@ -177,13 +143,5 @@ std::string MilestonesCsvText(const ProgressHistory& history) {
         AppendCsvText(csv, milestone.date);
         csv += "\r\n";
     }
-    return csv;
-}
-
-std::string ProgressCsvText(const ProgressHistory& history) {
-    std::string csv = Utf8Mark;
-    AppendFactRows(csv, history);
-    csv += "\r\n";
-    AppendGameRows(csv, history);
     return csv;
 }

@@ -13,7 +13,3 @@ std::string FactsCsvText(const ProgressHistory& history);
 std::string GamesCsvText(const ProgressHistory& history);
 // milestone,date
 std::string MilestonesCsvText(const ProgressHistory& history);
-
-// The single file the export wrote before the three: a facts section, a blank line, a games
-// section.
-std::string ProgressCsvText(const ProgressHistory& history);
