@@ -189,6 +189,14 @@ class GameLayout:
         y = (HEIGHT >> 1) - ((2 * f) >> 1)
         return y - (f >> 1), y + f
 
+    def now_fluent_top(self):
+        """The top of the game-over screen's room for the facts made fluent: below the OK
+        button (three lines high) and the row of controls (a line's gap and two lines)
+        under it."""
+        f = self.font_height
+        y = (HEIGHT >> 1) - ((5 * f) >> 1)
+        return y + 10 * f + (f >> 1)
+
     def ok_button_fill_point(self):
         """A point just inside the top-left corner of the game-over screen's OK button."""
         f = self.font_height

@@ -2,7 +2,8 @@
 history read independently of the game: progress.dat and the export's three files.
 
 The grid is ten rows by ten columns of filled cells, one pixel apart; a fact never asked
-is grey, an asked one green through yellow to red. Its place depends on the window and
+is grey, an asked one in one of five classes from blue (fluent) through pale yellow to red
+(missed most), a fluent one with a white check mark over its middle. Its place depends on the window and
 the font, so it is found rather than computed: rows and columns of the screen where
 several long runs of the grey lie, which text (antialiased grey at most in short runs)
 does not make, grouped into bands of the cells' height and width.
@@ -26,7 +27,10 @@ from harness.data_files import FormatError, _int, _Reader, _string
 from harness.image import same_565
 
 UNASKED = 0xC0C0C0
-HARDEST = 0x282DD7  # the red of a fact missed every time it was asked
+# The classes from fast and sure to slow or unsure, as ColorRef values (0xBBGGRR): fluent;
+# right at every recent try, the latest quick; right but slow; missed in at most half the
+# recent tries; missed in more.
+GRID_CLASSES = (0xB67B2C, 0xE9D9AB, 0xBFFFFF, 0x61AEFD, 0x1C19D7)
 GRID_SIZE = 10
 MIN_RUN = 6  # grey pixels in a row that only a cell gives
 MIN_RUNS = 3  # such runs in one line of pixels
@@ -108,10 +112,11 @@ def find_grid(shot):
 
 
 def grid_cells(shot, grid):
-    """{(row, column): (r, g, b)} of the centres of the cells, both numbered 1 to 10."""
+    """{(row, column): (r, g, b)} of the cells, both numbered 1 to 10, each read near its
+    top-left corner, which a check mark leaves clear."""
     rows, columns = grid
-    return {(a + 1, b + 1): shot.pixel((left + right) >> 1, (top + bottom) >> 1)
-            for a, (top, bottom) in enumerate(rows) for b, (left, right) in enumerate(columns)}
+    return {(a + 1, b + 1): shot.pixel(left + 1, top + 1)
+            for a, (top, _) in enumerate(rows) for b, (left, _) in enumerate(columns)}
 
 
 def asked_cells(cells):
@@ -119,14 +124,12 @@ def asked_cells(cells):
     return {place: pixel for place, pixel in cells.items() if not same_565(pixel, UNASKED)}
 
 
-def is_hardest(pixel):
-    return same_565(pixel, HARDEST)
-
-
-def is_sure_and_quick(pixel):
-    """The green-to-yellow half of the scale: a fact answered right, in under 4 s."""
-    r, g, b = pixel
-    return g >= 0xA8 and b <= 0x50 and r <= 0xF8
+def grid_class(pixel):
+    """The class (0 to 4) a cell's colour shows, or None for another colour."""
+    for index, colour in enumerate(GRID_CLASSES):
+        if same_565(pixel, colour):
+            return index
+    return None
 
 
 def grid_rect(grid):

@@ -116,10 +116,11 @@ class Screens:
                 shot.all_565((0, HEIGHT - 6, 6, HEIGHT), WHITE))
 
     def keypad_absent(self, shot):
-        """The right half of the keypad's place is white (the centred messages of the
-        pause and game-over screens may reach into its left half)."""
+        """The right half of the keypad's place is white above the game-over screen's
+        line of facts made fluent (the centred messages of the pause and game-over screens
+        may reach into its left half, that line across the window)."""
         g = self.game
-        rect = (WIDTH - (g.keypad_width >> 1), g.keypad_y, WIDTH, HEIGHT)
+        rect = (WIDTH - (g.keypad_width >> 1), g.keypad_y, WIDTH, g.now_fluent_top())
         return shot.all_565(rect, WHITE, step=7)
 
     def _fills(self, shot, points, colour):

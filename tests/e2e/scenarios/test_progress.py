@@ -1,6 +1,6 @@
 """The progress history of one played game: multiplication problems read off the screen
 and answered right at once, wrong first or wrong to the end, the game finished by the
-clock; then the progress screen's grid shows exactly those facts, in the colours their
+clock; then the progress screen's grid shows exactly those facts, in the classes their
 answers earn, and the export lists them with their counts and the game with its tallies,
 the same again after a restart, when progress.dat is left as the game saved it.
 
@@ -58,7 +58,8 @@ class Progress(Scenario):
 
     def play(self, game):
         """Plays one game of multiplication; returns the expected (asked, right, wrong) of
-        each fact and the game's right and wrong tallies."""
+        each fact, the game's right and wrong tallies and each problem with its first
+        answer."""
         screens = self.screens
         game.keys("1")
         self.wait_screen(game, "the setup screen", screens.is_setup)
@@ -70,7 +71,7 @@ class Progress(Scenario):
         right = Counter(fact_text(problem) for problem, first in outcomes if first == "right")
         expected = {text: (asked[text], right[text], asked[text] - right[text]) for text in asked}
         tallies = (sum(right.values()), len(outcomes) - sum(right.values()))
-        return expected, tallies, [problem for problem, _ in outcomes]
+        return expected, tallies, outcomes
 
     # --- the progress screen ------------------------------------------------------------
 
@@ -89,21 +90,30 @@ class Progress(Scenario):
         shot = self.wait_screen(game, what, shown)
         return shot, found["grid"], found["cells"]
 
-    def check_grid(self, cells, expected, problems):
-        """Exactly the answered facts' cells are coloured: red for a fact missed, green to
-        yellow for one always answered right (and quickly, by a program)."""
-        places = {fact_text(problem): (problem[0], problem[2]) for problem in problems}
+    def check_grid(self, cells, problems, outcomes):
+        """Exactly the answered facts' cells are coloured, a product in both its cells
+        (3 x 7 is 7 x 3 as shown): dark blue for a fluent fact (right twice among its last
+        three tries), light blue for one right at its one try, orange for one missed in at
+        most half its tries, red for one missed in more."""
+        places = {}
+        for problem in problems:
+            a, _, b = problem
+            places.setdefault(fact_text(problem), set()).update({(a, b), (b, a)})
         coloured = progress.asked_cells(cells)
-        self.assertEqual(set(coloured), set(places.values()),
+        self.assertEqual(set(coloured), set().union(*places.values()),
                          "the grid's coloured cells are not the facts answered")
-        for text, (asked, right, _) in expected.items():
-            pixel = coloured[places[text]]
-            if right < asked:
-                self.assertTrue(progress.is_hardest(pixel),
-                                "%s, missed, is shown %r, not red" % (text, pixel))
+        for text, first_answers in outcomes.items():
+            recent = first_answers[-3:]
+            missed = recent.count("wrong")
+            if len(recent) - missed >= 2:
+                expected = 0  # fluent: answered right twice, as a program answers, quickly
+            elif missed == 0:
+                expected = 1
             else:
-                self.assertTrue(progress.is_sure_and_quick(pixel),
-                                "%s, answered right, is shown %r" % (text, pixel))
+                expected = 4 if 2 * missed > len(recent) else 3
+            for place in places[text]:
+                self.assertEqual(progress.grid_class(coloured[place]), expected,
+                                 "%s (%s) is shown %r" % (text, recent, coloured[place]))
 
     def switch_grid_and_back(self, game, cells):
         """Key 1 shows the addition table, never asked here, and again the same table."""
@@ -111,20 +121,22 @@ class Progress(Scenario):
         self.wait_grid(game, "the addition grid, all grey",
                        lambda shown: not progress.asked_cells(shown))
         game.keys("1")
-        _, grid, _ = self.wait_grid(game, "the multiplication grid again",
-                                    lambda shown: shown == cells)
-        return grid
+        self.wait_grid(game, "the multiplication grid again", lambda shown: shown == cells)
 
-    def export(self, game, before, grid):
-        """Key 2 writes the export's files and reports it on the screen, outside the grid;
-        returns what they hold (facts, games, milestones)."""
+    def export(self, game, before, cells):
+        """Key 2 writes the export's files and reports it on the screen, which still shows
+        the same grid (moved down to make room for the folder's line); returns what the
+        files hold (facts, games, milestones)."""
         csv_path = self.path(progress.FACTS_CSV)
         self.assertFalse(os.path.exists(csv_path), "the export was there before the export")
-        rect = progress.grid_rect(grid)
         game.keys("2")
-        self.wait_screen(game, "the export reported on the progress screen",
-                         lambda s: (not self.same_picture(s, before) and
-                                    self.same_picture(s.crop(*rect), before.crop(*rect))))
+
+        def reported(shot):
+            grid = progress.find_grid(shot)
+            return (not self.same_picture(shot, before) and grid is not None and
+                    progress.grid_cells(shot, grid) == cells)
+
+        self.wait_screen(game, "the export reported on the progress screen", reported)
         game.poll("the export to be written", lambda: all(
             os.path.exists(self.path(name))
             for name in (progress.FACTS_CSV, progress.GAMES_CSV, progress.MILESTONES_CSV)))
@@ -189,7 +201,11 @@ class Progress(Scenario):
     def test_a_played_game_is_shown_and_exported_the_same_after_a_restart(self):
         game = self.start_with_progress_named()
         screens = self.screens
-        expected, tallies, problems = self.play(game)
+        expected, tallies, outcomes = self.play(game)
+        problems = [problem for problem, _ in outcomes]
+        first_answers = {}
+        for problem, first in outcomes:
+            first_answers.setdefault(fact_text(problem), []).append(first)
         # The game's record is saved when the clock ends it, before its screen is dismissed.
         game.poll("progress.dat to hold the game at its end",
                   lambda: self.saved_history() is not None and self.saved_history().games)
@@ -203,9 +219,9 @@ class Progress(Scenario):
         game.keys("9")
         _, _, cells = self.wait_grid(game, "the progress screen with the answered facts",
                                      lambda shown: bool(progress.asked_cells(shown)))
-        self.check_grid(cells, expected, problems)
-        grid = self.switch_grid_and_back(game, cells)
-        exported = self.export(game, game.screenshot(), grid)
+        self.check_grid(cells, problems, first_answers)
+        self.switch_grid_and_back(game, cells)
+        exported = self.export(game, game.screenshot(), cells)
         self.check_csv(exported, expected, tallies, problems)
         game.keys("0")
         self.wait_screen(game, "the setup screen after key 0", screens.is_setup)
@@ -221,9 +237,9 @@ class Progress(Scenario):
         game.keys("1")
         self.wait_screen(game, "the setup screen", screens.is_setup)
         game.keys("9")
-        shot, grid, _ = self.wait_grid(game, "the same grid after a restart",
-                                       lambda shown: shown == cells)
-        self.assertEqual(self.export(game, shot, grid), exported,
+        shot, _, _ = self.wait_grid(game, "the same grid after a restart",
+                                    lambda shown: shown == cells)
+        self.assertEqual(self.export(game, shot, cells), exported,
                          "the export after a restart differs")
         game.keys("Escape")
         self.wait_screen(game, "the setup screen after Escape", screens.is_setup)
