@@ -21,6 +21,16 @@ def fact_of_seven(a, b):
 class SevensPlay:
     """Steps of a game of the 7 times table played from outside, for a Scenario."""
 
+    def open_the_sevens(self):
+        """Starts the program and goes to the setup screen with only x on and only the 7
+        times table chosen; returns the session."""
+        game = self.start_game()
+        game.keys("1")
+        self.wait_screen(game, "the setup screen", self.screens.is_setup)
+        game.keys(*ONLY_MULTIPLY)
+        self.choose_the_sevens(game)
+        return game
+
     def choose_the_sevens(self, game):
         """F opens the facts screen, 7 switches the table on, Escape returns; the setup
         screen then shows the choice in a line of its own."""
@@ -76,12 +86,8 @@ class Facts(SevensPlay, Scenario):
     def test_only_the_sevens_are_dealt_and_the_table_is_untouched(self):
         self.write_data_files(TABLE)
         before = self.read("highscores.dat")
-        game = self.start_game()
+        game = self.open_the_sevens()
         screens = self.screens
-        game.keys("1")
-        self.wait_screen(game, "the setup screen", screens.is_setup)
-        game.keys(*ONLY_MULTIPLY)
-        self.choose_the_sevens(game)
         game.keys("1")
         for _ in range(RIGHT_ANSWERS):
             self.answer_right(game)

@@ -12,7 +12,7 @@ from collections import defaultdict
 
 from harness import progress
 from harness.scenario import Scenario
-from scenarios.test_facts import ONLY_MULTIPLY, SevensPlay
+from scenarios.test_facts import SevensPlay
 
 RIGHT_ANSWERS = 24  # enough for most of the ten facts of 7 to come up twice or more
 FLUENT_MS = 3000
@@ -48,12 +48,8 @@ class Fluency(SevensPlay, Scenario):
         return shot.crop(0, top, shot.width, shot.height)
 
     def test_facts_answered_quickly_twice_become_fluent_and_are_named(self):
-        game = self.start_game()
+        game = self.open_the_sevens()
         screens = self.screens
-        game.keys("1")
-        self.wait_screen(game, "the setup screen", screens.is_setup)
-        game.keys(*ONLY_MULTIPLY)
-        self.choose_the_sevens(game)
         answers, first_over = self.play_a_game(game, RIGHT_ANSWERS)
         second, second_over = self.play_a_game(game, 0)
         for fact, verdicts in second.items():
