@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "text/code_page.h"
 #include "text/text.h"
 
 namespace {
@@ -20,6 +21,14 @@ int SumOfWidths(const int (&table)[256], const char* text) {
     int total = 0;
     for (const char* p = text; p != nullptr && *p != '\0'; ++p) {
         total += table[static_cast<unsigned char>(*p)];
+    }
+    return total;
+}
+
+int SumOfAdvances(const Font& font, const char* text) {
+    int total = 0;
+    for (const char* p = text; p != nullptr && *p != '\0'; ++p) {
+        total += font.CharWidth(static_cast<unsigned char>(*p));
     }
     return total;
 }
@@ -70,7 +79,8 @@ void Font::Destroy() {
 }
 
 int Font::CharWidth(int code) const {
-    return widths[code & 0xFF];
+    const auto byte = static_cast<unsigned char>(code & 0xFF);
+    return IsLetterCode(byte) ? glyphWidths[byte] : widths[byte];
 }
 
 int Font::Height() const {
@@ -78,7 +88,7 @@ int Font::Height() const {
 }
 
 int Font::MeasureText(const char* text) const {
-    return SumOfWidths(widths, text);
+    return SumOfAdvances(*this, text);
 }
 
 int Font::MeasurePlain(const char* text) const {

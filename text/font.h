@@ -2,9 +2,9 @@
 // kept in tables so measuring never asks GDI again: the ascent (used as the font height),
 // half the descent as a baseline correction, the space width and 256 advance widths. Codes
 // 0x80 to 0xFF are the program's own drawn symbols; they all measure one and a half average
-// character widths, except in plain text (names typed with accented letters), which is
-// measured with the glyphs' own widths. Each font owns the buffer its styled draws lay
-// glyphs out in.
+// character widths, except in plain text (names typed with accented letters) and the letters
+// of a shown translation (text/code_page.h), which are measured with the glyphs' own widths. Each
+// font owns the buffer its styled draws lay glyphs out in.
 #pragma once
 
 #include <cstdint>
@@ -47,10 +47,11 @@ class Font {
 
     // Deletes the GDI font and frees the layout buffer; the owner calls it before deleting.
     void Destroy();
-    // The advance width of code & 0xFF.
+    // The advance width of code & 0xFF: the glyph's own for a letter of the shown language's
+    // code page (IsLetterCode), else the widths entry.
     int CharWidth(int code) const;
     int Height() const;
-    // Sum of the advance widths of the bytes (0 for an empty or null text).
+    // Sum of the bytes' CharWidth (0 for an empty or null text).
     int MeasureText(const char* text) const;
     // Sum of the glyphs' own widths, codes 0x80 to 0xFF as the letters DrawString draws.
     int MeasurePlain(const char* text) const;

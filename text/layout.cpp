@@ -200,7 +200,7 @@ int LayoutPass::Advance(unsigned char c) const {
     if (font.fixedMode) {
         return c == ' ' ? font.fixedAdvance >> 1 : font.fixedAdvance;
     }
-    return font.widths[c];
+    return font.CharWidth(c);
 }
 
 bool LayoutPass::IsBreakChar(unsigned char c) const {

@@ -3,6 +3,8 @@
 // The glyph output itself (select, colour, ExtTextOutA) lives in font_win32.cpp.
 #include "text/font.h"
 
+#include "text/code_page.h"
+
 namespace {
 
 // The asterisk is lowered by this fraction of the font height so that it sits at mid-height
@@ -39,7 +41,7 @@ void Font::DrawRecords() {
     const GdiObject previous = SelectIntoSurface();
     for (int i = 0; i < layoutCount && layoutBuffer[i].code != 0; ++i) {
         const LayoutRecord& record = layoutBuffer[i];
-        if (record.code >= FirstSymbolCode) {
+        if (record.code >= FirstSymbolCode && !IsLetterCode(record.code)) {
             DrawSymbol(record.code, record.x, record.y, record.colour);
             continue;
         }

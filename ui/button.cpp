@@ -20,7 +20,7 @@ Button::Button() {
 }
 
 void Button::SetWidth(int w) {
-    width = std::max(w, TextWidth(label.c_str()));
+    width = std::max(w, TextWidth(ShownLabel()));
 }
 
 void Button::Draw() {
@@ -59,5 +59,5 @@ void Button::DrawCentredLabel() {
     TextStyle style = MarkupStyle(LabelColour);
     style.boxWidth = GetWidth();
     style.boxHeight = GetHeight();
-    DrawText(label.c_str(), x, y, style);
+    DrawText(ShownLabel(), x, y, style);
 }

@@ -46,7 +46,7 @@ void CheckBox::Draw() {
     TextStyle style = MarkupStyle(Black);
     style.indent = true;
     style.boxHeight = h;
-    DrawText(label.c_str(), x + s, y, style);
+    DrawText(ShownLabel(), x + s, y, style);
 }
 
 void CheckBox::DrawCheckMark(int s) {

@@ -19,7 +19,7 @@ ChoiceItem::ChoiceItem() {
 }
 
 int ChoiceItem::GetWidth() {
-    return TextWidth(label.c_str()) + 2 * SpaceWidth();
+    return TextWidth(ShownLabel()) + 2 * SpaceWidth();
 }
 
 int ChoiceItem::GetHeight() {
@@ -37,7 +37,7 @@ void ChoiceItem::Draw() {
     } else {
         textColour = OutlineColour();
     }
-    DrawPlainText(label.c_str(), x + SpaceWidth(), y + (FontHeight() >> 2), textColour);
+    DrawPlainText(ShownLabel(), x + SpaceWidth(), y + (FontHeight() >> 2), textColour);
 }
 
 void ChoiceItem::OnPress(Point) {

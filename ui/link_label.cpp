@@ -7,7 +7,7 @@
 #include "ui/shell_open.h"
 
 int LinkLabel::GetWidth() {
-    return TextWidth(label.c_str());
+    return TextWidth(ShownLabel());
 }
 
 int LinkLabel::GetHeight() {
@@ -25,7 +25,7 @@ void LinkLabel::Draw() {
         }
     }
     TextStyle style = MarkupStyle(colour);
-    DrawText(label.c_str(), x, y, style);
+    DrawText(ShownLabel(), x, y, style);
     HLine(x, y + GetHeight(), x + GetWidth(), colour);
 }
 

@@ -9,6 +9,7 @@
 #include "base/mouse_state.h"
 #include "render/primitives.h"
 #include "render/surface.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -38,6 +39,10 @@ void LetGoOfHeldPress() {
 }
 
 } // namespace
+
+const char* Widget::ShownLabel() const {
+    return translateLabel ? Tr(label.c_str()) : label.c_str();
+}
 
 Widget::~Widget() {
     DropFrom(InputList, InputCount, this);

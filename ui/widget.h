@@ -74,7 +74,11 @@ class Widget {
 
     int x = 0;
     int y = 0;
+    // The label in English: drawn in the shown language (ShownLabel), so a change of language
+    // needs no new labels. A label that is a name clears translateLabel.
     std::string label;
+    bool translateLabel = true;
+    const char* ShownLabel() const;
     // The label colour of classes that colour their text by state.
     ColorRef textColour = 0;
     // Only an enabled widget can be hovered.
