@@ -2,7 +2,8 @@
 """The translators' catalogues: the template, the checks and the compiled catalogues.
 
   po.py template             writes po/quickfigure.pot from the texts the code marks
-  po.py update               writes the template and merges it into every po/*.po
+  po.py update [CODE ...]    writes the template and merges it into po/*.po (or only the
+                             catalogues of the codes given)
   po.py check                fails when the template is stale or a catalogue is incomplete,
                              has placeholders, colour tags or line breaks that differ from
                              the English, or a letter its language's code page lacks
@@ -297,10 +298,12 @@ def check(root=ROOT):
     return faults
 
 
-def update(root=ROOT):
+def update(codes=(), root=ROOT):
     extracted = extract(root)
     write_po(root / "po" / TEMPLATE, "", extracted, with_translations=False)
     for path in catalogues(root):
+        if codes and path.stem not in codes:
+            continue
         header, old = read_po(path)
         merged = {}
         for key, entry in extracted.items():
@@ -333,14 +336,15 @@ def compile_all(out_dir, root=ROOT):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("command", choices=["template", "update", "check", "compile"])
-    parser.add_argument("out_dir", nargs="?", type=pathlib.Path)
+    parser.add_argument("arguments", nargs="*",
+                        help="compile: the output folder; update: the catalogues' codes")
     args = parser.parse_args()
     if args.command == "template":
         write_po(ROOT / "po" / TEMPLATE, "", extract(), with_translations=False)
     elif args.command == "update":
-        update()
+        update(args.arguments)
     elif args.command == "compile":
-        compile_all(args.out_dir)
+        compile_all(pathlib.Path(args.arguments[0]))
     else:
         faults = check()
         for fault in faults:
