@@ -1,7 +1,9 @@
 #include "progress/fluency_count.h"
 
-#include "base/number_text.h"
+#include <string>
+
 #include "progress/fluency.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -143,11 +145,8 @@ std::vector<FluencyCount> FluencyCounts(const ProgressHistory& history) {
 
 std::string FluencyLine(const FluencyCount& count) {
     const OperationInfo* operation = FindOperation(count.operation);
-    std::string line = operation != nullptr ? operation->noun : "";
-    line += ": ";
-    AppendDecimal(line, count.fluent);
-    line += " of ";
-    AppendDecimal(line, count.facts);
-    line += " facts fluent";
-    return line;
+    // Translators: "Multiplication: 63 of 100 facts fluent".
+    return FormatText(Tr("{1}: {2} of {3} facts fluent"),
+                      {operation != nullptr ? Tr(operation->noun) : "",
+                       std::to_string(count.fluent), std::to_string(count.facts)});
 }

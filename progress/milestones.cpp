@@ -1,12 +1,26 @@
 #include "progress/milestones.h"
 
-#include "base/number_text.h"
+#include <string>
+
 #include "progress/fluency_count.h"
+#include "text/translate.h"
 
 namespace {
 
 bool IsTable(std::uint8_t operation) {
     return operation == OpMultiply || operation == OpDivide;
+}
+
+// A milestone's words, their pattern given by wording from the English.
+std::string MilestoneWords(const Milestone& milestone, const char* (*wording)(const char*)) {
+    const std::string sign(1, static_cast<char>(milestone.operation));
+    const std::string number = std::to_string(milestone.number);
+    if (IsTable(milestone.operation)) {
+        // Translators: a table learnt, {1} its number, {2} its sign: "7 x table".
+        return FormatText(wording(TrMark("{1} {2} table")), {number, sign});
+    }
+    // Translators: sums or differences learnt, {1} the sign + or -, {2} the bound: "+ within 10".
+    return FormatText(wording(TrMark("{1} within {2}")), {sign, number});
 }
 
 // The tables a milestone may be earned for: 1 to the other factor's bound, and the typed one.
@@ -62,17 +76,9 @@ std::vector<Milestone> EarnMilestones(ProgressHistory& history, const std::strin
 }
 
 std::string MilestoneText(const Milestone& milestone) {
-    const char sign = static_cast<char>(milestone.operation);
-    std::string text;
-    if (IsTable(milestone.operation)) {
-        AppendDecimal(text, milestone.number);
-        text += ' ';
-        text += sign;
-        text += " table";
-    } else {
-        text += sign;
-        text += " within ";
-        AppendDecimal(text, milestone.number);
-    }
-    return text;
+    return MilestoneWords(milestone, Tr);
+}
+
+std::string MilestoneFileText(const Milestone& milestone) {
+    return MilestoneWords(milestone, [](const char* english) { return english; });
 }

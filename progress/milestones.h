@@ -12,5 +12,6 @@
 // tables ascending, then / tables, then + bands, then - bands. date is "2026-12-08".
 std::vector<Milestone> EarnMilestones(ProgressHistory& history, const std::string& date);
 // "7 x table", "7 \x89 table" (the division sign's code, which the font draws),
-// "+ within 10", "- within 20".
+// "+ within 10", "- within 20": in the shown language, and in English for files.
 std::string MilestoneText(const Milestone& milestone);
+std::string MilestoneFileText(const Milestone& milestone);

@@ -138,7 +138,7 @@ std::string MilestonesCsvText(const ProgressHistory& history) {
     std::string csv = Utf8Mark;
     csv += "milestone,date\r\n";
     for (const Milestone& milestone : history.milestones) {
-        AppendCsvText(csv, Utf8Signs(MilestoneText(milestone)));
+        AppendCsvText(csv, Utf8Signs(MilestoneFileText(milestone)));
         csv += ',';
         AppendCsvText(csv, milestone.date);
         csv += "\r\n";

@@ -5,6 +5,7 @@
 #include "base/number_text.h"
 #include "progress/fluency.h"
 #include "progress/operations.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -53,21 +54,41 @@ std::string FactText(const FactRecord& fact) {
     return ProblemText(problem);
 }
 
+namespace {
+
+// "3 of 9 wrong" ("3/9 wrong" in short), with ", 1 skipped" when some were.
+std::string MissesText(const FactRecord& fact, bool inShort) {
+    static const char* const Patterns[2][2] = {
+        // Translators: {1} wrong answers of a fact asked {2} times, {3} skipped.
+        {TrMark("{1} of {2} wrong"), TrMark("{1} of {2} wrong, {3} skipped")},
+        // Translators: the same in short, for a narrow list.
+        {TrMark("{1}/{2} wrong"), TrMark("{1}/{2} wrong, {3} skipped")}};
+    const char* pattern = Patterns[inShort ? 1 : 0][fact.skipped > 0 ? 1 : 0];
+    return FormatText(Tr(pattern), {std::to_string(fact.wrong), std::to_string(fact.asked),
+                                    std::to_string(fact.skipped)});
+}
+
+} // namespace
+
 int FactMeanMs(const FactRecord& fact) {
     return fact.timed > 0 ? fact.totalMs / fact.timed : -1;
 }
 
 std::string TenthsText(int ms) {
+    return TenthsText(ms, '.');
+}
+
+std::string TenthsText(int ms, char decimalMark) {
     const int tenths = (std::max(ms, 0) + 50) / 100;
     std::string text;
     AppendDecimal(text, tenths / 10);
-    text += '.';
+    text += decimalMark;
     AppendDecimal(text, tenths % 10);
     return text;
 }
 
 std::string SecondsText(int ms) {
-    return TenthsText(ms) + " s";
+    return TenthsText(ms, DecimalMark()) + " s";
 }
 
 std::string FactLine(const FactRecord& fact, int parts) {
@@ -79,17 +100,7 @@ std::string FactLine(const FactRecord& fact, int parts) {
     if ((parts & FactMisses) == 0) {
         return line;
     }
-    line += "  ";
-    AppendDecimal(line, fact.wrong);
-    line += (parts & FactShortMisses) != 0 ? "/" : " of ";
-    AppendDecimal(line, fact.asked);
-    line += " wrong";
-    if (fact.skipped > 0) {
-        line += ", ";
-        AppendDecimal(line, fact.skipped);
-        line += " skipped";
-    }
-    return line;
+    return line + "  " + MissesText(fact, (parts & FactShortMisses) != 0);
 }
 
 int RoundedPercent(int part, int whole) {
@@ -201,8 +212,11 @@ bool GridCellFluent(const ProgressHistory& history, std::uint8_t operation, int 
 }
 
 std::string ShortDate(const std::string& when) {
-    static const char* const Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static const char* const Months[] = {
+        // Translators: the months in short, as the score chart's dates show them ("8 Dec").
+        TrMark("Jan"), TrMark("Feb"), TrMark("Mar"), TrMark("Apr"), TrMark("May"), TrMark("Jun"),
+        // Translators: the months in short, as the score chart's dates show them ("8 Dec").
+        TrMark("Jul"), TrMark("Aug"), TrMark("Sep"), TrMark("Oct"), TrMark("Nov"), TrMark("Dec")};
     // "YYYY-MM-DD": digits but for the two dashes.
     constexpr char Pattern[] = "0000-00-00";
     if (when.size() < sizeof Pattern - 1) {
@@ -219,9 +233,8 @@ std::string ShortDate(const std::string& when) {
     if (month < 1 || month > 12 || day < 1 || day > 31) {
         return std::string();
     }
-    std::string text;
-    AppendDecimal(text, day);
-    return text + ' ' + Months[month - 1];
+    return FormatText(TrIn("day and month", "{1} {2}"),
+                      {std::to_string(day), Tr(Months[month - 1])});
 }
 
 std::vector<const GameRecord*> ChartedGames(const ProgressHistory& history) {

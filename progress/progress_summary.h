@@ -16,13 +16,17 @@ std::string ProblemText(const Problem& problem);
 std::string FactText(const FactRecord& fact);
 // The average time to the fact's right answers in milliseconds; -1 without one.
 int FactMeanMs(const FactRecord& fact);
-// Tenths of a second: "4.2", and with its unit, "4.2 s".
+// Tenths of a second as files write them: "4.2".
 std::string TenthsText(int ms);
+// Tenths of a second with decimalMark between the seconds and the tenths.
+std::string TenthsText(int ms, char decimalMark);
+// A time as shown, with the shown language's decimal mark and the unit: "4.2 s", "4,2 s".
 std::string SecondsText(int ms);
 // What a fact's line tells after the fact itself; a narrow list keeps only what it is about,
 // and FactShortMisses writes the misses in short.
 enum FactLineParts { FactTime = 1, FactMisses = 2, FactTimeAndMisses = 3, FactShortMisses = 4 };
-// "7 x 8  4.2 s  3 of 9 wrong" ("3/9 wrong" in short), with ", 1 skipped" when some were.
+// "7 x 8  4.2 s  3 of 9 wrong" ("3/9 wrong" in short), with ", 1 skipped" when some were,
+// in the shown language.
 std::string FactLine(const FactRecord& fact, int parts = FactTimeAndMisses);
 
 // part of whole in whole percent, rounded half up (51 of 63: 81); 0 of nothing is 0.

@@ -4,6 +4,7 @@
 
 #include "base/number_text.h"
 #include "progress/progress_summary.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -73,15 +74,12 @@ RoundSummary SummariseRound(const AnswerRecorder& answers, int problems) {
 
 std::string NowFluentLine(const std::vector<Problem>& nowFluent) {
     const std::vector<std::string> facts = FactTexts(nowFluent);
-    return facts.empty() ? std::string() : ListLine(NowFluentLead, facts, facts.size());
+    return facts.empty() ? std::string() : ListLine(Tr(NowFluentLead), facts, facts.size());
 }
 
 std::string RightFirstTryLine(const RoundSummary& summary) {
-    std::string line;
-    AppendDecimal(line, summary.rightFirstTry);
-    line += " of ";
-    AppendDecimal(line, summary.problems);
-    return line + " right at the first try";
+    return FormatText(Tr("{1} of {2} right at the first try"),
+                      {std::to_string(summary.rightFirstTry), std::to_string(summary.problems)});
 }
 
 std::string ListLine(const char* lead, const std::vector<std::string>& items, std::size_t count) {

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "progress/answer_recorder.h"
+#include "text/translate.h"
 
 // The most slow facts a summary names.
 constexpr int SummarySlowFacts = 3;
-// What leads the list of the facts a game made fluent.
-constexpr char NowFluentLead[] = "Now fluent:";
+// What leads the list of the facts a game made fluent, in English: what shows it translates it.
+constexpr const char* NowFluentLead = TrMark("Now fluent:");
 
 struct RoundSummary {
     int problems = 0;
@@ -29,9 +30,10 @@ struct RoundSummary {
 // The figures of a round of problems from its recorder.
 RoundSummary SummariseRound(const AnswerRecorder& answers, int problems);
 
-// "14 of 20 right at the first try".
+// "14 of 20 right at the first try", in the shown language.
 std::string RightFirstTryLine(const RoundSummary& summary);
-// "Now fluent: 7 x 8, 6 x 9", every fact of nowFluent in order; empty for none.
+// "Now fluent: 7 x 8, 6 x 9" in the shown language, every fact of nowFluent in order; empty
+// for none.
 std::string NowFluentLine(const std::vector<Problem>& nowFluent);
 // lead, then the first count items joined by ", " ("Missed: 7 x 8, 6 x 7").
 std::string ListLine(const char* lead, const std::vector<std::string>& items, std::size_t count);

@@ -53,7 +53,7 @@ class NowFluent : public FrameFixture {
     // The drawn line that begins "Now fluent:", or nothing.
     std::string DrawnLine() const {
         for (const DrawnText& drawn : recorder.Texts()) {
-            if (drawn.text.compare(0, sizeof NowFluentLead - 1, NowFluentLead) == 0) {
+            if (drawn.text.rfind(NowFluentLead, 0) == 0) {
                 return drawn.text;
             }
         }
