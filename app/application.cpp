@@ -12,6 +12,7 @@
 #include "render/back_buffer.h"
 #include "render/surface.h"
 #include "text/text.h"
+#include "text/translate.h"
 #include "ui/widget.h"
 
 Application* CurrentApplication = nullptr;
@@ -104,7 +105,7 @@ int Application::Run() {
     }
     displayModeChanged = fullscreen;
     if (!CreateBackBuffer()) {
-        ShowErrorBox("Failed To Create The Drawing Surface.");
+        ShowErrorBox(Tr("Failed To Create The Drawing Surface."));
         DestroyAppWindow();
         return 0;
     }

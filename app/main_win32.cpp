@@ -6,11 +6,12 @@
 #include "app/window.h"
 #include "base/platform_win32.h"
 #include "shell/data_files.h"
+#include "text/translate.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application* application = CreateApplication();
     if (application == nullptr) {
-        ShowErrorBox("Failed to start the program.");
+        ShowErrorBox(Tr("Failed to start the program."));
         return 0;
     }
     SingleInstance instance;

@@ -14,6 +14,7 @@
 #include "base/platform_win32.h"
 #include "render/back_buffer.h"
 #include "text/font.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -47,14 +48,14 @@ bool EnterFullscreen(int width, int height, int bitsPerPixel, bool& fullscreen) 
         return true;
     }
     const int answer = MessageBoxA(nullptr,
-                                   "The Requested Fullscreen Mode Is Not Supported By\nYour "
-                                   "Video Card.  Use Windowed Mode Instead?",
+                                   Tr("The Requested Fullscreen Mode Is Not Supported By\nYour "
+                                      "Video Card.  Use Windowed Mode Instead?"),
                                    "Bramblewood Apps", MB_YESNO | MB_ICONEXCLAMATION);
     if (answer == IDYES) {
         fullscreen = false;
         return true;
     }
-    ShowBox("Program will close", "ERROR", MB_ICONSTOP);
+    ShowBox(Tr("Program will close"), "ERROR", MB_ICONSTOP);
     return false;
 }
 
@@ -174,7 +175,7 @@ bool Application::CreateAppWindow(const std::string& caption, int x, int y, int 
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     windowClass.lpszClassName = className;
     if (RegisterClassA(&windowClass) == 0) {
-        ShowBox("Failed To Register The Window Class.", "ERROR", MB_ICONEXCLAMATION);
+        ShowBox(Tr("Failed To Register The Window Class."), "ERROR", MB_ICONEXCLAMATION);
         return false;
     }
     if (fullscreen && !EnterFullscreen(clientWidth, clientHeight, bitsPerPixel, fullscreen)) {
@@ -204,7 +205,7 @@ bool Application::CreateAppWindow(const std::string& caption, int x, int y, int 
     // The class owns its context (CS_OWNDC), so it stays valid while the window lives.
     SetFontMeasuringContext(created != nullptr ? GetDC(created) : nullptr);
     if (created == nullptr) {
-        ShowBox("Window Creation Error", "ERROR", MB_ICONEXCLAMATION);
+        ShowBox(Tr("Window Creation Error"), "ERROR", MB_ICONEXCLAMATION);
         return false;
     }
     if (placement.known && !fullscreen) {
