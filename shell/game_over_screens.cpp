@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/display_scale.h"
-#include "base/number_text.h"
 #include "shell/game_shell.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 constexpr ColorRef HeadingColour = 0xFF0000;
@@ -66,8 +66,8 @@ void GameShell::DrawPauseScreen() {
     SelectShellFont();
     const int lineHeight = FontHeight();
     const int y = (height >> 1) - ((2 * lineHeight) >> 1);
-    DrawCentredLine("Game Paused", y, HeadingColour);
-    DrawCentredLine("Click the screen to resume your game.", y + 2 * lineHeight, BodyColour);
+    DrawCentredLine(Tr("Game Paused"), y, HeadingColour);
+    DrawCentredLine(Tr("Click the screen to resume your game."), y + 2 * lineHeight, BodyColour);
 }
 
 void GameShell::DrawGameOverScreen() {
@@ -75,10 +75,9 @@ void GameShell::DrawGameOverScreen() {
     const int lineHeight = FontHeight();
     const int y = (height >> 1) - ((5 * lineHeight) >> 1);
     DrawGameResult(y);
-    DrawCentredLine("Game Over", y, HeadingColour);
-    std::string scoreLine = "Your score is ";
-    AppendDecimal(scoreLine, static_cast<int>(score));
-    scoreLine += ".";
+    DrawCentredLine(Tr("Game Over"), y, HeadingColour);
+    const std::string scoreLine =
+        FormatText(Tr("Your score is {1}."), {std::to_string(static_cast<int>(score))});
     DrawCentredLine(scoreLine.c_str(), y + 2 * lineHeight, BodyColour);
     okButton.SetHeight(3 * lineHeight);
     okButton.SetWidth(ScaledSize(OkButtonWidth, DisplayScale(), OkButtonWidth));
@@ -108,9 +107,9 @@ void GameShell::DrawGameResult(int gameOverY) {
         DrawCentredLine(result.c_str(), gameOverY - 2 * lineHeight, BodyColour);
     }
     if (!keptOutOfTableLine.empty()) {
-        DrawCentredLine(keptOutOfTableLine.c_str(), gameOverY - 4 * lineHeight, BodyColour);
+        DrawCentredLine(Tr(keptOutOfTableLine.c_str()), gameOverY - 4 * lineHeight, BodyColour);
     } else if (TakesFirstPlace(highScores, score)) {
-        DrawCentredLine("New best!", gameOverY - 4 * lineHeight, HeadingColour);
+        DrawCentredLine(Tr("New best!"), gameOverY - 4 * lineHeight, HeadingColour);
     }
     // Whose game it was, above the lines the screen may show, while the window has room.
     const int playerY = gameOverY - 6 * lineHeight;

@@ -19,6 +19,7 @@
 #include "shell/window_file.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -32,7 +33,9 @@ constexpr int MinShellFontSize = 9;
 constexpr int ShellWindowWidth = 640;
 constexpr int ShellWindowHeight = 480;
 constexpr int MinWindowSide = 240;
-constexpr const char* MenuEntries[] = {"Play", "Options", "Highscores", "Quit"};
+// Translators: the main menu.
+constexpr const char* MenuEntries[] = {TrMark("Play"), TrMark("Options"), TrMark("Highscores"),
+                                       TrMark("Quit")};
 constexpr const char* SelectorEntries[] = {"1", "2", "3", "4", "5"};
 
 void CutSprite(Sprite* sprite, Image* image, const SheetRect& r) {
@@ -101,8 +104,8 @@ void GameShell::OnStart() {
     }
     mainMenu.SetHoverSound(clickSound);
     webLink.label = QF_WEB_ADDRESS;
-    okButton.label = "OK";
-    backButton.label = "Back";
+    okButton.label = TrMark("OK");
+    backButton.label = TrMark("Back");
     for (const char* entry : SelectorEntries) {
         highScoreSelector.AddChoice(entry);
     }

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "app/sound.h"
-#include "base/number_text.h"
 #include "render/primitives.h"
 #include "render/sprite.h"
 #include "shell/game_shell.h"
@@ -16,6 +15,7 @@
 #include "shell/version_text.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -25,20 +25,39 @@ constexpr ColorRef HighlightColour = 0xFF0000;
 // The decorated border, outermost colour first: dark red, orange, golden yellow.
 constexpr ColorRef FrameColours[3] = {0x242DAD, 0x0354FB, 0x48CFFF};
 // The credit is split over two lines: at the shell font's size it is wider than the panel.
-constexpr const char* CreditLines[2] = {"Quickfigure by", "Bramblewood Apps"};
-constexpr const char* NoticeLine = "Quick answers score more!";
-constexpr const char* SoundOnLabel = "Sound On";
-constexpr const char* SoundOffLabel = "Sound Off";
+// The maker's name is a name: it has no translation.
+// Translators: the first line of the credit; the maker's name follows on the next line.
+constexpr const char* CreditLines[2] = {TrMark("Quickfigure by"), "Bramblewood Apps"};
+constexpr const char* NoticeLine = TrMark("Quick answers score more!");
+// Translators: the label of the sound's check box, which says what the sound is now.
+constexpr const char* SoundOnLabel = TrMark("Sound On");
+constexpr const char* SoundOffLabel = TrMark("Sound Off");
+constexpr const char* EmptyEntryLine = TrMark("- Empty -");
 
 void DrawSpriteAt(Sprite* sprite, int x, int y) {
     sprite->SetPosition(x, y);
     sprite->Draw();
 }
 
-void DrawPanelLine(const char* text, int x, int y, int boxWidth, ColorRef colour) {
+// A line of the panel centred in boxWidth, text in the shown language already.
+void DrawShownPanelLine(const char* text, int x, int y, int boxWidth, ColorRef colour) {
     TextStyle style = MarkupStyle(colour);
     style.boxWidth = boxWidth;
     DrawText(text, x, y, style);
+}
+
+// A line of the panel from its English text.
+void DrawPanelLine(const char* text, int x, int y, int boxWidth, ColorRef colour) {
+    DrawShownPanelLine(Tr(text), x, y, boxWidth, colour);
+}
+
+// A high-score entry's "Level: 3" and "Score: 120" lines, in the shown language.
+std::string LevelLine(const HighScoreEntry& entry) {
+    return FormatText(Tr("Level: {1}"), {std::to_string(entry.level)});
+}
+
+std::string ScoreLine(const HighScoreEntry& entry) {
+    return FormatText(Tr("Score: {1}"), {std::to_string(static_cast<int>(entry.score))});
 }
 
 // The x that centres an item of the width in the panel: the window's middle, as the panel
@@ -112,16 +131,12 @@ void KeepSpanInside(int& low, int& high, int limit) {
 // The widest of the lines a high-score entry shows, over all entries, so the panel does
 // not change size between them.
 int WidestHighScoreLine(const HighScoreEntry* entries) {
-    int widest = TextWidth("- Empty -");
+    int widest = TextWidth(Tr(EmptyEntryLine));
     for (int i = 0; i < HighScoreCount; ++i) {
-        std::string levelLine = "Level: ";
-        AppendDecimal(levelLine, entries[i].level);
-        std::string scoreLine = "Score: ";
-        AppendDecimal(scoreLine, static_cast<int>(entries[i].score));
-        const std::string* lines[] = {&entries[i].difficultyText, &levelLine, &entries[i].modeText,
-                                      &scoreLine};
-        for (const std::string* line : lines) {
-            widest = std::max(widest, TextWidth(line->c_str()));
+        const std::string lines[] = {Tr(entries[i].difficultyText.c_str()), LevelLine(entries[i]),
+                                     Tr(entries[i].modeText.c_str()), ScoreLine(entries[i])};
+        for (const std::string& line : lines) {
+            widest = std::max(widest, TextWidth(line.c_str()));
         }
     }
     return widest;
@@ -145,7 +160,7 @@ int BackRowWidth(Button& back, int versionWidth) {
 int WidestMenuEntry(MenuList& menu) {
     int widest = 0;
     for (int i = 0; i < menu.count; ++i) {
-        widest = std::max(widest, TextWidth(menu.items[i].label.c_str()) + 2 * SpaceWidth());
+        widest = std::max(widest, TextWidth(menu.items[i].ShownLabel()) + 2 * SpaceWidth());
     }
     return widest;
 }
@@ -158,12 +173,13 @@ void PanelContentSize(GameShell& shell, int& contentWidth, int& contentHeight) {
     if (shell.screen == ScreenState::Options) {
         const int versionWidth =
             TextWidth(VersionText(shell.versionMajor, shell.versionMinor).c_str());
-        const int checkboxWidth = shell.soundCheckbox.GetWidth() + SpaceWidth() +
-                                  std::max(TextWidth(SoundOnLabel), TextWidth(SoundOffLabel));
-        contentWidth =
-            std::max({TextWidth(NoticeLine), TextWidth(CreditLines[0]), TextWidth(CreditLines[1]),
-                      checkboxWidth, BackRowWidth(shell.backButton, versionWidth)}) +
-            margin;
+        const int checkboxWidth =
+            shell.soundCheckbox.GetWidth() + SpaceWidth() +
+            std::max(TextWidth(Tr(SoundOnLabel)), TextWidth(Tr(SoundOffLabel)));
+        contentWidth = std::max({TextWidth(Tr(NoticeLine)), TextWidth(Tr(CreditLines[0])),
+                                 TextWidth(Tr(CreditLines[1])), checkboxWidth,
+                                 BackRowWidth(shell.backButton, versionWidth)}) +
+                       margin;
         // Back, the checkbox with a gap above and below, and the three lines at the foot.
         contentHeight = FontHeightMultiple(1, 1) + shell.soundCheckbox.GetHeight() +
                         2 * ContentGap() + 3 * step + margin;
@@ -410,16 +426,14 @@ void GameShell::DrawHighScoresPanel(const Rect& outer) {
     shown = shown < 0 ? 0 : (shown >= HighScoreCount ? HighScoreCount - 1 : shown);
     const HighScoreEntry& entry = highScores[shown];
     if (entry.score == 0) {
-        DrawPanelLine("- Empty -", panel.left, y0, panelWidth, TextColour);
+        DrawPanelLine(EmptyEntryLine, panel.left, y0, panelWidth, TextColour);
     } else {
-        std::string levelLine = "Level: ";
-        AppendDecimal(levelLine, entry.level);
-        std::string scoreLine = "Score: ";
-        AppendDecimal(scoreLine, static_cast<int>(entry.score));
+        // The entry's difficulty and mode are kept in English: they are translated here.
         DrawPanelLine(entry.difficultyText.c_str(), panel.left, y0, panelWidth, HighlightColour);
-        DrawPanelLine(levelLine.c_str(), panel.left, y0 + step, panelWidth, TextColour);
+        DrawShownPanelLine(LevelLine(entry).c_str(), panel.left, y0 + step, panelWidth, TextColour);
         DrawPanelLine(entry.modeText.c_str(), panel.left, y0 + 2 * step, panelWidth, TextColour);
-        DrawPanelLine(scoreLine.c_str(), panel.left, y0 + 3 * step, panelWidth, HighlightColour);
+        DrawShownPanelLine(ScoreLine(entry).c_str(), panel.left, y0 + 3 * step, panelWidth,
+                           HighlightColour);
     }
     // Whose table this is, in the middle of the room between the entry and the selector
     // when there is a line's room with a gap on each side.

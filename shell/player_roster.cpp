@@ -6,6 +6,7 @@
 #include <set>
 
 #include "shell/player_names.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -32,17 +33,18 @@ bool FolderTaken(const std::vector<Player>& players, int folder) {
 std::string RefusalAmong(const std::vector<Player>& players, const std::string& name,
                          int renaming) {
     if (name.empty()) {
-        return "Type a name first.";
+        return Tr("Type a name first.");
     }
     if (name.size() > MaxPlayerNameLength) {
-        return "A name has at most " + std::to_string(MaxPlayerNameLength) + " characters.";
+        return FormatText(Tr("A name has at most {1} characters."),
+                          {std::to_string(MaxPlayerNameLength)});
     }
     if (!AllAllowed(name)) {
-        return "Use letters, digits, spaces, hyphens and apostrophes.";
+        return Tr("Use letters, digits, spaces, hyphens and apostrophes.");
     }
     for (std::size_t i = 0; i < players.size(); ++i) {
         if (static_cast<int>(i) != renaming && SameName(players[i].name, name)) {
-            return "Another player has that name.";
+            return Tr("Another player has that name.");
         }
     }
     return std::string();

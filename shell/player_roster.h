@@ -27,7 +27,8 @@ class PlayerRoster {
     PlayerRoster();
 
     // Why name cannot be given to a new player (renaming < 0) or to player renaming; empty
-    // when it can. The name is trimmed first. The answer is a short line for the screen.
+    // when it can. The name is trimmed first. The answer is a short line for the screen, in the
+    // shown language.
     std::string RefusalFor(const std::string& name, int renaming = -1) const;
     // Adds a player with the trimmed name in the lowest free folder number above 0 and
     // makes them the current player; false (nothing changed) when refused or full.
