@@ -111,6 +111,7 @@ void GameShell::OnStart() {
     }
     KeepDefaults();
     runFolders = DataFoldersForThisRun();
+    ShowStartLanguage();
     LoadPlayersFile(DataStoreForThisRun(), runFolders, roster, rosterFile);
     LoadPlayerFiles();
 }
@@ -350,6 +351,9 @@ void GameShell::SaveIfSettingsChanged() {
 void GameShell::ReadButtonLatches() {
     // A latch is read (and so cleared) only while its screen is up.
     if (screen == ScreenState::Options || screen == ScreenState::HighScores) {
+        if (screen == ScreenState::Options && languageButton.WasClicked()) {
+            ChooseNextLanguage();
+        }
         if (backButton.WasClicked()) {
             screen = ScreenState::MainMenu;
         }
@@ -476,6 +480,10 @@ bool GameShell::OnOptionsKey(int key) {
     }
     if (key == '1') {
         soundCheckbox.Toggle();
+        return true;
+    }
+    if (key == 'L') {
+        ChooseNextLanguage();
         return true;
     }
     return false;

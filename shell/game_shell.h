@@ -122,6 +122,8 @@ class GameShell : public Application {
     Button okButton;
     ChoiceGroup highScoreSelector;
     CheckBox soundCheckbox;
+    // The options screen's language choice: shows the shown language's own name.
+    Button languageButton;
     Sound* clickSound = nullptr;
     Sound* gameOverSound = nullptr;
     Image* spriteSheet = nullptr;
@@ -225,6 +227,14 @@ class GameShell : public Application {
     void DrawBands();
     void PlaceWebLink(bool standardLayout);
     void DrawCentredLine(const char* text, int y, ColorRef colour);
+    // The language (language_choice.cpp): a start shows the one chosen on this computer, or
+    // else Windows' display language; the button and L show the next one at once and save it.
+    void ShowStartLanguage();
+    void ChooseNextLanguage();
+    // Places the sound check box (its row as wide as rowWidth) and the language button in the
+    // options panel's free room [freeTop, freeBottom): side by side where they fit, else on
+    // rows of their own, gap apart.
+    void PlaceOptionsRow(const Rect& panel, int freeTop, int freeBottom, int rowWidth, int gap);
 
     // Where this run's files live (learned at start), and the defaults a player starts from.
     DataFolders runFolders;

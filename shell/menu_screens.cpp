@@ -465,9 +465,11 @@ void GameShell::DrawOptionsPanel(const Rect& outer) {
 
     soundCheckbox.label = SoundEnabled ? SoundOnLabel : SoundOffLabel;
     const int backBottom = backButton.y + backButton.GetHeight();
-    const int freeSpace = (creditY - 2 * step) - backBottom;
-    soundCheckbox.SetPosition(panel.left,
-                              (freeSpace >> 1) - (soundCheckbox.GetHeight() >> 1) + backBottom);
+    // The row as wide as its wider label, so toggling the sound never moves the button.
+    const int rowWidth = soundCheckbox.GetWidth() + SpaceWidth() +
+                         std::max(TextWidth(Tr(SoundOnLabel)), TextWidth(Tr(SoundOffLabel)));
+    PlaceOptionsRow(panel, backBottom, creditY - 2 * step, rowWidth, ContentGap());
     soundCheckbox.SetTarget(&SoundEnabled);
     soundCheckbox.Draw();
+    languageButton.Draw();
 }
