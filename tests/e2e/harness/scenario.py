@@ -56,11 +56,12 @@ class Scenario(unittest.TestCase):
 
     # --- the program --------------------------------------------------------------------
 
-    def start_game(self, extra_path=None, opening=None):
+    def start_game(self, extra_path=None, opening=None, locale=None):
         """Starts the program from the scenario's folder and waits for its main menu, or
-        for opening, a (what, test) pair for the screen it should open on instead."""
+        for opening, a (what, test) pair for the screen it should open on instead; with a
+        locale ("fr_FR.UTF-8"), in an environment of that locale."""
         name = "%s-run%d" % (self.short_name(), len(self.sessions) + 1)
-        session = GameSession(self.folder, Config.artifacts, name, extra_path)
+        session = GameSession(self.folder, Config.artifacts, name, extra_path, locale=locale)
         self.sessions.append(session)
         session.start()
         if self.screens is None:

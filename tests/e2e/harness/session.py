@@ -37,11 +37,13 @@ def _run(args):
 class GameSession:
     """The game started from folder (which must hold quickfigure.exe)."""
 
-    def __init__(self, folder, artifacts, name, extra_path=None, size=(WIDTH, HEIGHT)):
+    def __init__(self, folder, artifacts, name, extra_path=None, size=(WIDTH, HEIGHT),
+                 locale=None):
         self.folder = folder
         self.artifacts = artifacts
         self.name = name
         self.extra_path = extra_path
+        self.locale = locale  # the environment's locale ("fr_FR.UTF-8"); None keeps the runner's
         self.process = None
         self.window = None
         self.offset = (0, 0)
@@ -55,7 +57,7 @@ class GameSession:
         log = open(os.path.join(self.folder, "wine-output.log"), "ab")
         self.process = subprocess.Popen(
             [wine.wine_binary(), "quickfigure.exe"], cwd=self.folder,
-            env=wine.wine_environment(self.extra_path), stdout=log, stderr=log,
+            env=wine.wine_environment(self.extra_path, self.locale), stdout=log, stderr=log,
             start_new_session=True)
         log.close()
         self.window = self._wait_for_window()

@@ -36,9 +36,14 @@ def wineserver_binary():
     return shutil.which("wineserver") or "wineserver"
 
 
-def wine_environment(extra_path=None):
-    """The environment for a Wine process; extra_path goes in front of PATH."""
+def wine_environment(extra_path=None, locale=None):
+    """The environment for a Wine process; extra_path goes in front of PATH. A locale
+    ("fr_FR.UTF-8") sets LC_ALL and LANG, so Windows' display language is that locale's;
+    LANGUAGE, which Wine would prefer for it, is then left out."""
     env = dict(os.environ)
+    if locale:
+        env["LC_ALL"] = env["LANG"] = locale
+        env.pop("LANGUAGE", None)
     env.setdefault("WINEPREFIX", DEFAULT_PREFIX)
     env["WINEARCH"] = "win64"
     env["WINEDEBUG"] = "-all"
