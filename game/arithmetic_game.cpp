@@ -15,13 +15,14 @@
 #include "shell/data_archive.h"
 #include "shell/shell_artwork.h"
 #include "text/font.h"
+#include "text/translate.h"
 
 namespace {
 
 // The problem font's size at 640 x 480, and the smallest it gets in a small window.
 constexpr int ProblemFontSize = 60;
 constexpr int MinProblemFontSize = 20;
-constexpr const char* CommandLabels[] = {"New", "Pause", "Exit"};
+constexpr const char* CommandLabels[] = {TrMark("New"), TrMark("Pause"), TrMark("Exit")};
 // Taller than wide: four columns, the first "0" a tall key, the other two placeholders.
 constexpr const char* TallKeypadLabels[12] = {"7", "8", "9", "0", "4", "5",
                                               "6", "0", "1", "2", "3", "0"};
@@ -66,7 +67,7 @@ void ArithmeticGame::LoadGameResources() {
     setupMode = true;
     dealer.needFreshCurrent = false;
     dealer.problemNumber = 0;
-    skipButton.label = "Skip";
+    skipButton.label = TrMark("Skip");
     addToggle.label = OperationTable[0].name;
     subtractToggle.label = OperationTable[1].name;
     multiplyToggle.label = OperationTable[2].name;
@@ -76,18 +77,18 @@ void ArithmeticGame::LoadGameResources() {
     subtractToggle.SetTarget(&operations.subtractEnabled);
     multiplyToggle.SetTarget(&operations.multiplyEnabled);
     divideToggle.SetTarget(&operations.divideEnabled);
-    practice.weakFactsToggle.label = "Weak facts";
-    practice.showAnswerToggle.label = "Show the answer";
+    practice.weakFactsToggle.label = TrMark("Weak facts");
+    practice.showAnswerToggle.label = TrMark("Show the answer");
     practice.weakFactsToggle.SetTarget(&progress.history.options.weakFacts);
     practice.showAnswerToggle.SetTarget(&progress.history.options.showAnswer);
-    practice.practiseButton.label = "Practise misses";
+    practice.practiseButton.label = TrMark("Practise misses");
     for (const char* name : DifficultyNames) {
         difficultyChoice.AddChoice(name);
     }
     difficultyChoice.Select(DifficultyNormal);
     difficultyChoice.boxed = false;
-    startGameButton.label = "Start Game";
-    progress.button.label = "Progress";
+    startGameButton.label = TrMark("Start Game");
+    progress.button.label = TrMark("Progress");
     answerPad.hidden = true;
 }
 
@@ -201,8 +202,6 @@ void ArithmeticGame::DescribeGameResult(std::string& out) {
     // Each problem counts once: right when answered right at the first try, wrong when
     // answered wrong at all; a skipped one is neither.
     const GameRecord result = progress.answers.Result();
-    AppendDecimal(out, result.right);
-    out += " right, ";
-    AppendDecimal(out, result.wrong);
-    out += " wrong";
+    out += FormatText(Tr("{1} right, {2} wrong"),
+                      {std::to_string(result.right), std::to_string(result.wrong)});
 }

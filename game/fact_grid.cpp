@@ -10,6 +10,7 @@
 #include "render/primitives.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -63,11 +64,13 @@ struct LegendEntry {
 };
 
 constexpr LegendEntry LegendEntries[] = {
-    {{GridClassColours[0], GridClassColours[1]}, 2, false, "fast"},
-    {{GridClassColours[2], NoColor}, 1, false, "slow"},
-    {{GridClassColours[3], GridClassColours[4]}, 2, false, "missed"},
-    {{GridUnaskedColour, NoColor}, 1, false, "new"},
-    {{GridClassColours[0], NoColor}, 1, true, "fluent"},
+    // Translators: legend of the grid of facts: facts answered fast (then slow, missed, ...)
+    {{GridClassColours[0], GridClassColours[1]}, 2, false, TrMark("fast")},
+    {{GridClassColours[2], NoColor}, 1, false, TrMark("slow")},
+    {{GridClassColours[3], GridClassColours[4]}, 2, false, TrMark("missed")},
+    // Translators: legend of the grid of facts: a fact not asked yet
+    {{GridUnaskedColour, NoColor}, 1, false, TrMark("new")},
+    {{GridClassColours[0], NoColor}, 1, true, TrMark("fluent")},
 };
 constexpr int LegendEntryCount = 5;
 // In two lines, the scale on the first and the rest on the second.
@@ -111,7 +114,7 @@ int SwatchesWidth(const LegendLine& line) {
 std::string LineWords(const LegendLine& line) {
     std::string words;
     for (int i = line.first; i < line.end; ++i) {
-        words += (words.empty() ? "" : "  ") + std::string(LegendEntries[i].word);
+        words += (words.empty() ? "" : "  ") + std::string(Tr(LegendEntries[i].word));
     }
     return words;
 }
@@ -145,8 +148,9 @@ void DrawLegendLine(const LegendLine& line, int x, int y) {
             x += side + SwatchGap();
         }
         x += SpaceWidth() - SwatchGap();
-        DrawPlainText(entry.word, x, y, QuietColour);
-        x += TextWidth(entry.word) + 2 * SpaceWidth();
+        const char* word = Tr(entry.word);
+        DrawPlainText(word, x, y, QuietColour);
+        x += TextWidth(word) + 2 * SpaceWidth();
     }
 }
 
@@ -159,7 +163,7 @@ void DrawLegendLines(const Box& box, int lines) {
 } // namespace
 
 const char* GridCaption(std::uint8_t operation) {
-    return operation == OpMultiply ? "Multiplication" : "Addition";
+    return operation == OpMultiply ? Tr("Multiplication") : Tr("Addition");
 }
 
 void DrawFactGrid(const GridColours& colours, const GridFluent& fluent, std::uint8_t operation,

@@ -8,7 +8,7 @@
 
 #include "base/color.h"
 #include "game/game_layout.h"
-#include "game/shrunk_font.h"
+#include "shell/shrunk_font.h"
 
 // A 10 x 10 table's cell colours and whether each cell's fact is fluent, row (left
 // operand) 1 first.

@@ -1,24 +1,30 @@
 #include "game/facts_screen.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "base/key_translation.h"
 #include "base/number_text.h"
 #include "game/panel_drawing.h"
 #include "render/primitives.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
-constexpr char Title[] = "Facts";
 // The captions may hold the division sign, which only styled drawing shows.
-constexpr const char* Captions[FactsSections] = {"Times tables for x and \x89", "Sums for + and -",
-                                                 "Pace"};
-constexpr const char* BandLabels[SumBandCount] = {"Levels", "within 10", "within 20", "within 100"};
-constexpr const char* RoundLabels[3] = {"10 problems", "20 problems", "50 problems"};
+constexpr const char* Captions[FactsSections] = {
+    // Translators: x is the multiplication sign and the last sign the division sign
+    TrMark("Times tables for x and \x89"),
+    TrMark("Sums for + and -"),
+    TrMark("Pace"),
+};
+constexpr const char* BandLabels[SumBandCount] = {TrMark("Levels"), TrMark("within 10"),
+                                                  TrMark("within 20"), TrMark("within 100")};
+constexpr const char* RoundLabels[3] = {TrMark("10 problems"), TrMark("20 problems"),
+                                        TrMark("50 problems")};
 constexpr char FieldPlaceholder[] = "13-99";
-constexpr char TypedTableRefusal[] = "Type a table from 13 to 99.";
-constexpr char KeysHelp[] = "Keys: 1-9 and 0 tables, C none, T type, K pace, Esc back";
+constexpr const char* TypedTableRefusal = TrMark("Type a table from 13 to 99.");
 constexpr ColorRef MessageColour = 0x0000C0;
 constexpr ColorRef FieldFill = 0xFFFFFF;
 constexpr std::uint16_t AllTables = (1u << LastListedTable) - 1;
@@ -111,16 +117,39 @@ void DrawOnMark(const Button& button) {
     FrameRect(&frame, thickness, CaptionColour);
 }
 
-void AppendPace(std::string& out, const FactChoice& choice) {
-    if (!choice.Calm()) {
-        return;
+// The chosen tables as the setup screen names them: "2, 5, 10", "7 to 12".
+std::string ShownTables(const FactChoice& choice) {
+    std::string tables;
+    for (int table : choice.Tables()) {
+        tables += (tables.empty() ? "" : ", ") + std::to_string(table);
     }
-    out += out.empty() ? "Calm" : "; Calm";
-    if (choice.calmRound != DefaultCalmRound) {
-        out += ", ";
-        AppendDecimal(out, choice.calmRound);
-        out += " problems";
+    if (choice.otherFactorMax != LongOtherFactor) {
+        return tables;
     }
+    // Translators: {1} lists times tables asked with the other factor up to 12
+    return FormatText(Tr("{1} to 12"), {tables});
+}
+
+// The facts and the pace in a few words, "; " between them: "7; within 20; Calm".
+std::string ShownFactsAndPace(const FactChoice& choice) {
+    std::vector<std::string> parts;
+    if (choice.TablesChosen()) {
+        parts.push_back(ShownTables(choice));
+    }
+    if (choice.band != SumBand::Levels) {
+        parts.push_back(FormatText(Tr("within {1}"), {std::to_string(choice.BandLimit())}));
+    }
+    if (choice.Calm()) {
+        parts.push_back(
+            choice.calmRound == DefaultCalmRound
+                ? std::string(TrIn("chosen pace", "Calm"))
+                : FormatText(Tr("Calm, {1} problems"), {std::to_string(choice.calmRound)}));
+    }
+    std::string shown;
+    for (const std::string& part : parts) {
+        shown += (shown.empty() ? "" : "; ") + part;
+    }
+    return shown;
 }
 
 } // namespace
@@ -170,10 +199,11 @@ FactChoice ChoiceInUse(const FactChoice& choice, const OperationChoice& operatio
 std::string FactsWarning(const FactChoice& choice, const OperationChoice& operations) {
     const FactChoice used = ChoiceInUse(choice, operations);
     if (choice.TablesChosen() && !used.TablesChosen()) {
-        return "The tables need x or \x89 switched on.";
+        // Translators: x is the multiplication sign and the last sign the division sign
+        return Tr("The tables need x or \x89 switched on.");
     }
     if (choice.band != used.band) {
-        return "The sums need + or - switched on.";
+        return Tr("The sums need + or - switched on.");
     }
     return std::string();
 }
@@ -186,30 +216,28 @@ std::string FactsSummary(const FactChoice& choice, const OperationChoice& operat
     if (!warning.empty()) {
         return warning;
     }
-    std::string shown = DescribeFacts(choice);
-    AppendPace(shown, choice);
-    return "Facts: " + shown;
+    return FormatText(Tr("Facts: {1}"), {ShownFactsAndPace(choice)});
 }
 
 FactsScreen::FactsScreen() {
-    items[BackItem].label = "Back";
+    items[BackItem].label = TrMark("Back");
     for (int t = 0; t < LastListedTable; ++t) {
         items[FirstTableItem + t].label = std::to_string(t + 1);
     }
     items[QuickTablesItem].label = "2, 5, 10";
-    items[AllTablesItem].label = "All";
+    items[AllTablesItem].label = TrMark("All");
     items[TypedTableItem].hidden = true; // the field draws itself
-    items[ShortFactorItem].label = "up to 10";
-    items[LongFactorItem].label = "up to 12";
+    items[ShortFactorItem].label = TrMark("up to 10");
+    items[LongFactorItem].label = TrMark("up to 12");
     for (int b = 0; b < SumBandCount; ++b) {
         items[FirstBandItem + b].label = BandLabels[b];
     }
-    items[ClockItem].label = "Clock";
-    items[CalmItem].label = "Calm";
+    items[ClockItem].label = TrMark("Clock");
+    items[CalmItem].label = TrMark("Calm");
     for (int r = 0; r < 3; ++r) {
         items[FirstRoundItem + r].label = RoundLabels[r];
     }
-    setupButton.label = "Facts";
+    setupButton.label = TrMark("Facts");
 }
 
 void FactsScreen::Open() {
@@ -310,7 +338,7 @@ bool FactsScreen::ReadLatches(FactChoice& choice) {
 void FactsScreen::MeasureItems(int (&widths)[FactsItemCount]) {
     const int f = FontHeight();
     for (int i = 0; i < FactsItemCount; ++i) {
-        widths[i] = TextWidth(items[i].label.c_str()) + f;
+        widths[i] = TextWidth(items[i].ShownLabel()) + f;
     }
     for (int t = 0; t < LastListedTable; ++t) {
         widths[FirstTableItem + t] = std::max(TextWidth("12") + f, 2 * f);
@@ -324,7 +352,7 @@ void FactsScreen::Draw(const FactChoice& choice, const OperationChoice& operatio
     MeasureItems(widths);
     lastLayout = ComputeFactsLayout(width, FontHeight(), widths);
     const Box& title = lastLayout.title;
-    DrawPlainText(Title, title.x, title.y + CenterOffset(title.height, FontHeight()), Ink);
+    DrawPlainText(Tr("Facts"), title.x, title.y + CenterOffset(title.height, FontHeight()), Ink);
     DrawCaptions();
     DrawItems(choice);
     DrawMessage(choice, operations);
@@ -334,8 +362,9 @@ void FactsScreen::Draw(const FactChoice& choice, const OperationChoice& operatio
 void FactsScreen::DrawCaptions() {
     for (int s = 0; s < FactsSections; ++s) {
         const Box& caption = lastLayout.captions[s];
-        if (TextWidth(Captions[s]) <= caption.width) {
-            DrawStyledLine(Captions[s], caption.x, caption.y, CaptionColour);
+        const char* shown = Tr(Captions[s]);
+        if (TextWidth(shown) <= caption.width) {
+            DrawStyledLine(shown, caption.x, caption.y, CaptionColour);
         }
     }
 }
@@ -375,7 +404,8 @@ void FactsScreen::DrawField(const FactChoice& choice) {
 }
 
 void FactsScreen::DrawMessage(const FactChoice& choice, const OperationChoice& operations) {
-    const std::string shown = message.empty() ? FactsWarning(choice, operations) : message;
+    const std::string shown =
+        message.empty() ? FactsWarning(choice, operations) : Tr(message.c_str());
     const Box& row = lastLayout.message;
     if (!shown.empty() && TextWidth(shown.c_str()) <= row.width) {
         DrawStyledLine(shown.c_str(), row.x, row.y, MessageColour);
@@ -386,13 +416,15 @@ void FactsScreen::DrawKeysHelp(int width, int height) {
     const int f = FontHeight();
     const int top = height - f - f / 2;
     const int contentBottom = Bottom(lastLayout.items[FactsItemCount - 1]);
-    if (top >= contentBottom + f && TextWidth(KeysHelp) <= width - f) {
-        DrawPlainText(KeysHelp, f / 2, top, QuietColour);
+    // Translators: the letters name keys and stay as they are
+    const char* help = Tr("Keys: 1-9 and 0 tables, C none, T type, K pace, Esc back");
+    if (top >= contentBottom + f && TextWidth(help) <= width - f) {
+        DrawPlainText(help, f / 2, top, QuietColour);
     }
 }
 
 bool FactsScreen::DrawSetupButton(const Box& room) {
-    const int needed = TextWidth(setupButton.label.c_str()) + FontHeight();
+    const int needed = TextWidth(setupButton.ShownLabel()) + FontHeight();
     if (needed > room.width) {
         return false;
     }

@@ -4,14 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "base/number_text.h"
 #include "game/arithmetic_game.h"
 #include "game/panel_drawing.h"
 #include "render/primitives.h"
+#include "text/translate.h"
 
 namespace {
 
-constexpr char ChosenFactsKeptApartLine[] = "Games with chosen facts stay out of the high scores.";
+constexpr const char* ChosenFactsKeptApartLine =
+    TrMark("Games with chosen facts stay out of the high scores.");
 
 } // namespace
 
@@ -30,10 +31,9 @@ void ArithmeticGame::DrawCountPanel(const Box& panel, const char* caption, int n
     int y = panel.y;
     DrawCaption(caption, panel, y);
     DrawBox(panel.x, y, panel.width, panel.height, Ink, 1, PanelFill);
-    std::string text;
-    AppendDecimal(text, number);
-    text += " of ";
-    AppendDecimal(text, count);
+    // Translators: a count of problems, "3 of 20"
+    const std::string text =
+        FormatText(Tr("{1} of {2}"), {std::to_string(number), std::to_string(count)});
     DrawBoxedLine(text.c_str(), panel.x, y, panel.width, panel.height);
 }
 

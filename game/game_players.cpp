@@ -40,21 +40,21 @@ void ArithmeticGame::CarryOut(const PlayersRequest& request) {
         if (AddPlayer(request.name)) {
             LeavePlayers(false);
         } else {
-            players.Fail("The new player's folder could not be made.");
+            players.Fail(TrMark("The new player's folder could not be made."));
         }
         return;
     case PlayersRequestKind::Rename:
         if (RenamePlayer(request.index, request.name)) {
             players.ShowList(roster);
         } else {
-            players.Fail("The name could not be saved.");
+            players.Fail(TrMark("The name could not be saved."));
         }
         return;
     case PlayersRequestKind::Remove:
         if (RemovePlayer(request.index)) {
             players.ShowList(roster);
         } else {
-            players.Fail("The player's files could not be moved.");
+            players.Fail(TrMark("The player's files could not be moved."));
         }
         return;
     case PlayersRequestKind::ToMenu: LeavePlayers(true); return;

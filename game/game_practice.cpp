@@ -54,7 +54,7 @@ void ArithmeticGame::DrawGameOverControls(int top) {
         return;
     }
     const int f = FontHeight();
-    button.SetSize(TextWidth(button.label.c_str()) + 2 * f, 2 * f);
+    button.SetSize(TextWidth(button.ShownLabel()) + 2 * f, 2 * f);
     if (top + button.GetHeight() > height || button.GetWidth() > width) {
         return; // the key still starts the round
     }

@@ -13,6 +13,7 @@
 #include "render/primitives.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -27,15 +28,27 @@ std::string OperandLine(const Problem& problem) {
     return line;
 }
 
+// The width the command bar needs for its widest label in each of its three buttons.
+int CommandBarNeeded(ButtonGrid& commandBar) {
+    int widest = 0;
+    for (int i = 0; i < 3; ++i) {
+        widest = std::max(widest, TextWidth(commandBar.Item(i).ShownLabel()));
+    }
+    return 3 * (widest + FontHeight() / 2);
+}
+
 } // namespace
 
 const char* ArithmeticGame::ShortOrLong(const char* shortText, const char* longText) const {
-    return (width < height || IsNearlySquare()) ? shortText : longText;
+    return Tr((width < height || IsNearlySquare()) ? shortText : longText);
 }
 
 void ArithmeticGame::ApplyLayout() {
     SelectShellFont();
-    layout = ComputeGameLayout(width, height, FontHeight(), IsNearlySquare(), SetupAreaNeeded());
+    // Long setup texts never take the keypad's room below what its command labels need: the
+    // setup screen then shows what fits, as in any small window.
+    const int leftNeeded = std::min(SetupAreaNeeded(), width - CommandBarNeeded(commandBar));
+    layout = ComputeGameLayout(width, height, FontHeight(), IsNearlySquare(), leftNeeded);
     commandBar.SetPosition(layout.commandBar.x, layout.commandBar.y);
     commandBar.SetSize(layout.commandBar.width, layout.commandBar.height);
     keypad.SetPosition(layout.keypad.x, layout.keypad.y);
@@ -97,7 +110,7 @@ void ArithmeticGame::DrawProblem(const Box& box, const Problem& problem, const s
         SelectShellFont();
         TextStyle style = MarkupStyle(CaptionColour);
         style.boxWidth = box.width;
-        DrawText(ShortOrLong("Challenge", "Challenge Problem"), box.x,
+        DrawText(ShortOrLong(TrMark("Challenge"), TrMark("Challenge Problem")), box.x,
                  top - FontHeightMultiple(1, 1), style);
         SetCurrentFont(font);
     }
@@ -179,25 +192,22 @@ void ArithmeticGame::DrawStatus(const Box& box, bool showScore, bool showLevel, 
     }
     // Fixed slots, a third each: a hidden line leaves its slot empty.
     const int slot = box.height / 3;
-    std::string text;
     if (showScore) {
-        text = "Score: ";
-        AppendDecimal(text, static_cast<int>(score));
+        const std::string text =
+            FormatText(Tr("Score: {1}"), {std::to_string(static_cast<int>(score))});
         DrawBoxedLine(text.c_str(), box.x, box.y, box.width, slot);
     }
     if (showLevel) {
-        text = "Level: ";
-        AppendDecimal(text, level);
+        const std::string text = FormatText(Tr("Level: {1}"), {std::to_string(level)});
         DrawBoxedLine(text.c_str(), box.x, box.y + slot, box.width, slot);
     }
     if (showProblem) {
-        text = "Challenge";
-        if (!challengeActive) {
-            text = "Problem: ";
-            AppendDecimal(text, dealer.problemNumber);
-            text += "/";
-            AppendDecimal(text, dealer.problemsPerLevel - 1);
-        }
+        // Translators: the problem's number in the level and the level's problems, "3/9"
+        const std::string text =
+            challengeActive
+                ? std::string(Tr("Challenge"))
+                : FormatText(Tr("Problem: {1}/{2}"), {std::to_string(dealer.problemNumber),
+                                                      std::to_string(dealer.problemsPerLevel - 1)});
         DrawBoxedLine(text.c_str(), box.x, box.y + 2 * slot, box.width, slot);
     }
 }
@@ -212,13 +222,14 @@ void ArithmeticGame::DrawControlColumn() {
 void ArithmeticGame::DrawPlayScreen() {
     SelectShellFont();
     if (CalmRound()) {
-        DrawCountPanel(layout.timePanel, "Calm", problemsFinished + 1, dealer.facts.calmRound);
+        DrawCountPanel(layout.timePanel, TrIn("chosen pace", "Calm"), problemsFinished + 1,
+                       dealer.facts.calmRound);
     } else {
-        DrawTimePanel(layout.timePanel, "Time", true);
+        DrawTimePanel(layout.timePanel, Tr("Time"), true);
     }
     if (!challengeActive) {
         DrawProblem(layout.previewBox, dealer.nextProblem, nullptr, Ink,
-                    ShortOrLong("Next", "Next Problem"), true);
+                    ShortOrLong(TrMark("Next"), TrMark("Next Problem")), true);
     }
     DrawStatus(layout.statusBox, !CalmRound(), true, true, !IsTinyScreen());
     DrawAnswerArea(dealer.currentProblem);

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string>
 
-#include "base/number_text.h"
 #include "game/panel_drawing.h"
 #include "progress/milestones.h"
 #include "render/primitives.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -158,9 +158,8 @@ int BadgeHeight() {
 }
 
 std::string MoreBadgesText(int hidden) {
-    std::string text = "+";
-    AppendDecimal(text, hidden);
-    return text + " more";
+    // Translators: how many badges there was no room for
+    return FormatText(Tr("+{1} more"), {std::to_string(hidden)});
 }
 
 void DrawMilestoneBadges(const std::vector<Milestone>& newestFirst, const std::vector<Box>& areas) {

@@ -1,8 +1,9 @@
 // What the game's screens draw alike: the panels' and captions' colours, a line of text
-// centred in a box, and drawing in a font of its own.
+// centred in a box.
 #pragma once
 
 #include "base/color.h"
+#include "shell/shrunk_font.h"
 #include "text/text.h"
 
 constexpr ColorRef PanelFill = 0xDCDCFF;
@@ -16,13 +17,3 @@ constexpr ColorRef RuleColour = 0x969696;
 
 // text with markup, in ink, centred in the box of boxWidth x boxHeight at (x, y).
 void DrawBoxedLine(const char* text, int x, int y, int boxWidth, int boxHeight);
-
-// Draws with font current (when there is one), then makes the previous font current again.
-template <typename Drawing> void DrawInFont(Font* font, Drawing draw) {
-    Font* previous = CurrentFont();
-    if (font != nullptr) {
-        SetCurrentFont(font);
-    }
-    draw();
-    SetCurrentFont(previous);
-}

@@ -9,10 +9,10 @@
 #include "shell/player_names.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
-constexpr char Title[] = "Who is playing?";
 constexpr ColorRef MessageColour = 0x0000C0;
 constexpr ColorRef EntryFill = 0xFFFFFF;
 constexpr int MostColumns = 4;
@@ -28,11 +28,14 @@ struct Action {
 
 // Each mode's actions, the unused ones without a label.
 constexpr Action ModeActions[3][3] = {
-    {{"Add (N)", "Add", 'N'},
-     {"Rename (R)", "Rename", 'R'},
-     {"Remove (Del)", "Remove", KeyCode::Delete}},
-    {{"OK (Enter)", "OK", KeyCode::Return}, {"Cancel (Esc)", "Cancel", KeyCode::Escape}, {}},
-    {{"Yes (Y)", "Yes", 'Y'}, {"No", "No", KeyCode::Escape}, {}},
+    // Translators: in brackets the key that does the same: a letter key stays as it is
+    {{TrMark("Add (N)"), TrMark("Add"), 'N'},
+     {TrMark("Rename (R)"), TrMark("Rename"), 'R'},
+     {TrMark("Remove (Del)"), TrMark("Remove"), KeyCode::Delete}},
+    {{TrMark("OK (Enter)"), TrMark("OK"), KeyCode::Return},
+     {TrMark("Cancel (Esc)"), TrMark("Cancel"), KeyCode::Escape},
+     {}},
+    {{TrMark("Yes (Y)"), TrMark("Yes"), 'Y'}, {TrMark("No"), TrMark("No"), KeyCode::Escape}, {}},
 };
 
 const Action (&ActionsOf(PlayersScreen::Mode mode))[3] {
@@ -143,8 +146,8 @@ void PlayersScreen::ShowList(const PlayerRoster& roster) {
     typed.clear();
 }
 
-void PlayersScreen::Fail(const std::string& why) {
-    message = why;
+void PlayersScreen::Fail(const char* why) {
+    message = Tr(why);
 }
 
 PlayersRequest PlayersScreen::OnKey(int key, const PlayerRoster& roster) {
@@ -179,8 +182,9 @@ PlayersRequest PlayersScreen::OnListKey(int key, const PlayerRoster& roster) {
     case KeyCode::Down: MoveChoice(lastLayout.columns, roster); break;
     case 'N':
         if (roster.Full()) {
-            message = "There are " + std::to_string(MaxPlayers) +
-                      " players, the most there can be: remove one first.";
+            message = FormatText(Tr("There are {1} players, the most there can be: remove one "
+                                    "first."),
+                                 {std::to_string(MaxPlayers)});
         } else {
             StartEntry(key, roster);
         }
@@ -190,7 +194,7 @@ PlayersRequest PlayersScreen::OnListKey(int key, const PlayerRoster& roster) {
         if (roster.CanRemove(chosen)) {
             mode = Mode::Confirm;
         } else {
-            message = "The only player cannot be removed.";
+            message = Tr("The only player cannot be removed.");
         }
         break;
     case KeyCode::Escape: return {PlayersRequestKind::ToMenu, -1, std::string()};
@@ -277,14 +281,14 @@ void PlayersScreen::Draw(const PlayerRoster& roster, int width, int height) {
     int widths[3] = {};
     int total = 0;
     for (int i = 0; i < 3; ++i) {
-        widths[i] = labels[i].label != nullptr ? TextWidth(labels[i].label) + f : 0;
+        widths[i] = labels[i].label != nullptr ? TextWidth(Tr(labels[i].label)) + f : 0;
         total += widths[i] + f;
     }
     const bool shortLabels = total > width;
     for (int i = 0; i < 3; ++i) {
         if (labels[i].label != nullptr) {
             actions[i].label = shortLabels ? labels[i].shortLabel : labels[i].label;
-            widths[i] = TextWidth(actions[i].label.c_str()) + f;
+            widths[i] = TextWidth(actions[i].ShownLabel()) + f;
         }
     }
     const int count = static_cast<int>(roster.players.size());
@@ -292,7 +296,7 @@ void PlayersScreen::Draw(const PlayerRoster& roster, int width, int height) {
     const int nameWidth = PlainTextWidth(WidestName(roster, 0, count).c_str());
     lastLayout = ComputePlayersLayout(width, height, f, count, NumberColumn() + nameWidth, widths);
     const Box& title = lastLayout.title;
-    DrawPlainText(Title, title.x, title.y + CenterOffset(title.height, f), Ink);
+    DrawPlainText(Tr("Who is playing?"), title.x, title.y + CenterOffset(title.height, f), Ink);
     switch (mode) {
     case Mode::List: DrawList(roster); break;
     case Mode::Entry: DrawEntry(roster, width); break;
@@ -359,8 +363,9 @@ void PlayersScreen::DrawEntry(const PlayerRoster& roster, int width) {
     const int m = lastLayout.gap;
     const int top = lastLayout.firstButton.y;
     const std::string prompt =
-        renaming ? "A new name for " + roster.players[static_cast<std::size_t>(chosen)].name + ":"
-                 : std::string("The new player's name:");
+        renaming ? FormatText(Tr("A new name for {1}:"),
+                              {roster.players[static_cast<std::size_t>(chosen)].name})
+                 : std::string(Tr("The new player's name:"));
     DrawPlainText(CutToFit(prompt, width - 2 * m).c_str(), m, top, Ink);
     const int boxWidth = std::min(width - 2 * m, LongestNameWidth() + f);
     const int boxTop = top + f + f / 2;
@@ -378,9 +383,10 @@ void PlayersScreen::DrawConfirm(const PlayerRoster& roster, int width) {
     const int m = lastLayout.gap;
     const int top = lastLayout.firstButton.y;
     const std::string question =
-        "Remove " + roster.players[static_cast<std::size_t>(chosen)].name + "?";
+        FormatText(Tr("Remove {1}?"), {roster.players[static_cast<std::size_t>(chosen)].name});
     DrawPlainText(CutToFit(question, width - 2 * m).c_str(), m, top, Ink);
-    const char* kept = "Their files are kept in the \"removed players\" folder.";
+    // Translators: "removed players" is the name of the folder on disk
+    const char* kept = Tr("Their files are kept in the \"removed players\" folder.");
     if (TextWidth(kept) <= width - 2 * m) {
         DrawPlainText(kept, m, top + f + f / 2, QuietColour);
     }

@@ -60,8 +60,9 @@ class PlayersScreen {
     // The request was carried out, or the entry left: the list again, the choice kept
     // (the one after a removed player, or the last).
     void ShowList(const PlayerRoster& roster);
-    // The request could not be carried out: why, shown where the screen stands.
-    void Fail(const std::string& why);
+    // The request could not be carried out: why (English, marked), shown translated where the
+    // screen stands.
+    void Fail(const char* why);
 
     // The setup screen's control: the name, in room's right end, the largest font that
     // leaves room for it; nothing drawn where even a cut name has no room.

@@ -7,13 +7,10 @@
 #include "progress/milestones.h"
 #include "progress/progress_export.h"
 #include "text/program_path.h"
+#include "text/translate.h"
 #include "ui/shell_open.h"
 
 namespace {
-
-// Short enough to fit beside the title at 640 pixels: the damaged file's copy is named,
-// not its folder.
-constexpr char DamagedHistoryText[] = "Damaged: ";
 
 struct ExportedFile {
     const char* name;
@@ -72,7 +69,9 @@ void ProgressFeature::OpenScreen() {
     // Said once, the first time the screen opens after the load found damage.
     if (!file.damagedFileKept.empty()) {
         const std::string& kept = file.damagedFileKept;
-        screen.message = DamagedHistoryText + kept.substr(FolderOfPath(kept).size());
+        // Short enough to fit beside the title at 640 pixels: the damaged file's copy is
+        // named, not its folder.
+        screen.message = FormatText(Tr("Damaged: {1}"), {kept.substr(FolderOfPath(kept).size())});
         file.damagedFileKept.clear();
     }
     screen.Summarise(history);
@@ -82,12 +81,15 @@ void ProgressFeature::Export() {
     for (const ExportedFile& exported : ExportedFiles) {
         if (!ExportProgressCsv(DataStoreForThisRun(), file, exported.name,
                                exported.text(history))) {
-            const std::string failed = std::string("Could not write ") + exported.name;
-            screen.ShowExportNote(file.folder.empty() ? failed : failed + " in", file.folder);
+            // Translators: {1} is a file's name; the folder follows on the next line
+            const char* failed =
+                file.folder.empty() ? Tr("Could not write {1}") : Tr("Could not write {1} in");
+            screen.ShowExportNote(FormatText(failed, {exported.name}), file.folder);
             return;
         }
     }
-    screen.ShowExportNote("Saved to", file.folder);
+    // Translators: the folder follows on the next line
+    screen.ShowExportNote(Tr("Saved to"), file.folder);
 }
 
 void ProgressFeature::NextFluentThreshold() {

@@ -14,6 +14,7 @@
 #include "shell/game_shell.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -23,8 +24,6 @@ constexpr int ListLines = ListedFacts + 1;
 // The tables the grid shows, in the order of ProgressFigures::grids.
 constexpr std::uint8_t GridOperations[2] = {OpMultiply, OpAdd};
 
-constexpr char EmptyHistoryText[] = "No games yet: play one and your progress shows here.";
-constexpr char TitleText[] = "Progress";
 // The count's columns stand this many font heights apart.
 constexpr int CountGap = 2;
 // The chart's caption, legend, plot and dates need this many font heights.
@@ -43,7 +42,11 @@ void DrawCaption(const char* caption, const Box& box) {
 }
 
 int NameColumn() {
-    return TextWidth("Subtract") + 2 * SpaceWidth();
+    int widest = 0;
+    for (const OperationInfo& operation : OperationTable) {
+        widest = std::max(widest, TextWidth(Tr(operation.name)));
+    }
+    return widest + 2 * SpaceWidth();
 }
 
 int PercentColumn() {
@@ -60,13 +63,13 @@ void PlaceButton(Button& button, const Box& box) {
 }
 
 void DrawOperations(const OperationFigures (&operations)[OperationCount], const Box& box) {
-    DrawCaption("By operation", box);
+    DrawCaption(Tr("By operation"), box);
     int y = box.y + FontHeight() + FontHeight() / 4;
     for (int i = 0; i < OperationCount; ++i) {
         if (y + FontHeight() > BottomOf(box)) {
             return;
         }
-        DrawPlainText(OperationTable[i].name, box.x, y, Ink);
+        DrawPlainText(Tr(OperationTable[i].name), box.x, y, Ink);
         const OperationFigures& figures = operations[i];
         if (figures.asked == 0) {
             DrawPlainText("-", box.x + NameColumn(), y, QuietColour);
@@ -160,13 +163,13 @@ std::vector<FactRecord> Copies(const std::vector<const FactRecord*>& facts) {
 
 // Names the table a press switches to.
 const char* GridButtonLabel(std::uint8_t shown) {
-    return shown == OpMultiply ? "Show +" : "Show x";
+    // Translators: x is the multiplication sign
+    return shown == OpMultiply ? TrMark("Show +") : TrMark("Show x");
 }
 
 std::string FluentButtonLabel(int seconds) {
-    std::string label = "Fluent: ";
-    AppendDecimal(label, seconds);
-    return label + " s";
+    // Translators: the seconds within which a fact answered right is fluent
+    return FormatText(Tr("Fluent: {1} s"), {std::to_string(seconds)});
 }
 
 // Wide enough for the longest threshold's label.
@@ -174,8 +177,8 @@ int FluentButtonWidth() {
     return TextWidth(FluentButtonLabel(12).c_str()) + FontHeight();
 }
 
-int OpenFolderButtonWidth() {
-    return TextWidth("Open folder") + FontHeight();
+int OpenFolderButtonWidth(const Button& button) {
+    return TextWidth(button.ShownLabel()) + FontHeight();
 }
 
 // The fewest rows, then the fewest columns, in which each column is at least five sixths of
@@ -237,9 +240,10 @@ ProgressLayout ComputeProgressLayout(int width, int height, const ProgressMeasur
     const int f = measures.fontHeight;
     const int m = std::max(2, f / 2);
     layout.titleRow = {m, m, width - 2 * m, 2 * f};
-    layout.backButton = {width - m - 4 * f, m, 4 * f, 2 * f};
-    layout.exportButton = {layout.backButton.x - m - 5 * f, m, 5 * f, 2 * f};
-    layout.gridButton = {layout.exportButton.x - m - 5 * f, m, 5 * f, 2 * f};
+    const int(&widths)[3] = measures.titleButtonWidths;
+    layout.backButton = {width - m - widths[0], m, widths[0], 2 * f};
+    layout.exportButton = {layout.backButton.x - m - widths[1], m, widths[1], 2 * f};
+    layout.gridButton = {layout.exportButton.x - m - widths[2], m, widths[2], 2 * f};
     const int fluentWidth = measures.fluentButtonWidth;
     const int fluentInTitleX = layout.gridButton.x - m - fluentWidth;
     const bool fluentInTitle = fluentInTitleX >= 2 * m + measures.titleWidth;
@@ -330,11 +334,13 @@ std::vector<Box> BadgeAreas(const ProgressLayout& layout, int titleRoomX, int le
 }
 
 ProgressScreen::ProgressScreen() : gridOperation(OpMultiply) {
-    backButton.label = "Back";
-    exportButton.label = "Export";
+    backButton.label = TrMark("Back");
+    exportButton.label = TrMark("Export");
     gridButton.label = GridButtonLabel(gridOperation);
-    fluentButton.label = FluentButtonLabel(FluentSecondsChoices[0]);
-    openFolderButton.label = "Open folder";
+    // Made in the shown language each frame, as the threshold in it changes.
+    fluentButton.translateLabel = false;
+    fluentButton.label = FluentButtonLabel(figures.fluentSeconds);
+    openFolderButton.label = TrMark("Open folder");
 }
 
 void ProgressScreen::SwitchGrid() {
@@ -360,6 +366,7 @@ void ProgressScreen::DrawButtons(const ProgressLayout& layout) {
     PlaceButton(gridButton, layout.gridButton);
     gridButton.Draw();
     PlaceButton(fluentButton, layout.fluentButton);
+    fluentButton.label = FluentButtonLabel(figures.fluentSeconds);
     fluentButton.Draw();
 }
 
@@ -389,11 +396,10 @@ void ProgressScreen::Summarise(const ProgressHistory& history) {
         }
     }
     figures.counts.clear();
-    for (const FluencyCount& count : FluencyCounts(history)) {
-        figures.counts.push_back(FluencyLine(count));
-    }
+    figures.counts = FluencyCounts(history);
     figures.badges.assign(history.milestones.rbegin(), history.milestones.rend());
-    fluentButton.label = FluentButtonLabel(history.options.fluentSeconds);
+    figures.fluentSeconds = history.options.fluentSeconds;
+    fluentButton.label = FluentButtonLabel(figures.fluentSeconds);
     for (int i = 0; i < OperationCount; ++i) {
         figures.operations[i] = FiguresFor(history, OperationTable[i].code);
     }
@@ -404,18 +410,28 @@ void ProgressScreen::Summarise(const ProgressHistory& history) {
 ProgressMeasures ProgressScreen::Measure(int width) const {
     ProgressMeasures measures;
     measures.fontHeight = FontHeight();
-    measures.titleWidth = TextWidth(TitleText);
+    measures.titleWidth = TextWidth(Tr("Progress"));
     measures.operationsWidth = OperationsWidth();
-    measures.gridCaptionWidth = TextWidth(GridCaption(OpMultiply));
+    measures.gridCaptionWidth =
+        std::max(TextWidth(GridCaption(OpMultiply)), TextWidth(GridCaption(OpAdd)));
     measures.fluentButtonWidth = FluentButtonWidth();
+    const int f = measures.fontHeight;
+    measures.titleButtonWidths[0] = std::max(4 * f, TextWidth(backButton.ShownLabel()) + f / 4);
+    measures.titleButtonWidths[1] = std::max(5 * f, TextWidth(exportButton.ShownLabel()) + f / 4);
+    // Both labels, so a press never moves the buttons.
+    measures.titleButtonWidths[2] =
+        std::max({5 * f, TextWidth(Tr(GridButtonLabel(OpMultiply))) + f / 4,
+                  TextWidth(Tr(GridButtonLabel(OpAdd))) + f / 4});
     if (!figures.empty) {
         measures.countLines = static_cast<int>(figures.counts.size());
-        for (const std::string& line : figures.counts) {
+        for (const FluencyCount& count : figures.counts) {
+            const std::string line = FluencyLine(count);
             measures.countLineWidth = std::max(measures.countLineWidth, TextWidth(line.c_str()));
         }
     }
     if (!noteSaid.empty()) {
-        measures.openFolderButtonWidth = FolderOpenable() ? OpenFolderButtonWidth() : 0;
+        measures.openFolderButtonWidth =
+            FolderOpenable() ? OpenFolderButtonWidth(openFolderButton) : 0;
         const int noteWidth = NoteWidth(width, measures.fontHeight, measures.openFolderButtonWidth);
         measures.noteLines = 1 + static_cast<int>(WrappedFolder(noteFolder, noteWidth).size());
     }
@@ -426,8 +442,9 @@ int ProgressScreen::DrawTitleRow(const ProgressLayout& layout) {
     const int f = FontHeight();
     const Box& title = layout.titleRow;
     const int titleY = title.y + CenterOffset(title.height, f);
-    DrawPlainText(TitleText, title.x, titleY, Ink);
-    int roomX = title.x + TextWidth(TitleText) + 2 * SpaceWidth();
+    const char* titleText = Tr("Progress");
+    DrawPlainText(titleText, title.x, titleY, Ink);
+    int roomX = title.x + TextWidth(titleText) + 2 * SpaceWidth();
     // The name where the title row has room for it before the buttons.
     const int buttonsLeft = figures.empty ? layout.backButton.x : TitleButtonsLeft(layout);
     const int nameWidth = PlainTextWidth(playerName.c_str());
@@ -467,10 +484,12 @@ void ProgressScreen::DrawCounts(const ProgressLayout& layout) {
     const int column = CountColumnWidth(layout, gap);
     const int shown =
         std::min(static_cast<int>(figures.counts.size()), layout.countRows * layout.countColumns);
+    std::vector<std::string> lines;
     std::string widest;
     for (int i = 0; i < shown; ++i) {
-        const std::string& line = figures.counts[static_cast<std::size_t>(i)];
-        widest = TextWidth(line.c_str()) > TextWidth(widest.c_str()) ? line : widest;
+        lines.push_back(FluencyLine(figures.counts[static_cast<std::size_t>(i)]));
+        widest =
+            TextWidth(lines.back().c_str()) > TextWidth(widest.c_str()) ? lines.back() : widest;
     }
     Font* font =
         TextWidth(widest.c_str()) <= column ? CurrentFont() : countFont.Fit(widest, column, f);
@@ -478,7 +497,7 @@ void ProgressScreen::DrawCounts(const ProgressLayout& layout) {
         for (int i = 0; i < shown; ++i) {
             const int x = layout.counts.x + i % layout.countColumns * (column + gap);
             const int y = layout.counts.y + i / layout.countColumns * f;
-            DrawPlainText(figures.counts[static_cast<std::size_t>(i)].c_str(), x,
+            DrawPlainText(lines[static_cast<std::size_t>(i)].c_str(), x,
                           y + CenterOffset(f, FontHeight()), Ink);
         }
     });
@@ -493,8 +512,9 @@ void ProgressScreen::Draw(int width, int height) {
     if (figures.empty) {
         PlaceButton(backButton, layout.backButton);
         backButton.Draw();
-        DrawPlainText(EmptyHistoryText, CenterOffset(width, TextWidth(EmptyHistoryText)),
-                      CenterOffset(height, f), QuietColour);
+        const char* empty = Tr("No games yet: play one and your progress shows here.");
+        DrawPlainText(empty, CenterOffset(width, TextWidth(empty)), CenterOffset(height, f),
+                      QuietColour);
         return;
     }
     DrawButtons(layout);
@@ -517,7 +537,8 @@ void ProgressScreen::Draw(int width, int height) {
     DrawMilestoneBadges(figures.badges,
                         BadgeAreas(layout, titleRoomX, legendFits ? legendLines : 0, f));
     Font* lines = FactLineFont(layout);
-    DrawFactList("Slowest", "None timed yet", FactTime, figures.slowest, layout.slowest, lines);
-    DrawFactList("Most missed", "None missed yet", FactMisses, figures.missed, layout.missed,
+    DrawFactList(Tr("Slowest"), Tr("None timed yet"), FactTime, figures.slowest, layout.slowest,
                  lines);
+    DrawFactList(Tr("Most missed"), Tr("None missed yet"), FactMisses, figures.missed,
+                 layout.missed, lines);
 }

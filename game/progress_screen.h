@@ -15,10 +15,12 @@
 
 #include "game/fact_grid.h"
 #include "game/game_layout.h"
-#include "game/shrunk_font.h"
+#include "progress/fluency.h"
+#include "progress/fluency_count.h"
 #include "progress/operations.h"
 #include "progress/progress_history.h"
 #include "progress/progress_summary.h"
+#include "shell/shrunk_font.h"
 #include "ui/button.h"
 
 class Font;
@@ -49,6 +51,9 @@ struct ProgressMeasures {
     int operationsWidth = 0;
     int gridCaptionWidth = 0;
     int fluentButtonWidth = 0;
+    // Back, Export and the grid's switch: at least 4, 5 and 5 font heights, wider for a
+    // longer label.
+    int titleButtonWidths[3] = {};
     int countLines = 0; // one per operation practised
     int countLineWidth = 0;
     int noteLines = 0; // 0 without a note
@@ -76,8 +81,9 @@ struct ProgressFigures {
     std::vector<GameRecord> charted;
     GridColours grids[2] = {}; // multiplication, addition
     GridFluent fluent[2] = {};
-    std::vector<std::string> counts; // "Multiplication: 63 of 100 facts fluent"
-    std::vector<Milestone> badges;   // newest first
+    std::vector<FluencyCount> counts; // each drawn "Multiplication: 63 of 100 facts fluent"
+    int fluentSeconds = FluentSecondsChoices[0];
+    std::vector<Milestone> badges; // newest first
     OperationFigures operations[OperationCount];
     std::vector<FactRecord> slowest;
     std::vector<FactRecord> missed;

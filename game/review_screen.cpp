@@ -7,6 +7,7 @@
 #include "game/arithmetic_game.h"
 #include "game/panel_drawing.h"
 #include "render/primitives.h"
+#include "text/translate.h"
 
 void ReviewScreen::Update(ArithmeticGame& game) {
     if (game.skipButton.WasClicked()) {
@@ -46,16 +47,16 @@ void ReviewScreen::Next(ArithmeticGame& game) {
 
 void ReviewScreen::Draw(ArithmeticGame& game) {
     game.SelectShellFont();
-    game.DrawCountPanel(game.layout.timePanel, "Review", round.Number(), round.Count());
+    game.DrawCountPanel(game.layout.timePanel, Tr("Review"), round.Number(), round.Count());
     if (const Problem* next = round.Next()) {
         game.DrawProblem(game.layout.previewBox, *next, nullptr, Ink,
-                         game.ShortOrLong("Next", "Next Problem"), true);
+                         game.ShortOrLong(TrMark("Next"), TrMark("Next Problem")), true);
     }
     const Box& status = game.layout.statusBox;
     if (!game.IsTinyScreen()) {
         DrawBox(status.x, status.y, status.width, status.height, Ink, 1, ScoreFill);
     }
-    DrawBoxedLine(game.ShortOrLong("No clock", "No clock, no score"), status.x, status.y,
-                  status.width, status.height);
+    DrawBoxedLine(game.ShortOrLong(TrMark("No clock"), TrMark("No clock, no score")), status.x,
+                  status.y, status.width, status.height);
     game.DrawAnswerArea(round.Current());
 }

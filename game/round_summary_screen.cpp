@@ -6,6 +6,7 @@
 #include "base/key_translation.h"
 #include "game/panel_drawing.h"
 #include "progress/progress_summary.h"
+#include "text/translate.h"
 
 namespace {
 
@@ -35,17 +36,18 @@ std::string FittedList(const char* lead, const std::vector<std::string>& items, 
 // is inside the window.
 void DrawNowFluent(const std::vector<std::string>& facts, int width, int height, int top) {
     const int f = FontHeight();
-    const std::size_t count = FittingCount(NowFluentLead, facts, width - 2 * f);
+    const char* lead = Tr(NowFluentLead);
+    const std::size_t count = FittingCount(lead, facts, width - 2 * f);
     if (count > 0 && top + f <= height) {
-        DrawCentred(ListLine(NowFluentLead, facts, count), width, top, Ink);
+        DrawCentred(ListLine(lead, facts, count), width, top, Ink);
     }
 }
 
 } // namespace
 
 RoundSummaryScreen::RoundSummaryScreen() {
-    okButton.label = "OK";
-    practiseButton.label = "Practise misses";
+    okButton.label = TrMark("OK");
+    practiseButton.label = TrMark("Practise misses");
 }
 
 void RoundSummaryScreen::Open(const RoundSummary& figures) {
@@ -75,12 +77,13 @@ RoundSummaryRequest RoundSummaryScreen::ReadLatches() {
 std::vector<std::string> RoundSummaryScreen::BodyLines(int width) const {
     std::vector<std::string> lines{RightFirstTryLine(summary)};
     if (summary.medianMs >= 0) {
-        lines.push_back("Median time " + SecondsText(summary.medianMs));
+        lines.push_back(FormatText(Tr("Median time {1}"), {SecondsText(summary.medianMs)}));
     }
     if (!summary.slowest.empty()) {
-        lines.push_back(FittedList("Slowest:", summary.slowest, width));
+        lines.push_back(FittedList(Tr("Slowest:"), summary.slowest, width));
     }
-    lines.push_back(AnyMissed() ? FittedList("Missed:", summary.missed, width) : "Nothing missed");
+    lines.push_back(AnyMissed() ? FittedList(Tr("Missed:"), summary.missed, width)
+                                : Tr("Nothing missed"));
     return lines;
 }
 
@@ -99,21 +102,21 @@ void RoundSummaryScreen::Draw(int width, int height, const std::string& playerNa
         const int nameWidth = PlainTextWidth(playerName.c_str());
         DrawPlainText(playerName.c_str(), CenterOffset(width, nameWidth), y - 2 * f, Ink);
     }
-    DrawCentred("Round over", width, y, HeadingColour);
+    DrawCentred(Tr("Round over"), width, y, HeadingColour);
     y += 2 * f;
     for (const std::string& line : lines) {
         DrawCentred(line, width, y, Ink);
         y += step;
     }
     y += 2 * f - step; // a blank line under the last
-    DrawCentred(CalmKeptApartLine, width, y, Ink);
+    DrawCentredFitted(Tr(CalmKeptApartLine), width, y, Ink, keptApartFont);
     y += 2 * f;
-    okButton.SetSize(std::max(TextWidth("OK") + 4 * f, 6 * f), 3 * f);
+    okButton.SetSize(std::max(TextWidth(okButton.ShownLabel()) + 4 * f, 6 * f), 3 * f);
     okButton.SetPosition(CenterOffset(width, okButton.GetWidth()), y);
     okButton.Draw();
     y += 4 * f;
     if (AnyMissed()) {
-        practiseButton.SetSize(TextWidth(practiseButton.label.c_str()) + 2 * f, 2 * f);
+        practiseButton.SetSize(TextWidth(practiseButton.ShownLabel()) + 2 * f, 2 * f);
         practiseButton.SetPosition(CenterOffset(width, practiseButton.GetWidth()), y);
         if (y + practiseButton.GetHeight() <= height) {
             practiseButton.Draw();

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "progress/round_summary.h"
+#include "shell/shrunk_font.h"
+#include "text/translate.h"
 #include "ui/button.h"
 
 enum class RoundSummaryRequest { None, Leave, Practise };
@@ -32,7 +34,9 @@ class RoundSummaryScreen {
     bool AnyMissed() const { return !summary.missed.empty(); }
     // The lines under the heading, each list cut to the items that fit in width.
     std::vector<std::string> BodyLines(int width) const;
+
+    ShrunkFont keptApartFont;
 };
 
 // Why a calm round stays out of the high-score table, in one line.
-constexpr char CalmKeptApartLine[] = "Calm rounds stay out of the high scores.";
+constexpr const char* CalmKeptApartLine = TrMark("Calm rounds stay out of the high scores.");

@@ -9,18 +9,19 @@
 #include "render/primitives.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
 constexpr ColorRef ChartFill = 0xFFFFFF;
 constexpr ColorRef ChartRule = 0xD8D8D8;
 // The legend's short form, for charts too narrow for the names even in the smallest font.
-constexpr const char* DifficultyInitials[] = {"E", "N", "H"};
+// Translators: the first letters of the difficulties Easy, Normal and Hard
+constexpr const char* DifficultyInitials[] = {TrMark("E"), TrMark("N"), TrMark("H")};
 // Bluish green, blue and vermillion (Okabe and Ito's), told apart by readers with the common
 // colour-vision deficiencies; the marks differ in shape as well.
 constexpr ColorRef LineColours[] = {0x739E00, 0xB27200, 0x005ED5};
 // Beside an open mark, under a chart that shows games kept apart.
-constexpr char KeptApartNote[] = "chosen facts or calm";
 
 // The score's place on the chart's axis from bottom (0) up to top (maxScore).
 int ScoreY(std::uint32_t score, std::uint32_t maxScore, int top, int bottom) {
@@ -33,7 +34,7 @@ std::string LegendText(const bool (&played)[3], const char* const (&names)[3]) {
     std::string text;
     for (int d = 0; d < 3; ++d) {
         if (played[d]) {
-            text += (text.empty() ? "" : "  ") + std::string(names[d]);
+            text += (text.empty() ? "" : "  ") + std::string(Tr(names[d]));
         }
     }
     return text;
@@ -100,8 +101,9 @@ void DrawChartLegend(const Box& box, int y, const bool (&played)[3],
     int x = RightOf(box) - FontHeight() / 2;
     for (int d = 2; d >= 0; --d) {
         if (played[d]) {
-            x -= TextWidth(names[d]);
-            DrawPlainText(names[d], x, y, LineColours[d]);
+            const char* name = Tr(names[d]);
+            x -= TextWidth(name);
+            DrawPlainText(name, x, y, LineColours[d]);
             x -= MarkRoom();
             DrawMark(d, x + DotRadius(), y + FontHeight() / 2, LineColours[d], false);
             x -= SpaceWidth() * 2;
@@ -173,13 +175,14 @@ void DrawKeptApartNote(const Box& plot, int y, ShrunkFont& noteFont) {
     const int f = FontHeight();
     const int textX = plot.x + 2 * DotRadius() + SpaceWidth();
     const int room = RightOf(plot) - textX;
-    Font* font =
-        TextWidth(KeptApartNote) <= room ? CurrentFont() : noteFont.Fit(KeptApartNote, room, f);
-    if (font == nullptr || font->MeasureText(KeptApartNote) > room) {
+    // Translators: what an open dot on the chart of scores stands for
+    const char* note = Tr("chosen facts or calm");
+    Font* font = TextWidth(note) <= room ? CurrentFont() : noteFont.Fit(note, room, f);
+    if (font == nullptr || font->MeasureText(note) > room) {
         return;
     }
     DrawMark(0, plot.x + DotRadius(), y + f / 2, QuietColour, true);
-    DrawInFont(font, [&] { DrawPlainText(KeptApartNote, textX, y, QuietColour); });
+    DrawInFont(font, [&] { DrawPlainText(note, textX, y, QuietColour); });
 }
 
 // A date under the plot on the row at y: its text and where it starts and ends.
@@ -244,9 +247,9 @@ void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, Shrunk
                     ShrunkFont& noteFont) {
     const int f = FontHeight();
     DrawBox(box.x, box.y, box.width, box.height, RuleColour, 1, ChartFill);
-    DrawPlainText("Scores", box.x + f / 2, box.y + f / 4, CaptionColour);
+    DrawPlainText(Tr("Scores"), box.x + f / 2, box.y + f / 4, CaptionColour);
     if (games.empty()) {
-        DrawPlainText("No finished games yet", box.x + f / 2, box.y + 2 * f, QuietColour);
+        DrawPlainText(Tr("No finished games yet"), box.x + f / 2, box.y + 2 * f, QuietColour);
         return;
     }
     std::uint32_t maxScore = 0;
@@ -256,7 +259,7 @@ void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, Shrunk
         played[std::clamp(game.difficulty, 0, 2)] = true;
     }
     // The legend shares the caption's row when there is room, else takes the row below.
-    const int captionRight = box.x + f / 2 + TextWidth("Scores") + 2 * SpaceWidth();
+    const int captionRight = box.x + f / 2 + TextWidth(Tr("Scores")) + 2 * SpaceWidth();
     const bool ownRow = captionRight + LegendWidth(played, DifficultyNames) > RightOf(box) - f / 2;
     const int legendRows = ownRow ? 1 : 0;
     DrawLegendInRoom(box, box.y + f / 4 + legendRows * f, played, legendFont);

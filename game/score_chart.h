@@ -7,8 +7,8 @@
 
 #include "base/color.h"
 #include "game/game_layout.h"
-#include "game/shrunk_font.h"
 #include "progress/progress_history.h"
+#include "shell/shrunk_font.h"
 
 // The chart in box; the legend in legendFont and the open dots' note in noteFont where the
 // current font is too wide for them.

@@ -10,16 +10,15 @@
 #include "game/panel_drawing.h"
 #include "render/primitives.h"
 #include "text/text.h"
+#include "text/translate.h"
 
 namespace {
 
 constexpr ColorRef HintColour = 0x0000C0;
-// Shown under "Start Game" while it can start nothing.
-constexpr char NoOperationHint[] = "Choose at least one operation.";
 
 // A switch with its label: the box, a space, the label.
 int SwitchWidth(CheckBox& toggle) {
-    return toggle.GetWidth() + 2 * SpaceWidth() + TextWidth(toggle.label.c_str());
+    return toggle.GetWidth() + 2 * SpaceWidth() + TextWidth(toggle.ShownLabel());
 }
 
 } // namespace
@@ -32,9 +31,9 @@ int ArithmeticGame::SetupAreaNeeded() {
     // A column of switches: the box, a space, the longer label and a space before the next.
     const int box = addToggle.GetWidth() + 2 * SpaceWidth();
     const int first =
-        box + std::max(TextWidth(addToggle.label.c_str()), TextWidth(subtractToggle.label.c_str()));
-    const int second = box + std::max(TextWidth(multiplyToggle.label.c_str()),
-                                      TextWidth(divideToggle.label.c_str()));
+        box + std::max(TextWidth(addToggle.ShownLabel()), TextWidth(subtractToggle.ShownLabel()));
+    const int second = box + std::max(TextWidth(multiplyToggle.ShownLabel()),
+                                      TextWidth(divideToggle.ShownLabel()));
     // The row gets seven eighths of the area, each column half the row; the second column
     // starts at the area's middle, less a sixteenth.
     return std::max({row * 8 / 7, first * 16 / 7, second * 2}) + 1;
@@ -119,7 +118,7 @@ void ArithmeticGame::PlaceStartButton(bool compact, int top) {
         return;
     }
     // Two lines high, with room for "Progress" beside it.
-    const int progressWidth = TextWidth(progress.button.label.c_str()) + f;
+    const int progressWidth = TextWidth(progress.button.ShownLabel()) + f;
     startGameButton.SetSize(std::min(area / 2, area - progressWidth - 3 * f), 2 * f);
     const int pair = startGameButton.GetWidth() + f + progressWidth;
     startGameButton.SetPosition(CenterOffset(area, pair), top);
@@ -156,7 +155,7 @@ void ArithmeticGame::PlaceProgressButton(int top) {
     const int area = SetupArea();
     const int startRight = startGameButton.x + startGameButton.GetWidth();
     Button& button = progress.button;
-    const int needed = TextWidth(button.label.c_str()) + f;
+    const int needed = TextWidth(button.ShownLabel()) + f;
     if (area - startRight >= needed + f) {
         button.SetSize(needed, 2 * f);
         button.SetPosition(startRight + CenterOffset(area - startRight, needed),
@@ -198,7 +197,7 @@ void ArithmeticGame::DrawSetupScreen() {
     const int captionX = difficultyChoice.x - SpaceWidth();
     const int rowRight = difficultyChoice.x + difficultyChoice.GetWidth();
     const int captionRows[2] = {difficultyChoice.y - line, addToggle.y - line};
-    const char* captions[2] = {"Difficulty", "Options"};
+    const char* captions[2] = {Tr("Difficulty"), Tr("Options")};
     for (int i = 0; i < 2; ++i) {
         DrawPlainText(captions[i], captionX, captionRows[i], CaptionColour);
         HLine(captionX, captionRows[i] + f, rowRight, RuleColour);
@@ -267,8 +266,9 @@ void ArithmeticGame::DrawFactsSummary(int area) {
 
 void ArithmeticGame::DrawNoOperationHint(int area) {
     const int y = StartLineTop();
-    if (y + FontHeight() <= SetupBottom() && TextWidth(NoOperationHint) <= area) {
-        DrawPlainText(NoOperationHint, CenterOffset(area, TextWidth(NoOperationHint)), y,
-                      HintColour);
+    // Shown under "Start Game" while it can start nothing.
+    const char* hint = Tr("Choose at least one operation.");
+    if (y + FontHeight() <= SetupBottom() && TextWidth(hint) <= area) {
+        DrawPlainText(hint, CenterOffset(area, TextWidth(hint)), y, HintColour);
     }
 }

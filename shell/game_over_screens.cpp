@@ -8,6 +8,7 @@
 
 #include "app/display_scale.h"
 #include "shell/game_shell.h"
+#include "shell/shrunk_font.h"
 #include "text/text.h"
 #include "text/translate.h"
 
@@ -67,7 +68,8 @@ void GameShell::DrawPauseScreen() {
     const int lineHeight = FontHeight();
     const int y = (height >> 1) - ((2 * lineHeight) >> 1);
     DrawCentredLine(Tr("Game Paused"), y, HeadingColour);
-    DrawCentredLine(Tr("Click the screen to resume your game."), y + 2 * lineHeight, BodyColour);
+    DrawCentredFitted(Tr("Click the screen to resume your game."), width, y + 2 * lineHeight,
+                      BodyColour, pauseLineFont);
 }
 
 void GameShell::DrawGameOverScreen() {

@@ -16,6 +16,7 @@
 #include "shell/player_roster.h"
 #include "shell/players_file.h"
 #include "shell/screen_state.h"
+#include "shell/shrunk_font.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/choice_group.h"
@@ -94,6 +95,9 @@ class GameShell : public Application {
     const SheetLayout& CurrentArtwork() const;
     // Enters the finished game's score and level in the table, unless the game is kept out.
     void RecordHighScore();
+    // Labels and sizes the options screen's language button for the shown language and the
+    // current font.
+    void SizeLanguageButton();
 
     // The players. Each change saves players.dat at once. Switching saves the current
     // player's files first, then starts from the program's defaults (settings, an empty
@@ -124,6 +128,8 @@ class GameShell : public Application {
     CheckBox soundCheckbox;
     // The options screen's language choice: shows the shown language's own name.
     Button languageButton;
+    // The pause screen's line in a narrow window.
+    ShrunkFont pauseLineFont;
     Sound* clickSound = nullptr;
     Sound* gameOverSound = nullptr;
     Image* spriteSheet = nullptr;

@@ -15,13 +15,17 @@ void GameShell::ChooseNextLanguage() {
     SaveLanguageChoice(DataStoreForThisRun(), runFolders, ShowNextLanguage());
 }
 
-void GameShell::PlaceOptionsRow(const Rect& panel, int freeTop, int freeBottom, int rowWidth,
-                                int gap) {
+void GameShell::SizeLanguageButton() {
     // The language's own name, so a player who cannot read the shown one still finds theirs.
     languageButton.label = ShownLanguage().name;
     languageButton.translateLabel = false;
     languageButton.SetHeight(FontHeightMultiple(1, 1));
     languageButton.SetWidth(TextWidth(languageButton.label.c_str()) + FontHeight());
+}
+
+void GameShell::PlaceOptionsRow(const Rect& panel, int freeTop, int freeBottom, int rowWidth,
+                                int gap) {
+    SizeLanguageButton();
     const int boxHeight = soundCheckbox.GetHeight();
     const int buttonWidth = languageButton.GetWidth();
     const int buttonHeight = languageButton.GetHeight();

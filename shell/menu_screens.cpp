@@ -173,16 +173,25 @@ void PanelContentSize(GameShell& shell, int& contentWidth, int& contentHeight) {
     if (shell.screen == ScreenState::Options) {
         const int versionWidth =
             TextWidth(VersionText(shell.versionMajor, shell.versionMinor).c_str());
-        const int checkboxWidth =
-            shell.soundCheckbox.GetWidth() + SpaceWidth() +
-            std::max(TextWidth(Tr(SoundOnLabel)), TextWidth(Tr(SoundOffLabel)));
-        contentWidth = std::max({TextWidth(Tr(NoticeLine)), TextWidth(Tr(CreditLines[0])),
-                                 TextWidth(Tr(CreditLines[1])), checkboxWidth,
-                                 BackRowWidth(shell.backButton, versionWidth)}) +
-                       margin;
+        // The sound switch's row, with the language button beside it; in a window too
+        // narrow for both the button takes a row of its own under the switch.
+        shell.SizeLanguageButton();
+        const int switchWidth = shell.soundCheckbox.GetWidth() + SpaceWidth() +
+                                std::max(TextWidth(Tr(SoundOnLabel)), TextWidth(Tr(SoundOffLabel)));
+        const int rowWidth = switchWidth + ContentGap() + shell.languageButton.GetWidth();
+        const bool oneRow = rowWidth + margin <= shell.width;
+        contentWidth =
+            std::max({TextWidth(Tr(NoticeLine)), TextWidth(Tr(CreditLines[0])),
+                      TextWidth(Tr(CreditLines[1])),
+                      oneRow ? rowWidth : std::max(switchWidth, shell.languageButton.GetWidth()),
+                      BackRowWidth(shell.backButton, versionWidth)}) +
+            margin;
         // Back, the checkbox with a gap above and below, and the three lines at the foot.
         contentHeight = FontHeightMultiple(1, 1) + shell.soundCheckbox.GetHeight() +
                         2 * ContentGap() + 3 * step + margin;
+        if (!oneRow) {
+            contentHeight += shell.languageButton.GetHeight() + ContentGap();
+        }
     } else if (shell.screen == ScreenState::HighScores) {
         contentWidth =
             std::max({WidestHighScoreLine(shell.highScores), SelectorWidth(shell.highScoreSelector),

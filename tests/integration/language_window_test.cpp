@@ -1,5 +1,6 @@
 // The options screen's language button in a real window: at every size of the layout grid,
-// in English and in the testers' language (its texts longer, accented), it is drawn inside
+// in English and in the testers' language (its texts longer, accented, and once with a sound
+// switch too wide to leave the button room beside it), it is drawn inside
 // the panel's frame, overlaps no other control or text and holds its label; at 640 x 480 in
 // English it sits right of the sound switch on its row.
 #include <gtest/gtest.h>
@@ -90,12 +91,17 @@ std::string Longer(const std::string& english) {
     return text + std::string(english.size() * 2 / 5 + 1, 'W');
 }
 
-// The options screen's texts made longer.
-TextPairs LongerOptionsTexts() {
+// The options screen's texts made longer; with wideSwitch, the sound switch's labels as
+// wide as the line under them, so the button has no room beside the switch.
+TextPairs LongerOptionsTexts(bool wideSwitch) {
     TextPairs pairs;
-    for (const char* english : {"Back", "Sound On", "Sound Off", "Quick answers score more!",
-                                "Quickfigure by", "Bramblewood Apps"}) {
+    for (const char* english :
+         {"Back", "Quick answers score more!", "Quickfigure by", "Bramblewood Apps"}) {
         pairs.push_back({english, Longer(english)});
+    }
+    for (const char* english : {"Sound On", "Sound Off"}) {
+        pairs.push_back(
+            {english, Longer(wideSwitch ? english + std::string(" every game") : english)});
     }
     return pairs;
 }
@@ -118,11 +124,13 @@ TEST(WindowLanguageButton, FitsInTheOptionsPanelAtEverySizeInEveryLanguage) {
     bool besideTheSwitch = false;
     ScreenTour tour(game, OptionsStops(game), [&](const TourStop&) {
         game.holdScript = true; // the frames drawn here must not step the tour
-        for (const Language* language : {&English(), &PseudoLanguage()}) {
-            ShownLanguageGuard shown(*language, LongerOptionsTexts());
-            for (const ClientSize& size : LayoutGridSizes) {
-                const std::vector<std::string> found = CheckOptionsAt(game, size);
-                failures.insert(failures.end(), found.begin(), found.end());
+        for (const bool wideSwitch : {false, true}) {
+            for (const Language* language : {&English(), &PseudoLanguage()}) {
+                ShownLanguageGuard shown(*language, LongerOptionsTexts(wideSwitch));
+                for (const ClientSize& size : LayoutGridSizes) {
+                    const std::vector<std::string> found = CheckOptionsAt(game, size);
+                    failures.insert(failures.end(), found.begin(), found.end());
+                }
             }
         }
         SetClientSize(game, 640, 480);

@@ -218,7 +218,7 @@ TEST_F(OptionsLanguage, TheNextStartShowsTheSavedLanguageOrEnglishWhenItCannotBe
     for (int i = 0; i < ChoosableLanguageCount(); ++i) {
         const Language& language = ChoosableLanguages()[i];
         std::ofstream(folder.File("language.dat"), std::ios::binary) << LanguageFileBytes(language);
-        ShowLanguage(PseudoLanguage());
+        ShowLanguageWith(PseudoLanguage(), Catalogue());
         StartAnother();
         EXPECT_EQ(&ShownLanguage(), Readable(language) ? &language : &English()) << language.code;
     }
@@ -226,7 +226,7 @@ TEST_F(OptionsLanguage, TheNextStartShowsTheSavedLanguageOrEnglishWhenItCannotBe
 
 TEST_F(OptionsLanguage, ADamagedFileLeavesTheChoiceToWindows) {
     std::ofstream(folder.File("language.dat"), std::ios::binary) << "Quickfigure language\n";
-    ShowLanguage(PseudoLanguage());
+    ShowLanguageWith(PseudoLanguage(), Catalogue());
     StartAnother();
     EXPECT_EQ(&ShownLanguage(), &LanguageForWindows(SystemLanguageId()));
 }

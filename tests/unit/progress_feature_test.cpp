@@ -102,7 +102,7 @@ TEST_F(ProgressFeatureTest, TheThresholdKeyCyclesIsSavedAtOnceAndCountsAgain) {
         EXPECT_EQ(game.shownScreen, GameScreen::Progress) << "the screen stays";
         EXPECT_EQ(Saved().options.fluentSeconds, step.seconds) << "saved before the next frame";
         EXPECT_EQ(game.progress.screen.fluentButton.label, step.label);
-        const std::string& line = game.progress.screen.Figures().counts.at(0);
+        const std::string line = FluencyLine(game.progress.screen.Figures().counts.at(0));
         EXPECT_EQ(line != FluencyLine(atThree), step.slowFactFluent) << line;
     }
 }

@@ -4,7 +4,8 @@
 
 #include <string>
 
-class Font;
+#include "base/color.h"
+#include "text/text.h"
 
 // The least size a shrunk font goes down to.
 constexpr int SmallestFontSize = 6;
@@ -30,3 +31,18 @@ class ShrunkFont {
     int fittedWidth = 0;
     int fittedHeight = 0;
 };
+
+// Draws with font current (when there is one), then makes the previous font current again.
+template <typename Drawing> void DrawInFont(Font* font, Drawing draw) {
+    Font* previous = CurrentFont();
+    if (font != nullptr) {
+        SetCurrentFont(font);
+    }
+    draw();
+    SetCurrentFont(previous);
+}
+
+// A line with markup centred across width at y; a line wider than that (a long translation
+// in a narrow window) takes a smaller size from fitted.
+void DrawCentredFitted(const std::string& text, int width, int y, ColorRef colour,
+                       ShrunkFont& fitted);

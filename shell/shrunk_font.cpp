@@ -1,10 +1,11 @@
-#include "game/shrunk_font.h"
+#include "shell/shrunk_font.h"
 
 #include <algorithm>
 
 #include "shell/game_shell.h"
 #include "text/font.h"
 #include "text/text.h"
+#include "text/text_style.h"
 
 ShrunkFont::~ShrunkFont() {
     if (font != nullptr) {
@@ -42,4 +43,13 @@ Font* ShrunkFont::Fit(const std::string& text, int width, int height) {
 
 int ShrunkFont::Measure(const Font& measuring, const std::string& text) const {
     return plainText ? measuring.MeasurePlain(text.c_str()) : measuring.MeasureText(text.c_str());
+}
+
+void DrawCentredFitted(const std::string& text, int width, int y, ColorRef colour,
+                       ShrunkFont& fitted) {
+    TextStyle style = MarkupStyle(colour);
+    style.boxWidth = width;
+    Font* font =
+        TextWidth(text.c_str()) <= width ? CurrentFont() : fitted.Fit(text, width, FontHeight());
+    DrawInFont(font, [&] { DrawText(text.c_str(), 0, y, style); });
 }
