@@ -10,6 +10,15 @@ constexpr int PrimaryLanguageMask = 0x3FF;
 
 const Language Choosable[] = {
     {"en", "English", 0x09, '.', &Windows1252()},
+    {"de", "Deutsch", 0x07, ',', &Windows1252()},
+    {"es", "Espa\xF1ol", 0x0A, ',', &Windows1252()},
+    {"fr", "Fran\xE7"
+           "ais",
+     0x0C, ',', &Windows1252()},
+    {"it", "Italiano", 0x10, ',', &Windows1252()},
+    {"nl", "Nederlands", 0x13, ',', &Windows1252()},
+    // Portugal's Portuguese is closer to Brazil's than to English.
+    {"pt_BR", "Portugu\xEAs (Brasil)", 0x16, ',', &Windows1252()},
 };
 constexpr int ChoosableCount = static_cast<int>(sizeof Choosable / sizeof Choosable[0]);
 

@@ -3,7 +3,7 @@
 
   po.py template             writes po/quickfigure.pot from the texts the code marks
   po.py update [CODE ...]    writes the template and merges it into po/*.po (or only the
-                             catalogues of the codes given)
+                             catalogues of the codes given, starting a missing one)
   po.py check                fails when the template is stale or a catalogue is incomplete,
                              has placeholders, colour tags or line breaks that differ from
                              the English, or a letter its language's code page lacks
@@ -165,6 +165,14 @@ def read_po(path):
     return header, entries
 
 
+def header_for(code):
+    return ("Project-Id-Version: Quickfigure\n"
+            f"Language: {code}\n"
+            "MIME-Version: 1.0\n"
+            "Content-Type: text/plain; charset=UTF-8\n"
+            "Content-Transfer-Encoding: 8bit\n")
+
+
 def write_po(path, header, entries, with_translations):
     lines = [
         "# Quickfigure's shown texts. Keep each placeholder {1}, {2} ..., each colour tag such",
@@ -172,12 +180,7 @@ def write_po(path, header, entries, with_translations):
         "# multiplication stay as they are. Keys named in a text (\"Esc\", \"(N)\") are keys",
         "# of the keyboard: keep their letters.",
         'msgid ""',
-        "msgstr " + (quote(header) if with_translations else quote(
-            "Project-Id-Version: Quickfigure\n"
-            "Language: \n"
-            "MIME-Version: 1.0\n"
-            "Content-Type: text/plain; charset=UTF-8\n"
-            "Content-Transfer-Encoding: 8bit\n")),
+        "msgstr " + quote(header if with_translations else header_for("")),
         "",
     ]
     for entry in entries.values():
@@ -301,6 +304,11 @@ def check(root=ROOT):
 def update(codes=(), root=ROOT):
     extracted = extract(root)
     write_po(root / "po" / TEMPLATE, "", extracted, with_translations=False)
+    # A code without a catalogue starts one, every text still to translate.
+    for code in codes:
+        path = root / "po" / f"{code}.po"
+        if not path.exists():
+            write_po(path, header_for(code), {}, with_translations=True)
     for path in catalogues(root):
         if codes and path.stem not in codes:
             continue

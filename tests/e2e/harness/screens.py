@@ -21,6 +21,8 @@ LAMP_RANGES = (
     {"white": (5, 44), "red": (45, 49), "yellow": (50, 59), "green": (60, 60)},
 )
 BLINK_RANGE = (0, 4)
+# How far left of the English options panel's edge a translation may move the check box.
+LANGUAGE_WIDENING = 120
 
 
 def clock_range(lamps):
@@ -58,14 +60,25 @@ class Screens:
 
     def has_back_button(self, shot):
         """The Back button's fill just inside its top corners: it is four font heights
-        wide, centred, at the top of the shrunk panel."""
-        top = self.menu.inner_panel()[1]
+        wide (or more), centred in the panel, at the top of the shrunk panel."""
+        left, top, right, _ = self.menu.inner_panel()
         half = 2 * self.f
-        return all(same_565(shot.pixel(x, top + 2), NORMAL_FILL)
-                   for x in ((WIDTH >> 1) - half + 3, (WIDTH >> 1) + half - 4))
+        if all(same_565(shot.pixel(x, top + 2), NORMAL_FILL)
+               for x in ((WIDTH >> 1) - half + 3, (WIDTH >> 1) + half - 4)):
+            return True
+        # A translation widens the panel, which may then move right off the chalkboard with
+        # its button: a run of the button's fill as long as its inside, anywhere on the row.
+        run = 0
+        for x in range(max(0, left - LANGUAGE_WIDENING), min(WIDTH, right + LANGUAGE_WIDENING)):
+            run = run + 1 if same_565(shot.pixel(x, top + 2), NORMAL_FILL) else 0
+            if run >= 2 * half - 7:
+                return True
+        return False
 
     def find_check_box(self, shot):
-        """Top-left corner of the options screen's 32-pixel check box, or None."""
+        """Top-left corner of the options screen's 32-pixel check box, or None. A longer
+        language widens the panel both ways, so the box is looked for left of the English
+        panel's edge too."""
         left, top, right, bottom = self.menu.inner_panel()
 
         def black(x, y):
@@ -74,7 +87,7 @@ class Screens:
         # A box's outline reaches one pixel past its side, right and down.
         span = CHECK_BOX + 1
         for y in range(top, bottom - span):
-            for x in range(left - 2, left + 6):
+            for x in range(max(0, left - LANGUAGE_WIDENING), left + 6):
                 if (all(black(x, y + i) for i in range(span)) and
                         all(black(x + i, y) for i in range(span)) and
                         all(black(x + CHECK_BOX, y + i) for i in range(span))):
