@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the data-file, progress-file, players-file, window-file and catalogue fuzzers through
-# the native preset with clang (libFuzzer, address and undefined-behaviour sanitizers) in
-# build/fuzz and runs each over its committed seeds (fuzz/corpus, fuzz/progress-corpus,
-# fuzz/players-corpus, fuzz/window-corpus, fuzz/catalogue-corpus) plus its own growing corpus
-# in build/fuzz.
+# Builds the data-file, progress-file, players-file, window-file, language-file and catalogue
+# fuzzers through the native preset with clang (libFuzzer, address and undefined-behaviour
+# sanitizers) in build/fuzz and runs each over its committed seeds (fuzz/corpus,
+# fuzz/progress-corpus, fuzz/players-corpus, fuzz/window-corpus, fuzz/language-corpus,
+# fuzz/catalogue-corpus) plus its own growing corpus in build/fuzz.
 # Exits non-zero on a finding.
 # Usage: scripts/fuzz.sh [--smoke] [seconds]   (each fuzzer runs the seconds given, default
 # 300; --smoke: 15 each)
@@ -29,12 +29,13 @@ fi
 cmake --preset native -B build/fuzz -DCMAKE_CXX_COMPILER="$compiler" \
     -DCMAKE_C_COMPILER="${compiler/clang++/clang}" -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" >/dev/null
 cmake --build build/fuzz --target data_files_fuzzer progress_file_fuzzer players_file_fuzzer \
-    window_file_fuzzer catalogue_fuzzer data_files_seeds
+    window_file_fuzzer language_file_fuzzer catalogue_fuzzer data_files_seeds
 bin=build/fuzz/fuzz
 
 # The seed maker saves and reloads real files with the portable file store first.
 mkdir -p build/fuzz/corpus build/fuzz/progress-corpus build/fuzz/players-corpus \
-    build/fuzz/window-corpus build/fuzz/catalogue-corpus build/fuzz/findings
+    build/fuzz/window-corpus build/fuzz/language-corpus build/fuzz/catalogue-corpus \
+    build/fuzz/findings
 "$bin/data_files_seeds" build/fuzz/corpus build/fuzz/progress-corpus build/fuzz/players-corpus
 
 # Runs one fuzzer: name, what it reports as, its build corpus, its committed seeds, then
@@ -63,4 +64,6 @@ run_fuzzer progress_file_fuzzer "progress file fuzzer" build/fuzz/progress-corpu
     fuzz/progress-corpus -entropic_scale_per_exec_time=1
 run_fuzzer players_file_fuzzer "players file fuzzer" build/fuzz/players-corpus fuzz/players-corpus
 run_fuzzer window_file_fuzzer "window file fuzzer" build/fuzz/window-corpus fuzz/window-corpus
+run_fuzzer language_file_fuzzer "language file fuzzer" build/fuzz/language-corpus \
+    fuzz/language-corpus
 run_fuzzer catalogue_fuzzer "catalogue fuzzer" build/fuzz/catalogue-corpus fuzz/catalogue-corpus
