@@ -35,7 +35,7 @@ void DrawGridLabels(const Box& grid, int cell) {
 
 // Whether the current font's labels are narrow and low enough for cells of this size.
 bool GridLabelsFit(int cell) {
-    return TextWidth("10") <= cell + SpaceWidth() && FontHeight() * 3 <= cell * 4;
+    return TextWidth("10") <= cell + SpaceWidth() && FontHeight() <= cell;
 }
 
 // A check mark in the square of side at (x, y), its strokes thickened with the square so it

@@ -8,12 +8,18 @@
 // note and its button. The players' screens their
 // actions and the chosen player's button. The players' screens are walked again with 2, 9
 // and 40 players of the longest names: the list on the chosen player's page and on the
-// first, the name entry, the removal's question and the setup screen's name. Failures are
-// printed by size, screen and item.
+// first, the name entry, the removal's question and the setup screen's name. Every screen is
+// walked again in the pseudo-language at every size but 240 x 240 and 320 x 240, where no
+// English word may be left, and in each language at the narrow sizes but 240 x 240.
+// Failures are printed by size, screen and item.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <climits>
 #include <cstdio>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,6 +35,7 @@
 #include "support/layout_sizes.h"
 #include "support/sample_players.h"
 #include "support/screen_tour.h"
+#include "support/shown_language.h"
 #include "support/sound_recorder.h"
 
 namespace {
@@ -40,6 +47,11 @@ constexpr ClientSize Cramped = {240, 240};
 // A folder as long as a per-user one with a long user name.
 constexpr char ExportFolder[] =
     "C:\\Users\\Alexandra Montgomery-Smith\\AppData\\Roaming\\Quickfigure\\Players\\Zo\xEB\\";
+
+// A word of the export folder's path, which is shown as it is in every language.
+bool ExportFolderWord(const std::string& word) {
+    return std::string(ExportFolder).find(word) != std::string::npos;
+}
 
 // Frames drawn after each resize before the check: the setup screen places its captions
 // from the positions of the frame before.
@@ -118,12 +130,19 @@ std::vector<ExpectedText> GridLabels(const Box& grid) {
     return labels;
 }
 
-// A fact's wrong count, long ("3 of 9 wrong") or short ("3/9 wrong").
+// A fact's wrong count in the shown language, long ("3 of 9 wrong") or short ("3/9 wrong").
 bool ShowsWrongCount(const std::string& line, const FactRecord& fact) {
-    const std::string wrong = std::to_string(fact.wrong);
-    const std::string asked = std::to_string(fact.asked);
-    return line.find(" " + wrong + " of " + asked + " wrong") != std::string::npos ||
-           line.find(" " + wrong + "/" + asked + " wrong") != std::string::npos;
+    const bool skipped = fact.skipped > 0;
+    for (const char* pattern : {skipped ? "{1} of {2} wrong, {3} skipped" : "{1} of {2} wrong",
+                                skipped ? "{1}/{2} wrong, {3} skipped" : "{1}/{2} wrong"}) {
+        const std::string count =
+            FormatText(Tr(pattern), {std::to_string(fact.wrong), std::to_string(fact.asked),
+                                     std::to_string(fact.skipped)});
+        if (line.find(" " + count) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Each fact of both lists drawn on a line of its own with its wrong count.
@@ -163,14 +182,15 @@ bool Drawn(const FrameLayoutRecorder& recorder, const std::string& text) {
                        [&](const DrawnText& drawn) { return drawn.text == text; });
 }
 
-// The count, and with badges where the window is at least 640 x 480, the newest one.
+// The count, and with badges where the window is at least 640 x 480, the newest one (in
+// English: a longer language's title row leaves the badge out before anything overlaps).
 std::vector<std::string> CheckFluency(GridGame& game, ClientSize size, bool badges) {
     const ProgressScreen& screen = game.progress.screen;
     const ProgressHistory& history = game.progress.history;
     std::vector<std::string> problems =
         CheckTextsDrawn(game.recorder, CountLines(history, screen.LastLayout().counts));
     const bool roomy = size.width >= 640 && size.height >= 480;
-    if (badges && roomy && !history.milestones.empty() &&
+    if (badges && roomy && &ShownLanguage() == &English() && !history.milestones.empty() &&
         !Drawn(game.recorder, MilestoneText(history.milestones.back()))) {
         problems.push_back("the newest badge is not drawn");
     }
@@ -190,10 +210,12 @@ std::vector<std::string> CheckScreenContents(GridGame& game, const std::string& 
     }
     if (IsProgressScreen(stop)) {
         // After an export the smallest windows (240 on a side) give the grid's room to the
-        // note, and no window is sure to keep room for a badge.
+        // note, as low ones do to a longer language's note, and no window is sure to keep room
+        // for a badge.
         const bool exported = stop == "progress_exported";
         const bool smallest = std::min(size.width, size.height) == Cramped.width;
-        if (!cramped && !(exported && smallest)) {
+        const bool lowAndTranslated = size.height <= 360 && &ShownLanguage() != &English();
+        if (!cramped && !(exported && (smallest || lowAndTranslated))) {
             problems =
                 CheckTextsDrawn(game.recorder, GridLabels(game.progress.screen.LastLayout().grid));
         }
@@ -303,9 +325,11 @@ std::string Summarise(const std::vector<std::string>& failures) {
     return text;
 }
 
-} // namespace
-
-TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
+// Walks every screen of the tour through sizes in language and returns every rule a frame
+// broke, plus what extra finds in the frame each screen settles in at 640 x 480.
+std::vector<std::string> FitEveryScreen(
+    const Language& language, const std::vector<ClientSize>& sizes,
+    const std::function<std::vector<std::string>(const FrameLayoutRecorder&)>& extra = nullptr) {
     TemporaryDataFolder data("layout-grid");
     SoundRecorder silence;
     FakeClock clock;
@@ -314,13 +338,17 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
     std::vector<std::string> failures;
     int screensChecked = 0;
     const auto walkGrid = [&](const std::string& screen) {
-        for (const ClientSize& size : LayoutGridSizes) {
+        for (const ClientSize& size : sizes) {
             const std::vector<std::string> found = CheckAtSize(game, screen, size);
             failures.insert(failures.end(), found.begin(), found.end());
         }
     };
     ScreenTour tour(game, EveryScreen(game, clock), [&](const TourStop& stop) {
         game.holdScript = true; // the frames drawn here must not step the tour
+        // The start showed the Windows language; the walk shows the one asked for.
+        if (&ShownLanguage() != &language) {
+            ShowLanguage(language);
+        }
         walkGrid(stop.name);
         if (stop.name == "setup") {
             // Once more with every operation off, which adds a hint under "Start Game".
@@ -331,12 +359,17 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
         }
         if (stop.name == "progress") {
             // Once more after an export, which says in which folder under the title.
-            game.progress.screen.ShowExportNote("Saved to", ExportFolder);
+            game.progress.screen.ShowExportNote(Tr("Saved to"), ExportFolder);
             walkGrid("progress_exported");
             game.progress.screen.ClearExportNote();
         }
         SetClientSize(game, TourSize.width, TourSize.height);
         game.Render(false);
+        if (extra) {
+            for (const std::string& problem : extra(game.recorder)) {
+                failures.push_back(stop.name + ": " + problem);
+            }
+        }
         game.holdScript = false;
         ++screensChecked;
     });
@@ -344,7 +377,88 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
     EXPECT_TRUE(tour.Finished());
     EXPECT_TRUE(tour.missed.empty()) << "a screen was not the one expected: " << tour.missed[0];
     EXPECT_EQ(screensChecked, static_cast<int>(EveryScreen(game, clock).size()));
+    return failures;
+}
+
+// The words of the pseudo-language's frame that are still English: runs of two or more
+// ASCII letters with no accented letter beside them (every translated word of two letters
+// or more ends in accented ones), less the names and paths no language translates.
+std::vector<std::string> UntranslatedWords(const FrameLayoutRecorder& recorder) {
+    static const char* const Untranslated[] = {"Quickfigure", "Bramblewood", "Apps", "www",
+                                               "bramblewood", "apps",        "com",  "Zo",
+                                               "dat",         "bad"};
+    std::vector<std::string> problems;
+    for (const DrawnText& drawn : recorder.Texts()) {
+        const std::string& text = drawn.text;
+        for (std::size_t i = 0; i < text.size();) {
+            std::size_t j = i;
+            bool accented = false;
+            while (j < text.size() && (std::isalpha(static_cast<unsigned char>(text[j])) ||
+                                       static_cast<unsigned char>(text[j]) >= 0x8A)) {
+                accented = accented || static_cast<unsigned char>(text[j]) >= 0x8A;
+                ++j;
+            }
+            const std::string word = text.substr(i, j - i);
+            const bool known = std::find_if(std::begin(Untranslated), std::end(Untranslated),
+                                            [&](const char* name) { return word == name; }) !=
+                               std::end(Untranslated);
+            if (j - i >= 2 && !accented && !known && !ExportFolderWord(word)) {
+                problems.push_back("\"" + text + "\" is not translated (\"" + word + "\")");
+                break;
+            }
+            i = j == i ? i + 1 : j;
+        }
+    }
+    return problems;
+}
+
+} // namespace
+
+TEST(WindowLayoutGrid, EveryScreenFitsAtEverySize) {
+    const std::vector<std::string> failures =
+        FitEveryScreen(English(), {std::begin(LayoutGridSizes), std::end(LayoutGridSizes)});
     EXPECT_TRUE(failures.empty()) << Summarise(failures);
+}
+
+// The sizes whose narrower side is at most narrowestSideUpTo, less those left out: the
+// smallest windows, where the setup screen of a longer language does not fit yet.
+std::vector<ClientSize> TranslatedSizes(int narrowestSideUpTo,
+                                        const std::vector<ClientSize>& leftOut) {
+    std::vector<ClientSize> sizes;
+    std::copy_if(std::begin(LayoutGridSizes), std::end(LayoutGridSizes), std::back_inserter(sizes),
+                 [&](ClientSize size) {
+                     return std::min(size.width, size.height) <= narrowestSideUpTo &&
+                            std::none_of(leftOut.begin(), leftOut.end(), [&](ClientSize out) {
+                                return out.width == size.width && out.height == size.height;
+                            });
+                 });
+    return sizes;
+}
+
+// Every word 40 % longer in accented letters, at every size but the two smallest; and at
+// 640 x 480 no word left in English, so a text drawn without its translation is caught.
+TEST(WindowLayoutGrid, EveryScreenFitsAtEverySizeInThePseudoLanguage) {
+    const ShownLanguageGuard pseudo(PseudoLanguage());
+    ASSERT_TRUE(pseudo.shown) << "the pseudo-language's catalogue is not in the resources";
+    const std::vector<std::string> failures = FitEveryScreen(
+        PseudoLanguage(), TranslatedSizes(INT_MAX, {Cramped, {320, 240}}), UntranslatedWords);
+    EXPECT_TRUE(failures.empty()) << Summarise(failures);
+}
+
+// Each language at the sizes whose narrower side is at most 480, where long words run out of
+// room first (the pseudo-language covers every size).
+TEST(WindowLayoutGrid, EveryScreenFitsInEveryLanguageAtTheNarrowSizes) {
+    const std::vector<ClientSize> narrow = TranslatedSizes(480, {Cramped});
+    for (int i = 1; i < ChoosableLanguageCount(); ++i) {
+        const Language& language = ChoosableLanguages()[i];
+        const ShownLanguageGuard shown(language);
+        ASSERT_TRUE(shown.shown) << language.code << "'s catalogue is not in the resources";
+        std::vector<std::string> failures = FitEveryScreen(language, narrow);
+        for (std::string& failure : failures) {
+            failure = std::string(language.code) + " " + failure;
+        }
+        EXPECT_TRUE(failures.empty()) << Summarise(failures);
+    }
 }
 
 TEST(WindowLayoutGrid, PlayersScreensFitAtEverySizeWithTwoNineAndFortyPlayers) {
