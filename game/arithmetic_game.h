@@ -237,8 +237,12 @@ class ArithmeticGame : public GameShell {
     void RecordFinishedGame();
     // The setup screen's area: the window's width, or the left area beside the keypad.
     int SetupArea() const;
-    // The narrowest left area the setup rows fit in, with the current (shell) font.
+    // The narrowest left area the setup rows fit in, with the current font.
     int SetupAreaNeeded();
+    // Makes the setup screen's font current: the shell font, or where a long translation's
+    // rows need more than the setup area (a small window), the largest smaller size in which
+    // they fit.
+    void SelectSetupFont();
     // The step between the setup screen's rows of switches and captions.
     int SetupLineHeight();
     // Positions and sizes the setup screen's controls for this frame.
@@ -253,6 +257,8 @@ class ArithmeticGame : public GameShell {
     bool practiceTogglesShown = false;
     bool progressButtonShown = false;
     int setupControlsBottom = 0;
+    // The setup screen's smaller font, for a long translation in a small window.
+    ShrunkFont setupFont;
 };
 
 // The text that names the enabled operations in a high-score entry: the check box's

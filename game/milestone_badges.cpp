@@ -162,21 +162,47 @@ std::string MoreBadgesText(int hidden) {
     return FormatText(Tr("+{1} more"), {std::to_string(hidden)});
 }
 
-void DrawMilestoneBadges(const std::vector<Milestone>& newestFirst, const std::vector<Box>& areas) {
-    const int f = FontHeight();
+namespace {
+
+BadgePlacement PlaceShownBadges(const std::vector<Milestone>& newestFirst,
+                                const std::vector<Box>& areas) {
     std::vector<int> widths;
     for (const Milestone& milestone : newestFirst) {
         widths.push_back(BadgeWidth(milestone));
     }
-    const BadgePlacement placement = PlaceBadges(widths, BadgeHeight(), f, areas, [](int hidden) {
-        return TextWidth(MoreBadgesText(hidden).c_str());
+    return PlaceBadges(widths, BadgeHeight(), FontHeight(), areas,
+                       [](int hidden) { return TextWidth(MoreBadgesText(hidden).c_str()); });
+}
+
+// What the newest badge's room depends on besides the font: the areas and its text.
+std::string NewestBadgeKey(const Milestone& newest, const std::vector<Box>& areas) {
+    std::string key = MilestoneText(newest) + newest.date;
+    for (const Box& area : areas) {
+        key += " " + std::to_string(area.width) + "x" + std::to_string(area.height);
+    }
+    return key;
+}
+
+} // namespace
+
+void DrawMilestoneBadges(const std::vector<Milestone>& newestFirst, const std::vector<Box>& areas,
+                         ShrunkFont& smaller) {
+    Font* font = CurrentFont();
+    if (!newestFirst.empty() && PlaceShownBadges(newestFirst, areas).badges.empty()) {
+        const auto unplaced = [&] { return PlaceShownBadges(newestFirst, areas).badges.empty(); };
+        font = smaller.FitMeasured([&] { return unplaced() ? 1 : 0; }, 0,
+                                   NewestBadgeKey(newestFirst.front(), areas));
+    }
+    DrawInFont(font, [&] {
+        const int f = FontHeight();
+        const BadgePlacement placement = PlaceShownBadges(newestFirst, areas);
+        for (std::size_t i = 0; i < placement.badges.size(); ++i) {
+            DrawBadge(newestFirst[i], placement.badges[i]);
+        }
+        if (placement.hidden > 0) {
+            const Box& more = placement.more;
+            DrawPlainText(MoreBadgesText(placement.hidden).c_str(), more.x,
+                          more.y + CenterOffset(more.height, f), QuietColour);
+        }
     });
-    for (std::size_t i = 0; i < placement.badges.size(); ++i) {
-        DrawBadge(newestFirst[i], placement.badges[i]);
-    }
-    if (placement.hidden > 0) {
-        const Box& more = placement.more;
-        DrawPlainText(MoreBadgesText(placement.hidden).c_str(), more.x,
-                      more.y + CenterOffset(more.height, f), QuietColour);
-    }
 }

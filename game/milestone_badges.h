@@ -9,6 +9,7 @@
 
 #include "game/game_layout.h"
 #include "progress/progress_history.h"
+#include "shell/shrunk_font.h"
 
 // Where the badges that fit go, in the order given, and the note on those that do not.
 struct BadgePlacement {
@@ -28,5 +29,8 @@ std::string MoreBadgesText(int hidden);
 
 // The badges' height in the current font: two lines, what the milestone is and its date.
 int BadgeHeight();
-// The milestones' badges (newest first) in the areas in the current font.
-void DrawMilestoneBadges(const std::vector<Milestone>& newestFirst, const std::vector<Box>& areas);
+// The milestones' badges (newest first) in the areas in the current font; where the newest
+// has no room in it (a long translation), in the largest smaller size from smaller in which
+// it has.
+void DrawMilestoneBadges(const std::vector<Milestone>& newestFirst, const std::vector<Box>& areas,
+                         ShrunkFont& smaller);

@@ -62,6 +62,11 @@ void PlaceButton(Button& button, const Box& box) {
     button.SetPosition(box.x, box.y);
 }
 
+// The per-operation figures' width with their caption, in the current font.
+int OperationsWithCaptionWidth() {
+    return std::max(OperationsWidth(), TextWidth(Tr("By operation")));
+}
+
 void DrawOperations(const OperationFigures (&operations)[OperationCount], const Box& box) {
     DrawCaption(Tr("By operation"), box);
     int y = box.y + FontHeight() + FontHeight() / 4;
@@ -526,8 +531,13 @@ void ProgressScreen::Draw(int width, int height) {
     const int shownGrid = gridOperation == OpMultiply ? 0 : 1;
     DrawFactGrid(figures.grids[shownGrid], figures.fluent[shownGrid], gridOperation, layout.grid,
                  labelFont);
-    DrawOperations(figures.operations, layout.operations);
+    // A long translation's figures in a small window take a smaller size.
     const Box& operations = layout.operations;
+    Font* operationsShown =
+        OperationsWithCaptionWidth() <= operations.width
+            ? CurrentFont()
+            : operationsFont.FitMeasured(OperationsWithCaptionWidth, operations.width);
+    DrawInFont(operationsShown, [&] { DrawOperations(figures.operations, operations); });
     const int legendLines = GridLegendLines(operations.width);
     const Box legend = GridLegendBox(operations, legendLines, f);
     const bool legendFits = BottomOf(legend) <= BottomOf(operations);
@@ -535,7 +545,7 @@ void ProgressScreen::Draw(int width, int height) {
         DrawGridLegend(legend, gridLegendFont);
     }
     DrawMilestoneBadges(figures.badges,
-                        BadgeAreas(layout, titleRoomX, legendFits ? legendLines : 0, f));
+                        BadgeAreas(layout, titleRoomX, legendFits ? legendLines : 0, f), badgeFont);
     Font* lines = FactLineFont(layout);
     DrawFactList(Tr("Slowest"), Tr("None timed yet"), FactTime, figures.slowest, layout.slowest,
                  lines);

@@ -142,4 +142,6 @@ class ProgressScreen {
     ShrunkFont noteFont;
     ShrunkFont labelFont;
     ShrunkFont lineFont;
+    ShrunkFont operationsFont;
+    ShrunkFont badgeFont;
 };

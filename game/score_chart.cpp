@@ -164,7 +164,7 @@ void DrawLegendInRoom(const Box& box, int y, const bool (&played)[3], ShrunkFont
     Font* smaller = legendFont.Fit(legend, names, FontHeight());
     if (smaller != nullptr && smaller->MeasureText(legend.c_str()) <= names) {
         DrawInFont(smaller, [&] { DrawChartLegend(box, y, played, DifficultyNames); });
-    } else {
+    } else if (LegendWidth(played, DifficultyInitials) <= room) {
         DrawChartLegend(box, y, played, DifficultyInitials);
     }
 }
@@ -247,7 +247,10 @@ void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, Shrunk
                     ShrunkFont& noteFont) {
     const int f = FontHeight();
     DrawBox(box.x, box.y, box.width, box.height, RuleColour, 1, ChartFill);
-    DrawPlainText(Tr("Scores"), box.x + f / 2, box.y + f / 4, CaptionColour);
+    const char* caption = Tr("Scores");
+    if (TextWidth(caption) <= box.width - f) {
+        DrawPlainText(caption, box.x + f / 2, box.y + f / 4, CaptionColour);
+    }
     if (games.empty()) {
         DrawPlainText(Tr("No finished games yet"), box.x + f / 2, box.y + 2 * f, QuietColour);
         return;
@@ -259,7 +262,7 @@ void DrawScoreChart(const std::vector<GameRecord>& games, const Box& box, Shrunk
         played[std::clamp(game.difficulty, 0, 2)] = true;
     }
     // The legend shares the caption's row when there is room, else takes the row below.
-    const int captionRight = box.x + f / 2 + TextWidth(Tr("Scores")) + 2 * SpaceWidth();
+    const int captionRight = box.x + f / 2 + TextWidth(caption) + 2 * SpaceWidth();
     const bool ownRow = captionRight + LegendWidth(played, DifficultyNames) > RightOf(box) - f / 2;
     const int legendRows = ownRow ? 1 : 0;
     DrawLegendInRoom(box, box.y + f / 4 + legendRows * f, played, legendFont);

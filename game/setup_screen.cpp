@@ -40,14 +40,23 @@ int ArithmeticGame::SetupAreaNeeded() {
 }
 
 void ArithmeticGame::DrawSetupFrame() {
-    SelectShellFont();
+    SelectSetupFont();
     PlaceSetupControls();
     const Box titleBox = SetupTitleBox();
+    SelectShellFont();
     if (titleBox.height > 0) {
         DrawStatus(titleBox, false, false, false, true);
     }
     DrawControlColumn();
     DrawSetupScreen();
+}
+
+void ArithmeticGame::SelectSetupFont() {
+    SelectShellFont();
+    const int area = SetupArea();
+    if (SetupAreaNeeded() > area) {
+        SetCurrentFont(setupFont.FitMeasured([this] { return SetupAreaNeeded(); }, area));
+    }
 }
 
 int ArithmeticGame::SetupArea() const {
@@ -70,12 +79,16 @@ void ArithmeticGame::PlaceSetupControls() {
     difficultyChoice.SetWidth(area - area / 8);
     difficultyChoice.SetPosition(CenterOffset(area, difficultyChoice.GetWidth()), 4 * f);
     const int left = difficultyChoice.x;
-    const int secondColumn = left + difficultyChoice.GetWidth() / 2;
-    const int secondRow = 9 * f + line + line / 2;
+    const int step = line + line / 2;
+    // Where even the smallest font leaves two columns too narrow for a long translation, the
+    // switches take one.
+    const bool oneColumn = SetupAreaNeeded() > area;
+    const int secondColumn = oneColumn ? left : left + difficultyChoice.GetWidth() / 2;
+    const int secondTop = oneColumn ? 9 * f + 2 * step : 9 * f;
     addToggle.SetPosition(left, 9 * f);
-    subtractToggle.SetPosition(left, secondRow);
-    multiplyToggle.SetPosition(secondColumn, 9 * f);
-    divideToggle.SetPosition(secondColumn, secondRow);
+    subtractToggle.SetPosition(left, 9 * f + step);
+    multiplyToggle.SetPosition(secondColumn, secondTop);
+    divideToggle.SetPosition(secondColumn, secondTop + step);
     PlacePracticeControls();
 }
 
@@ -191,7 +204,7 @@ Box ArithmeticGame::SetupTitleBox() {
 }
 
 void ArithmeticGame::DrawSetupScreen() {
-    SelectShellFont(); // the keypad was drawn in the problem font; the places stay as set
+    SelectSetupFont(); // the keypad was drawn in the problem font; the places stay as set
     const int f = FontHeight();
     const int line = SetupLineHeight();
     const int captionX = difficultyChoice.x - SpaceWidth();

@@ -6,6 +6,7 @@
 #include "text/font.h"
 #include "text/text.h"
 #include "text/text_style.h"
+#include "text/translate.h"
 
 ShrunkFont::~ShrunkFont() {
     if (font != nullptr) {
@@ -20,10 +21,11 @@ Font* ShrunkFont::Fit(const std::string& text, int width, int height) {
         return nullptr;
     }
     const int largest = current->pixelSize;
-    if (font != nullptr && fittedSize == largest && fittedText == text && fittedWidth == width &&
-        fittedHeight == height) {
+    if (font != nullptr && !measuredFit && fittedSize == largest && fittedText == text &&
+        fittedWidth == width && fittedHeight == height) {
         return font;
     }
+    measuredFit = false;
     fittedSize = largest;
     fittedText = text;
     fittedWidth = width;
@@ -38,6 +40,31 @@ Font* ShrunkFont::Fit(const std::string& text, int width, int height) {
            (Measure(*font, text) > width || font->Height() > height)) {
         ResizeDigitFont(font, ShellFontFace, --size);
     }
+    return font;
+}
+
+Font* ShrunkFont::FitMeasured(const std::function<int()>& measure, int width,
+                              const std::string& key) {
+    Font* current = CurrentFont();
+    if (current == nullptr) {
+        return nullptr;
+    }
+    const int largest = current->pixelSize;
+    if (font != nullptr && measuredFit && fittedSize == largest && measuredWidth == width &&
+        measuredLanguage == &ShownLanguage() && measuredKey == key) {
+        return font;
+    }
+    measuredFit = true;
+    measuredKey = key;
+    fittedSize = largest;
+    measuredWidth = width;
+    measuredLanguage = &ShownLanguage();
+    int size = largest;
+    do {
+        ResizeDigitFont(font, ShellFontFace, --size);
+        SetCurrentFont(font);
+    } while (font != nullptr && size > SmallestFontSize && measure() > width);
+    SetCurrentFont(current);
     return font;
 }
 
