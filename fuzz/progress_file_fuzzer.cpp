@@ -20,8 +20,8 @@
 #include "progress/fluency.h"
 #include "progress/fluency_count.h"
 #include "progress/milestones.h"
-#include "progress/progress_file.h"
 #include "progress/progress_export.h"
+#include "progress/progress_file.h"
 #include "progress/progress_summary.h"
 #include "support/memory_file_store.h"
 
@@ -239,9 +239,8 @@ void CheckVerdict(const FactRecord& before, const FactRecord& after, FactOutcome
                 "the best time is not the fastest right answer");
     }
     const RecentAnswer* last = after.recent.empty() ? nullptr : &after.recent.back();
-    Require(counted == 0 ||
-                (last != nullptr && last->right == (outcome == FactOutcome::Right) &&
-                 (last->right || last->ms == 0)),
+    Require(counted == 0 || (last != nullptr && last->right == (outcome == FactOutcome::Right) &&
+                             (last->right || last->ms == 0)),
             "the newest recent answer is not the verdict just counted");
 }
 

@@ -12,8 +12,9 @@ const Language Choosable[] = {
     {"en", "English", 0x09, '.', &Windows1252()},
     {"de", "Deutsch", 0x07, ',', &Windows1252()},
     {"es", "Espa\xF1ol", 0x0A, ',', &Windows1252()},
-    {"fr", "Fran\xE7"
-           "ais",
+    {"fr",
+     "Fran\xE7"
+     "ais",
      0x0C, ',', &Windows1252()},
     {"it", "Italiano", 0x10, ',', &Windows1252()},
     {"nl", "Nederlands", 0x13, ',', &Windows1252()},
