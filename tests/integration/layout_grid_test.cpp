@@ -10,7 +10,7 @@
 // and 40 players of the longest names: the list on the chosen player's page and on the
 // first, the name entry, the removal's question and the setup screen's name. Every screen is
 // walked again at every size in the pseudo-language, where no English word may be left, and
-// in each language up to 810 on the narrower side. Failures are printed by size, screen and
+// in each language up to 480 on the narrower side. Failures are printed by size, screen and
 // item.
 #include <gtest/gtest.h>
 
@@ -432,12 +432,12 @@ TEST(WindowLayoutGrid, EveryScreenFitsAtEverySizeInThePseudoLanguage) {
     EXPECT_TRUE(failures.empty()) << Summarise(failures);
 }
 
-// Each language where room runs short, up to 810 on the narrower side; the larger windows,
-// with room to spare, are left to the pseudo-language, longer than any.
+// Each language where room runs short, up to 480 on the narrower side; the larger windows
+// are left to the pseudo-language, longer than any.
 TEST(WindowLayoutGrid, EveryScreenFitsInEveryLanguage) {
     std::vector<ClientSize> sizes;
     std::copy_if(std::begin(LayoutGridSizes), std::end(LayoutGridSizes), std::back_inserter(sizes),
-                 [](ClientSize size) { return std::min(size.width, size.height) <= 810; });
+                 [](ClientSize size) { return std::min(size.width, size.height) <= 480; });
     for (int i = 1; i < ChoosableLanguageCount(); ++i) {
         const Language& language = ChoosableLanguages()[i];
         const ShownLanguageGuard shown(language);
