@@ -187,22 +187,22 @@ std::string NewestBadgeKey(const Milestone& newest, const std::vector<Box>& area
 
 void DrawMilestoneBadges(const std::vector<Milestone>& newestFirst, const std::vector<Box>& areas,
                          ShrunkFont& smaller) {
+    BadgePlacement placement = PlaceShownBadges(newestFirst, areas);
     Font* font = CurrentFont();
-    if (!newestFirst.empty() && PlaceShownBadges(newestFirst, areas).badges.empty()) {
-        const auto unplaced = [&] { return PlaceShownBadges(newestFirst, areas).badges.empty(); };
-        font = smaller.FitMeasured([&] { return unplaced() ? 1 : 0; }, 0,
-                                   NewestBadgeKey(newestFirst.front(), areas));
+    if (!newestFirst.empty() && placement.badges.empty()) {
+        font = smaller.FitMeasured(
+            [&] { return PlaceShownBadges(newestFirst, areas).badges.empty() ? 1 : 0; }, 0,
+            NewestBadgeKey(newestFirst.front(), areas));
+        DrawInFont(font, [&] { placement = PlaceShownBadges(newestFirst, areas); });
     }
     DrawInFont(font, [&] {
-        const int f = FontHeight();
-        const BadgePlacement placement = PlaceShownBadges(newestFirst, areas);
         for (std::size_t i = 0; i < placement.badges.size(); ++i) {
             DrawBadge(newestFirst[i], placement.badges[i]);
         }
         if (placement.hidden > 0) {
             const Box& more = placement.more;
             DrawPlainText(MoreBadgesText(placement.hidden).c_str(), more.x,
-                          more.y + CenterOffset(more.height, f), QuietColour);
+                          more.y + CenterOffset(more.height, FontHeight()), QuietColour);
         }
     });
 }

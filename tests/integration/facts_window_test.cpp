@@ -148,9 +148,5 @@ TEST(WindowFactsScreen, ItAndItsSetupControlFitAtEverySize) {
     game.Run();
     EXPECT_TRUE(tour.Finished());
     EXPECT_TRUE(tour.missed.empty()) << "not the screen expected at " << tour.missed[0];
-    std::string all;
-    for (const std::string& failure : failures) {
-        all += failure + "\n";
-    }
-    EXPECT_TRUE(failures.empty()) << failures.size() << " failures\n" << all;
+    EXPECT_TRUE(failures.empty()) << failures.size() << " failures\n" << FailureLines(failures);
 }

@@ -318,10 +318,7 @@ std::string Summarise(const std::vector<std::string>& failures) {
     for (const auto& entry : perScreen) {
         text += "  " + entry.first + ": " + std::to_string(entry.second) + "\n";
     }
-    for (const std::string& failure : failures) {
-        text += failure + "\n";
-    }
-    return text;
+    return text + FailureLines(failures);
 }
 
 std::vector<ClientSize> EverySize() {

@@ -137,11 +137,7 @@ TEST(WindowTranslatedScreens, DrawTheCatalogueMeasuredAndWithTheirNumbersPlaced)
     game.Run();
     EXPECT_TRUE(tour.Finished());
     EXPECT_TRUE(tour.missed.empty()) << "not the screen expected at " << tour.missed[0];
-    std::string all;
-    for (const std::string& failure : failures) {
-        all += failure + "\n";
-    }
-    EXPECT_TRUE(failures.empty()) << all;
+    EXPECT_TRUE(failures.empty()) << FailureLines(failures);
     language.reset();
     EXPECT_STREQ(Tr("Start Game"), "Start Game") << "English again after the guard";
 }

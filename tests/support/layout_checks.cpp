@@ -221,3 +221,11 @@ std::vector<std::string> CheckKeypad(ButtonGrid& keypad, int width, int height) 
     }
     return problems;
 }
+
+std::string FailureLines(const std::vector<std::string>& failures) {
+    std::string lines;
+    for (const std::string& failure : failures) {
+        lines += failure + "\n";
+    }
+    return lines;
+}

@@ -73,3 +73,6 @@ constexpr int MinimumKeySide = 24;
 // no control drawn before it overlaps (a press anywhere on the key reaches the key), and
 // each at least MinimumKeySide on both sides.
 std::vector<std::string> CheckKeypad(ButtonGrid& keypad, int width, int height);
+
+// The failures found, each on a line of its own, for a test's message.
+std::string FailureLines(const std::vector<std::string>& failures);
